@@ -1,0 +1,24 @@
+#include "ledger/vardo_dll.h"
+
+#include <chrono>
+#include <cmath>
+
+namespace vardo {
+namespace {
+constexpr std::chrono::sys_days kEpoch = std::chrono::year{1899} / 12 / 30;
+}
+
+unsigned char dateLeapYear(double dateTime) {
+    const auto days = std::chrono::days{static_cast<long>(std::floor(dateTime))};
+    const std::chrono::year_month_day date{kEpoch + days};
+    return date.year().is_leap() ? 1 : 0;
+}
+
+char BoolToChar(bool value) { return value ? '1' : '0'; }
+
+double toDateTime(int year, int month, int day) {
+    const std::chrono::sys_days date = std::chrono::year{year} / month / day;
+    return static_cast<double>((date - kEpoch).count());
+}
+
+}  // namespace vardo

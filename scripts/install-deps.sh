@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
+  python3
   # affichage et tests bout en bout
   fonts-liberation xvfb xdotool x11-utils imagemagick desktop-file-utils locales
   # impression de test

@@ -1,0 +1,3 @@
+#include "controls/align_edit.h"
+
+TAlignEdit::TAlignEdit(QWidget* parent) : QLineEdit(parent) {}

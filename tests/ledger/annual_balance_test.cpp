@@ -1,0 +1,133 @@
+#include "ledger_fixture.h"
+
+namespace vardo::testing {
+namespace {
+
+constexpr int kJanuary = 0, kMarch = 2, kDecember = 11;
+
+TEST_F(LedgerTest, RecomputationFromTheMonthsAndTheStatusPanels) {
+    set("DebAnnee", "10000");
+    set("FinAnnee", "25000");
+    set("KMPersoMars", "6000");
+    set("KMProMars", "9000");
+    EXPECT_EQ(text("TotAnnee"), "15000");
+    EXPECT_EQ(text("KmReporter"), "25000");
+    EXPECT_EQ(text("TotPro"), "9000");
+    EXPECT_EQ(text("TotPerso"), "6000");
+    EXPECT_EQ(text("CoefPro"), "0,6");
+    EXPECT_EQ(text("CoefPerso"), "0,4");
+    EXPECT_EQ(form.panel(1), "Coefficient pro : 60 %");
+    EXPECT_EQ(form.panel(2), "Coefficient perso : 40 %");
+}
+
+TEST_F(LedgerTest, AThirdShowsTwoDecimalsInTheStatusBar) {
+    set("DebAnnee", "0");
+    set("FinAnnee", "3000");
+    set("KMProJanv", "1000");
+    EXPECT_EQ(text("CoefPro"), "0,333333333333333");
+    EXPECT_EQ(form.panel(1), "Coefficient pro : 33,33 %");
+    EXPECT_EQ(form.panel(2), "Coefficient perso : 0 %");
+}
+
+TEST_F(LedgerTest, StatusPanelsKeepTheirDesignTextsUntilACoefficientChanges) {
+    EXPECT_EQ(form.panel(0), "Date :");
+    EXPECT_EQ(form.panel(1), "Coefficient pro :");
+    EXPECT_EQ(form.panel(2), " Coefficient perso :");
+    EXPECT_EQ(form.panel(3), "");
+}
+
+TEST_F(LedgerTest, FinalReadingFollowsTheMonthChangedLast) {
+    set("DecKMIn", "24000");
+    day(kDecember, 1, "24100", "24200");
+    EXPECT_EQ(text("FinAnnee"), "24200");
+    set("MarsKMIn", "12000");
+    day(kMarch, 1, "12000", "12100");
+    EXPECT_EQ(text("FinAnnee"), "12100");
+}
+
+TEST_F(LedgerTest, PersonalOnlyDayWaitsForTheNextProfessionalChange) {
+    set("JanvKMIn", "10000");
+    ledger.leaveInitialReading(kJanuary);
+    day(kJanuary, 1, "10010", "10100");
+    EXPECT_EQ(text("TotPerso"), "10");
+    day(kJanuary, 2, "10150", "10150");  // personal kilometres only
+    EXPECT_EQ(text("KMPersoJanv"), "60");
+    EXPECT_EQ(text("TotPerso"), "10");
+    EXPECT_EQ(text("TotAnnee"), "100");
+    day(kJanuary, 3, "10150", "10200");
+    EXPECT_EQ(text("TotPerso"), "60");
+    EXPECT_EQ(text("TotAnnee"), "200");
+}
+
+TEST_F(LedgerTest, PropagationOrderPutsFinalAndPersonalBeforeTheRecomputation) {
+    set("JanvKMIn", "10000");
+    ledger.leaveInitialReading(kJanuary);
+    day(kJanuary, 1, "10010", "10100");
+    EXPECT_EQ(text("KmReporter"), "10100") << "FinAnnee was in place before KMProJanv changed";
+    EXPECT_EQ(text("TotPerso"), "10") << "KMPersoJanv was in place too";
+    EXPECT_EQ(text("CoefPro"), "0,9");
+    EXPECT_EQ(text("CoefPerso"), "0,1");
+}
+
+TEST_F(LedgerTest, FinalBelowStartGivesNegativeFigures) {
+    set("DebAnnee", "20000");
+    set("FinAnnee", "10000");
+    set("KMProJanv", "5000");
+    EXPECT_EQ(text("TotAnnee"), "-10000");
+    EXPECT_EQ(text("CoefPro"), "-0,5");
+    EXPECT_EQ(form.panel(1), "Coefficient pro : -50 %");
+}
+
+TEST_F(LedgerTest, RecomputationFailures) {
+    set("FinAnnee", "100");
+    set("DebAnnee", "");
+    expectError([&] { set("KMProJanv", "50"); }, "'' n'est pas une valeur entière correcte");
+    EXPECT_EQ(text("TotAnnee"), "0") << "a failure on DebAnnee writes nothing";
+
+    set("DebAnnee", "0");
+    set("KMPersoFev", "abc");
+    expectError([&] { set("KMProJanv", "60"); }, "'abc' n'est pas une valeur entière correcte");
+    EXPECT_EQ(text("TotAnnee"), "100");
+    EXPECT_EQ(text("KmReporter"), "100");
+    EXPECT_EQ(text("TotPro"), "0");
+}
+
+TEST_F(LedgerTest, AnnualTotalOfZeroKeepsTheCoefficientsAndPanels) {
+    expectError([&] { set("KMProJanv", "50"); }, "Division par zéro en virgule flottante");
+    EXPECT_EQ(text("TotPro"), "50");
+    EXPECT_EQ(text("CoefPro"), "0");
+    EXPECT_EQ(form.panel(1), "Coefficient pro :");
+    expectError([&] { set("KMProJanv", "0"); }, "Opération en virgule flottante incorrecte");
+    EXPECT_EQ(text("TotPro"), "0");
+}
+
+TEST_F(LedgerTest, UnreadableCoefficientFailsTheStatusBarOnly) {
+    expectError([&] { set("CoefPro", "n/a"); },
+                "'n/a' n'est pas une valeur en virgule flottante correcte");
+    EXPECT_EQ(form.panel(1), "Coefficient pro :");
+}
+
+TEST_F(LedgerTest, WritingTheSameTextRunsNothing) {
+    int notified = 0;
+    struct Counter : FormObserver {
+        int* count;
+        void textChanged(FieldId, Origin) override { ++*count; }
+    } counter;
+    counter.count = &notified;
+    form.addObserver(&counter);
+    set("KMProJanv", "0");
+    EXPECT_EQ(notified, 0);
+    EXPECT_EQ(text("TotAnnee"), "0");
+    form.removeObserver(&counter);
+}
+
+TEST_F(LedgerTest, EveryKeystrokeOfTheInitialReadingReachesTheGrid) {
+    const FieldId kmIn = id("AvrilKMIn");
+    for (const char* typed : {"1", "12", "123"}) {
+        form.setText(kmIn, typed, Origin::Typing);
+        EXPECT_EQ(text("KMIniAvril"), typed);
+    }
+}
+
+}  // namespace
+}  // namespace vardo::testing

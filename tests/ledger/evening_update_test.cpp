@@ -1,0 +1,208 @@
+#include "ledger_fixture.h"
+
+namespace vardo::testing {
+namespace {
+
+constexpr int kJanuary = 0, kFebruary = 1, kMarch = 2, kDecember = 11;
+
+struct Balance6 {
+    const char *fin, *tot, *perso, *pro, *coPro, *coPerso;
+};
+
+class WorkedExample : public LedgerTest, public ::testing::WithParamInterface<char> {
+protected:
+    WorkedExample() : LedgerTest(GetParam()) {}
+    void expectJanuary(const Balance6& b) {
+        const std::string sep(1, GetParam());
+        auto localized = [&](std::string s) {
+            if (auto p = s.find(','); p != std::string::npos) s.replace(p, 1, sep);
+            return s;
+        };
+        EXPECT_EQ(text("JanvKMFin"), b.fin);
+        EXPECT_EQ(text("JanvKMTot"), b.tot);
+        EXPECT_EQ(text("JanvKMPerso"), b.perso);
+        EXPECT_EQ(text("JanvKMPro"), b.pro);
+        EXPECT_EQ(text("JanvCoPro"), localized(b.coPro));
+        EXPECT_EQ(text("JanvCoPerso"), localized(b.coPerso));
+    }
+};
+
+TEST_P(WorkedExample, TwoDaysOfJanuary) {
+    set("JanvKMIn", "10000");
+    day(kJanuary, 1, "10010", "10100");
+    expectJanuary({"10100", "100", "10", "90", "0,9", "0,1"});
+    for (const char* locked : {"JanvKMIn", "JanvM01", "JanvS01", "JanvKMFin", "JanvKMTot",
+                               "JanvKMPerso", "JanvKMPro", "JanvCoPro", "JanvCoPerso"})
+        EXPECT_TRUE(readOnly(locked)) << locked;
+    EXPECT_FALSE(readOnly("JanvM02"));
+    EXPECT_FALSE(readOnly("JanvS02"));
+
+    day(kJanuary, 2, "10130", "10200");
+    expectJanuary({"10200", "200", "40", "160", "0,8", "0,2"});
+}
+
+INSTANTIATE_TEST_SUITE_P(BothSeparators, WorkedExample, ::testing::Values(',', '.'));
+
+class StrayExits : public LedgerTest {
+protected:
+    void SetUp() override {
+        set("JanvKMIn", "10000");
+        day(kJanuary, 1, "10010", "10100");
+        day(kJanuary, 2, "10130", "10200");
+    }
+    void expectUnchanged() {
+        EXPECT_EQ(text("JanvKMFin"), "10200");
+        EXPECT_EQ(text("JanvKMTot"), "200");
+        EXPECT_EQ(text("JanvKMPerso"), "40");
+        EXPECT_EQ(text("JanvKMPro"), "160");
+        EXPECT_EQ(text("JanvCoPro"), "0,8");
+    }
+};
+
+TEST_F(StrayExits, LeavingTheSameEveningAgainCountsNothingTwice) {
+    ledger.leaveEvening(kJanuary, 2);
+    ledger.leaveEvening(kJanuary, 2);
+    expectUnchanged();
+}
+
+TEST_F(StrayExits, LeavingAnEarlierDayChangesNothing) {
+    ledger.leaveEvening(kJanuary, 1);
+    expectUnchanged();
+}
+
+TEST_F(StrayExits, LeavingAnEmptyDaysZeroChangesNothing) {
+    ledger.leaveEvening(kJanuary, 3);
+    ledger.leaveEvening(kJanuary, 31);
+    expectUnchanged();
+    EXPECT_EQ(text("FevKMIn"), "0") << "an empty last day hands nothing on";
+}
+
+TEST_F(StrayExits, SkippedDayCountsTheGapAsPersonal) {
+    day(kJanuary, 4, "10250", "10300");  // day 3 left at "0"
+    EXPECT_EQ(text("JanvKMFin"), "10300");
+    EXPECT_EQ(text("JanvKMTot"), "300");
+    EXPECT_EQ(text("JanvKMPerso"), "90");  // 40 + (10250 - 10200)
+    EXPECT_EQ(text("JanvKMPro"), "210");   // 160 + 50
+}
+
+TEST_F(LedgerTest, AMonthWithoutAnyEveningWritesNothing) {
+    set("MarsKMIn", "20000");
+    ledger.leaveEvening(kMarch, 1);
+    EXPECT_EQ(text("MarsKMFin"), "0");
+    EXPECT_FALSE(readOnly("MarsKMIn")) << "no lock pass either";
+}
+
+TEST_F(LedgerTest, MorningAloneChangesNoBalance) {
+    set("JanvKMIn", "10000");
+    set("JanvM01", "10010");
+    EXPECT_EQ(text("JanvKMFin"), "0");
+    EXPECT_EQ(text("JanvKMPerso"), "0");
+}
+
+// Hand-on of the last evening of a month.
+TEST_F(LedgerTest, JanuaryThirtyFirstHandsOnToFebruaryAndLocksIt) {
+    set("JanvKMIn", "11000");
+    day(kJanuary, 31, "11500", "12000");
+    EXPECT_EQ(text("FevKMIn"), "12000");
+    EXPECT_EQ(text("KMIniFev"), "12000");
+    EXPECT_TRUE(readOnly("FevKMIn"));
+}
+
+TEST_F(LedgerTest, FebruaryHandsOnFromDay28ThenDay29) {
+    set("FevKMIn", "5000");
+    day(kFebruary, 28, "5100", "5200");
+    EXPECT_EQ(text("MarsKMIn"), "5200");
+    day(kFebruary, 29, "5250", "5300");
+    EXPECT_EQ(text("MarsKMIn"), "5300");
+}
+
+TEST_F(LedgerTest, DecemberThirtyFirstHandsOnToTheYearsFinalReading) {
+    set("DecKMIn", "24000");
+    day(kDecember, 31, "24500", "25000");
+    EXPECT_EQ(text("DecKMFin"), "25000");
+    EXPECT_EQ(text("KMFinDec"), "25000");
+    EXPECT_EQ(text("FinAnnee"), "25000");
+}
+
+TEST_F(LedgerTest, OtherDaysHandNothingOn) {
+    set("JanvKMIn", "100");
+    day(kJanuary, 30, "150", "200");
+    EXPECT_EQ(text("FevKMIn"), "0");
+}
+
+// Failure paths: the message, the fields written before the failing step, nothing after.
+TEST_F(LedgerTest, EmptiedEveningIsCopiedThenStopsAtTheTotal) {
+    set("JanvKMIn", "10000");
+    day(kJanuary, 1, "10010", "10100");
+    set("JanvS01", "");
+    expectError([&] { ledger.leaveEvening(kJanuary, 1); },
+                "'' n'est pas une valeur entière correcte");
+    EXPECT_EQ(text("JanvKMFin"), "");
+    EXPECT_EQ(text("KMFinJanv"), "");
+    EXPECT_EQ(text("FinAnnee"), "");
+    EXPECT_EQ(text("JanvKMTot"), "100");
+}
+
+TEST_F(LedgerTest, MonthThatDidNotMoveFailsOnTheCoefficients) {
+    set("DebAnnee", "1");  // keeps the annual recomputation from failing first
+    set("MarsKMIn", "20000");
+    expectError([&] { day(kMarch, 1, "20000", "20000"); },
+                "Opération en virgule flottante incorrecte");
+    EXPECT_EQ(text("MarsCoPro"), "0");
+    EXPECT_EQ(text("MarsCoPerso"), "0");
+    EXPECT_FALSE(readOnly("MarsM01")) << "no lock pass after a failure";
+}
+
+TEST_F(LedgerTest, ProfessionalKilometresOverAZeroTotalFailWithDivisionByZero) {
+    set("DebAnnee", "1");
+    set("MarsKMIn", "20000");
+    day(kMarch, 1, "20000", "20050");  // total 50
+    set("MarsKMIn", "20050");         // now the total comes back to 0
+    expectError([&] { ledger.leaveEvening(kMarch, 1); }, "Division par zéro en virgule flottante");
+    EXPECT_EQ(text("MarsKMTot"), "0");
+    EXPECT_EQ(text("MarsCoPro"), "1");
+}
+
+TEST_F(LedgerTest, AnnualTotalOfZeroEndsTheUpdateAfterTheProfessionalWrite) {
+    set("DebAnnee", "0");
+    set("MarsKMIn", "0");
+    set("MarsM01", "0");
+    // The recomputation reads FinAnnee 50 minus DebAnnee 50: the annual total is 0.
+    set("DebAnnee", "50");
+    expectError([&] { day(kMarch, 1, "10", "50"); }, "Division par zéro en virgule flottante");
+    EXPECT_EQ(text("MarsKMPro"), "40");
+    EXPECT_EQ(text("KMProMars"), "40");
+    EXPECT_EQ(text("TotAnnee"), "0");
+    EXPECT_EQ(text("MarsCoPro"), "0") << "later steps do not run";
+}
+
+TEST_F(LedgerTest, OverflowStopsTheUpdateInsteadOfWrappingAround) {
+    set("JanvKMIn", "-2147483648");
+    expectError([&] { day(kJanuary, 1, "0", "2147483647"); }, "Débordement d'entier");
+    EXPECT_EQ(text("JanvKMFin"), "2147483647");
+    EXPECT_EQ(text("JanvKMTot"), "0");
+}
+
+TEST_F(LedgerTest, OverflowInTheRunningSums) {
+    // Each day's personal distance is in range, their sum is not.
+    set("JanvM01", "-2000000000");
+    set("JanvS01", "1");
+    set("JanvM02", "-2000000000");
+    set("JanvS02", "2");
+    expectError([&] { ledger.leaveEvening(kJanuary, 2); }, "Débordement d'entier");
+}
+
+// The lock pass covers the whole window.
+TEST_F(LedgerTest, LockPassLocksEveryFigureAndTheHeaderButNotZeros) {
+    set("aledComptabilite", "0");
+    set("JanvKMIn", "10000");
+    day(kJanuary, 1, "10010", "10100");
+    EXPECT_TRUE(readOnly("aledVehicule")) << "an empty text is not \"0\"";
+    EXPECT_TRUE(readOnly("aledAnnee"));
+    EXPECT_FALSE(readOnly("aledComptabilite"));
+    EXPECT_FALSE(readOnly("JanvM02"));
+    EXPECT_TRUE(readOnly("KMFinJanv"));
+}
+
+}  // namespace
+}  // namespace vardo::testing

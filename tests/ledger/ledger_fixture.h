@@ -1,0 +1,47 @@
+#pragma once
+// A fresh form with its ledger, and short ways to name and fill fields in tests.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ledger/error.h"
+#include "ledger/ledger.h"
+
+namespace vardo::testing {
+
+class LedgerTest : public ::testing::Test {
+protected:
+    explicit LedgerTest(char separator = ',') : ledger(form, Regional{separator}) {}
+
+    FieldId id(const std::string& name) const {
+        const FieldId found = form.findField(name);
+        EXPECT_GE(found, 0) << name;
+        return found;
+    }
+    const std::string& text(const std::string& name) const { return form.text(id(name)); }
+    bool readOnly(const std::string& name) const { return form.readOnly(id(name)); }
+    void set(const std::string& name, const std::string& value) { form.setText(id(name), value); }
+
+    // Types a day's two readings and leaves the evening field.
+    void day(int month, int dayNumber, const std::string& morning, const std::string& evening) {
+        form.setText(morningField(month, dayNumber), morning);
+        form.setText(eveningField(month, dayNumber), evening);
+        ledger.leaveEvening(month, dayNumber);
+    }
+
+    // Runs an operation that must fail with exactly this message.
+    template <typename Operation>
+    void expectError(Operation&& operation, const std::string& message) {
+        try {
+            operation();
+            ADD_FAILURE() << "no error, expected: " << message;
+        } catch (const Error& error) {
+            EXPECT_EQ(error.what(), message);
+        }
+    }
+
+    FormModel form;
+    Ledger ledger;
+};
+
+}  // namespace vardo::testing

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "ledger/form_model.h"
+
+using namespace vardo;
+
+TEST(Naming, CreationOrderOfTheFields) {
+    FormModel form;
+    ASSERT_EQ(form.fieldCount(), 888);
+    EXPECT_EQ(form.name(0), "JanvKMIn");
+    EXPECT_EQ(form.name(6), "JanvCoPerso");
+    EXPECT_EQ(form.name(7), "JanvM01");
+    EXPECT_EQ(form.name(8), "JanvS01");
+    EXPECT_EQ(form.name(68), "JanvS31");
+    EXPECT_EQ(form.name(69), "FevKMIn");
+    EXPECT_EQ(form.name(eveningField(1, 29)), "FevS29");
+    EXPECT_EQ(form.name(eveningField(11, 31)), "DecS31");
+    EXPECT_EQ(form.name(eveningField(11, 31) + 1), "KMIniJanv");
+    EXPECT_EQ(form.name(eveningField(11, 31) + 6), "KMIniFev");
+    EXPECT_EQ(form.name(gridField(11, GridColumn::KMPerso)), "KMPersoDec");
+    EXPECT_EQ(form.name(gridField(11, GridColumn::KMPerso) + 1), "CoefPro");
+    EXPECT_EQ(form.name(883), "TotPerso");
+    EXPECT_EQ(form.name(884), "aledComptabilite");
+    EXPECT_EQ(form.name(887), "aledChevaux");
+    std::set<std::string> unique;
+    for (FieldId f = 0; f < form.fieldCount(); ++f) {
+        unique.insert(form.name(f));
+        EXPECT_EQ(form.findField(form.name(f)), f);
+    }
+    EXPECT_EQ(unique.size(), 888u);
+    EXPECT_EQ(form.findField("JanvS32"), -1);
+}
+
+TEST(Naming, MenuItemsAndNavigation) {
+    FormModel form;
+    ASSERT_EQ(form.menuCount(), 27);
+    EXPECT_EQ(form.menuName(0), "Fichier1");
+    EXPECT_EQ(form.menuName(26), "Aproposde1");
+    EXPECT_EQ(form.menuName(navigationItem(1)), "Fvrier1");
+    EXPECT_EQ(form.menuName(navigationItem(11)), "Dcembre1");
+    EXPECT_EQ(form.menuName(navigationItem(kBilanPage)), "BilanAnnuel1");
+    for (MenuId m = 0; m < form.menuCount(); ++m)
+        EXPECT_EQ(form.checked(m), m == navigationItem(0)) << form.menuName(m);
+}
+
+TEST(Naming, HandOnTargets) {
+    FormModel form;
+    EXPECT_EQ(form.name(handOnTarget(0)), "FevKMIn");
+    EXPECT_EQ(form.name(handOnTarget(1)), "MarsKMIn");
+    EXPECT_EQ(form.name(handOnTarget(10)), "DecKMIn");
+    EXPECT_EQ(form.name(handOnTarget(11)), "KMFinDec");
+}

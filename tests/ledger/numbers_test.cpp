@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "ledger/error.h"
+#include "ledger/numbers.h"
+
+using namespace vardo;
+
+namespace {
+
+std::string errorOf(auto&& operation) {
+    try {
+        operation();
+    } catch (const Error& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
+
+struct FigureCase {
+    const char* row;
+    const char* text;
+    std::int32_t value;
+};
+
+TEST(ReadFigure, AcceptsLeadingSpacesSignAndDigits) {
+    const FigureCase cases[] = {
+        {"plain", "12500", 12500},         {"leading spaces", "  42", 42},
+        {"plus sign", "+7", 7},            {"minus sign", "-15", -15},
+        {"double zero", "00", 0},          {"largest", "2147483647", 2147483647},
+        {"smallest", "-2147483648", INT32_MIN},
+    };
+    for (const auto& c : cases) EXPECT_EQ(readFigure(c.text), c.value) << c.row;
+}
+
+TEST(ReadFigure, RejectsAnythingElseWithTheFieldText) {
+    const char* bad[] = {"", " ", "-", "12a", "1 ", "1,5", "0x10", "2147483648", "-2147483649",
+                         "99999999999999999999"};
+    for (const char* text : bad)
+        EXPECT_EQ(errorOf([&] { readFigure(text); }),
+                  std::string("'") + text + "' n'est pas une valeur entière correcte")
+            << text;
+}
+
+TEST(WriteFigure, PlainDecimalAndOverflow) {
+    EXPECT_EQ(writeFigure(-15), "-15");
+    EXPECT_EQ(writeFigure(0), "0");
+    EXPECT_EQ(errorOf([] { writeFigure(std::int64_t{INT32_MAX} + 1); }), "Débordement d'entier");
+    EXPECT_EQ(errorOf([] { writeFigure(std::int64_t{INT32_MIN} - 1); }), "Débordement d'entier");
+}
+
+struct QuotientCase {
+    const char* row;
+    std::int32_t numerator, denominator;
+    const char* comma;
+    const char* point;
+};
+
+TEST(WriteQuotient, GeneralFormatWithTheRegionalSeparator) {
+    const QuotientCase cases[] = {
+        {"whole", 15000, 15000, "1", "1"},
+        {"zero", 0, 5, "0", "0"},
+        {"half", 1, 2, "0,5", "0.5"},
+        {"third", 1000, 3000, "0,333333333333333", "0.333333333333333"},
+        {"two thirds", 2, 3, "0,666666666666667", "0.666666666666667"},
+        {"0,6", 9000, 15000, "0,6", "0.6"},
+        {"negative", -1, 4, "-0,25", "-0.25"},
+        {"smallest fixed", 1, 100000, "0,00001", "0.00001"},
+        {"below fixed", 3, 2000000, "1,5E-6", "1.5E-6"},
+        {"large", 2147483647, 1, "2147483647", "2147483647"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(writeQuotient(c.numerator, c.denominator, ','), c.comma) << c.row;
+        EXPECT_EQ(writeQuotient(c.numerator, c.denominator, '.'), c.point) << c.row;
+    }
+}
+
+TEST(WriteQuotient, ZeroDivisorFailsWithTheTwoTexts) {
+    EXPECT_EQ(errorOf([] { writeQuotient(5, 0, ','); }), "Division par zéro en virgule flottante");
+    EXPECT_EQ(errorOf([] { writeQuotient(0, 0, ','); }), "Opération en virgule flottante incorrecte");
+}
+
+TEST(ReadDecimal, LocaleSeparatorAndFailures) {
+    EXPECT_DOUBLE_EQ(static_cast<double>(readDecimal("0,6", ',')), 0.6);
+    EXPECT_DOUBLE_EQ(static_cast<double>(readDecimal("0.6", '.')), 0.6);
+    EXPECT_DOUBLE_EQ(static_cast<double>(readDecimal("-1,5E-6", ',')), -1.5e-6);
+    EXPECT_DOUBLE_EQ(static_cast<double>(readDecimal(" 1 ", ',')), 1.0);
+    for (const char* bad : {"", "0.6", "abc", "1,2,3", "E5", "1E"})
+        EXPECT_EQ(errorOf([&] { readDecimal(bad, ','); }),
+                  std::string("'") + bad + "' n'est pas une valeur en virgule flottante correcte")
+            << bad;
+}
+
+TEST(RoundTwoDecimals, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(formatGeneral(roundTwoDecimals(0.125L), ','), "0,12");
+    EXPECT_EQ(formatGeneral(roundTwoDecimals(0.375L), ','), "0,38");
+    EXPECT_EQ(formatGeneral(roundTwoDecimals(33.3333333333333L), ','), "33,33");
+    EXPECT_EQ(formatGeneral(roundTwoDecimals(60.0000000000001L), ','), "60");
+}
+
+TEST(ErrorBox, FullStopAppendedWhenLastCharacterSortsAfterIt) {
+    EXPECT_EQ(errorBoxText("Disque plein"), "Disque plein.");
+    EXPECT_EQ(errorBoxText("'' n'est pas une valeur entière correcte"),
+              "'' n'est pas une valeur entière correcte.");
+    EXPECT_EQ(errorBoxText("Fini."), "Fini.");
+    EXPECT_EQ(errorBoxText("Quoi !"), "Quoi !");
+    EXPECT_EQ(errorBoxText("Erreur E/S 5"), "Erreur E/S 5.");
+}
+
+}  // namespace

@@ -21,7 +21,7 @@ FormModel::FormModel() {
         const bool emptyHeader = id == headerField(Header::Vehicule) ||
                                  id == headerField(Header::Annee) ||
                                  id == headerField(Header::Chevaux);
-        field.text = emptyHeader ? "" : "0";
+        if (!emptyHeader) field.text.push_back('0');
         field.readOnly = designReadOnly(id);
         byName_.emplace(field.name, id);
         fields_.push_back(std::move(field));
@@ -44,9 +44,8 @@ void FormModel::setText(FieldId id, std::string_view text, Origin origin) {
     if (field.onChange) field.onChange();
 }
 
-void FormModel::setReadOnly(FieldId id, bool readOnly) {
+void FormModel::changeReadOnly(FieldId id, bool readOnly) {
     Field& field = fields_[id];
-    if (field.readOnly == readOnly) return;
     field.readOnly = readOnly;
     for (FormObserver* o : observers_) o->readOnlyChanged(id);
 }

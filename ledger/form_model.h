@@ -42,11 +42,16 @@ public:
     const std::string& name(FieldId id) const { return fields_[id].name; }
     const std::string& text(FieldId id) const { return fields_[id].text; }
     bool readOnly(FieldId id) const { return fields_[id].readOnly; }
-    bool isZero(FieldId id) const { return fields_[id].text == "0"; }
+    bool isZero(FieldId id) const {
+        const std::string& t = fields_[id].text;
+        return t.size() == 1 && t[0] == '0';
+    }
 
     // Writes a text; when it differs, observers learn of it and then the change handler runs.
     void setText(FieldId id, std::string_view text, Origin origin = Origin::Program);
-    void setReadOnly(FieldId id, bool readOnly);
+    void setReadOnly(FieldId id, bool readOnly) {
+        if (fields_[id].readOnly != readOnly) changeReadOnly(id, readOnly);
+    }
     void setChangeHandler(FieldId id, std::function<void()> handler);
 
     // Menu items, in creation order.
@@ -71,6 +76,8 @@ public:
     void removeObserver(FormObserver* observer);
 
 private:
+    void changeReadOnly(FieldId id, bool readOnly);
+
     struct Field {
         std::string name;
         std::string text;

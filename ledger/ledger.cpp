@@ -207,8 +207,8 @@ void Ledger::updateCoefficientPanels() {
     const char sep = regional_.decimalSeparator;
     const long double pro = readDecimal(form_.text(annualField(Annual::CoefPro)), sep) * 100;
     const long double perso = readDecimal(form_.text(annualField(Annual::CoefPerso)), sep) * 100;
-    form_.setPanel(1, "Coefficient pro : " + formatGeneral(roundTwoDecimals(pro), sep) + " %");
-    form_.setPanel(2, "Coefficient perso : " + formatGeneral(roundTwoDecimals(perso), sep) + " %");
+    form_.setPanel(1, "Coefficient pro : " + writeHundredths(pro, sep) + " %");
+    form_.setPanel(2, "Coefficient perso : " + writeHundredths(perso, sep) + " %");
 }
 
 }  // namespace vardo

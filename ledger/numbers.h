@@ -23,7 +23,8 @@ std::string writeFigure(std::int64_t value);
 // fixed notation from 0.00001 up to 15 integer digits, otherwise scientific with "E".
 std::string formatGeneral(long double value, char decimalSeparator);
 
-// numerator / denominator written as a coefficient; a zero denominator fails with the
+// numerator / denominator written as a coefficient, from the exact quotient rounded to 15
+// significant digits (an exact half away from zero); a zero denominator fails with the
 // division-by-zero text, or with the invalid-operation text when the numerator is zero too.
 std::string writeQuotient(std::int32_t numerator, std::int32_t denominator, char decimalSeparator);
 
@@ -32,5 +33,8 @@ long double readDecimal(std::string_view text, char decimalSeparator);
 
 // Rounds to two decimals, an exact half going to the even neighbour.
 long double roundTwoDecimals(long double value);
+
+// The value rounded to two decimals (half to even) in the same general format.
+std::string writeHundredths(long double value, char decimalSeparator);
 
 }  // namespace vardo

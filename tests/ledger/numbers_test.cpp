@@ -67,6 +67,8 @@ TEST(WriteQuotient, GeneralFormatWithTheRegionalSeparator) {
         {"smallest fixed", 1, 100000, "0,00001", "0.00001"},
         {"below fixed", 3, 2000000, "1,5E-6", "1.5E-6"},
         {"large", 2147483647, 1, "2147483647", "2147483647"},
+        {"exact half at the 16th digit", 1000000001, 1024, "976562,500976563", "976562.500976563"},
+        {"carry into a new digit", 999999999, 1000000000, "0,999999999", "0.999999999"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(writeQuotient(c.numerator, c.denominator, ','), c.comma) << c.row;

@@ -1,0 +1,127 @@
+#include "persist/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <optional>
+
+namespace vardo {
+namespace {
+
+struct InjectedFailure {
+    WriteStage stage;
+    int error;
+};
+std::optional<InjectedFailure> injected;
+
+// Throws when a failure was injected for this stage (and forgets it).
+void checkInjected(WriteStage stage, const std::string& path) {
+    if (injected && injected->stage == stage) {
+        const int error = injected->error;
+        injected.reset();
+        throw FileWriteError(error, stage, path);
+    }
+}
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+
+// Closes and removes the new file unless it was put in place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::string& target) {
+        name_ = target + ".tmpXXXXXX";
+        fd_ = ::mkstemp(name_.data());
+        placed_ = fd_ < 0;  // nothing to remove
+    }
+    ~TemporaryFile() {
+        if (fd_ >= 0) ::close(fd_);
+        if (!placed_) ::unlink(name_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    int fd() const { return fd_; }
+    const std::string& name() const { return name_; }
+    int close() {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result;
+    }
+    void placed() { placed_ = true; }
+
+private:
+    std::string name_;
+    int fd_ = -1;
+    bool placed_ = false;
+};
+
+void writeAll(int fd, std::string_view bytes, const std::string& path) {
+    checkInjected(WriteStage::Write, path);
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            throw FileWriteError(errno, WriteStage::Write, path);
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+// Writes and flushes the new file; the caller puts it in place.
+void fillTemporary(TemporaryFile& file, std::string_view bytes, const std::string& path) {
+    checkInjected(WriteStage::Create, path);
+    if (file.fd() < 0) throw FileWriteError(errno, WriteStage::Create, path);
+    // mkstemp makes the file private; a program file is readable as any other file.
+    ::fchmod(file.fd(), 0644);
+    writeAll(file.fd(), bytes, path);
+    checkInjected(WriteStage::Flush, path);
+    if (::fsync(file.fd()) != 0) throw FileWriteError(errno, WriteStage::Flush, path);
+    if (file.close() != 0) throw FileWriteError(errno, WriteStage::Flush, path);
+}
+
+// Makes the rename itself durable; a failure here no longer risks the data.
+void syncFolder(const std::string& path) {
+    const int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+}  // namespace
+
+FileWriteError::FileWriteError(int error, WriteStage stage, const std::string& path)
+    : std::system_error(error, std::generic_category(), path), stage_(stage), path_(path) {}
+
+void writeFileAtomically(const std::string& path, std::string_view bytes) {
+    TemporaryFile file(path);
+    fillTemporary(file, bytes, path);
+    checkInjected(WriteStage::Rename, path);
+    if (::rename(file.name().c_str(), path.c_str()) != 0) {
+        throw FileWriteError(errno, WriteStage::Rename, path);
+    }
+    file.placed();
+    syncFolder(path);
+}
+
+bool writeNewFileAtomically(const std::string& path, std::string_view bytes) {
+    TemporaryFile file(path);
+    fillTemporary(file, bytes, path);
+    checkInjected(WriteStage::Rename, path);
+    // A hard link never replaces its target: it fails when the name is taken.
+    if (::link(file.name().c_str(), path.c_str()) != 0) {
+        if (errno == EEXIST) return false;
+        throw FileWriteError(errno, WriteStage::Rename, path);
+    }
+    syncFolder(path);
+    return true;
+}
+
+void injectWriteFailure(WriteStage stage, int error) { injected = InjectedFailure{stage, error}; }
+
+}  // namespace vardo

@@ -1,0 +1,36 @@
+#pragma once
+// Every file the program writes goes through here: the bytes go to a new file in the same
+// folder, are flushed to disk, and only then take the old file's place by a rename. A failure at
+// any point leaves the old file whole and removes the new one.
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace vardo {
+
+// Where a write failed: making the new file (or putting it in place), or writing its bytes.
+enum class WriteStage { Create, Write, Flush, Rename };
+
+class FileWriteError : public std::system_error {
+public:
+    FileWriteError(int error, WriteStage stage, const std::string& path);
+    WriteStage stage() const { return stage_; }
+    int error() const { return code().value(); }
+    const std::string& path() const { return path_; }
+
+private:
+    WriteStage stage_;
+    std::string path_;
+};
+
+// Creates or replaces the file; throws FileWriteError.
+void writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// The same, but never replaces an existing file: returns false, writing nothing, when the path
+// is taken.
+bool writeNewFileAtomically(const std::string& path, std::string_view bytes);
+
+// For tests: the next write fails at the given stage with the given error number, once.
+void injectWriteFailure(WriteStage stage, int error);
+
+}  // namespace vardo

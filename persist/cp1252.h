@@ -1,0 +1,14 @@
+#pragma once
+// Conversion between the program's internal UTF-8 text and the 8-bit Windows-1252 code page of
+// its files. The five bytes Windows-1252 leaves undefined map to the matching C1 control
+// characters, so any byte string survives a round trip through UTF-8 unchanged.
+#include <string>
+#include <string_view>
+
+namespace vardo {
+
+// A character Windows-1252 cannot hold, or a malformed UTF-8 byte, becomes "?".
+std::string utf8ToCp1252(std::string_view text);
+std::string cp1252ToUtf8(std::string_view bytes);
+
+}  // namespace vardo

@@ -1,0 +1,282 @@
+#include "persist/ini_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "persist/atomic_file.h"
+#include "persist/cp1252.h"
+
+namespace vardo {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+std::string_view strip(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+std::string lowerAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
+// The name of a header line, or false when the line is not one: "[" first, a "]" somewhere.
+bool headerName(std::string_view line, std::string_view& name) {
+    line = strip(line);
+    if (line.empty() || line.front() != '[') return false;
+    const auto close = line.rfind(']');
+    if (close == std::string_view::npos) return false;
+    name = strip(line.substr(1, close - 1));
+    return true;
+}
+
+// The key of a key line, or false for comments and lines without "=".
+bool keyName(std::string_view line, std::string_view& name) {
+    line = strip(line);
+    if (line.empty() || line.front() == ';') return false;
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos) return false;
+    name = strip(line.substr(0, equals));
+    return true;
+}
+
+// The value of a key line as it stands in the file, blanks stripped, quotes kept.
+std::string_view rawValue(std::string_view line) {
+    return strip(line.substr(line.find('=') + 1));
+}
+
+// At most kMaxProfileValue characters of UTF-8 text.
+std::string_view cutValue(std::string_view text) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == kMaxProfileValue) {
+            return text.substr(0, i);
+        }
+    }
+    return text;
+}
+
+std::string readWholeFile(const std::string& path, bool& missing) {
+    missing = false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            missing = true;
+            return {};
+        }
+        throw FileReadError(errno, path);
+    }
+    std::string bytes;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && info.st_size > 0) bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            const int error = errno;
+            ::close(fd);
+            throw FileReadError(error, path);
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+}  // namespace
+
+IniFile IniFile::load(const std::string& path) {
+    bool missing = false;
+    const std::string bytes = readWholeFile(path, missing);
+    return fromBytes(bytes);
+}
+
+IniFile IniFile::fromBytes(std::string_view bytes) {
+    IniFile file;
+    const std::string text = cp1252ToUtf8(bytes);
+    std::string_view rest = text;
+    Section* current = nullptr;
+    while (!rest.empty()) {
+        const auto end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+
+        std::string_view name;
+        if (headerName(line, name)) {
+            file.sections_.push_back(Section{lowerAscii(name), true, {std::string(line)}, {}});
+            current = &file.sections_.back();
+            continue;
+        }
+        if (current == nullptr) {
+            file.sections_.push_back(Section{});
+            current = &file.sections_.back();
+        }
+        current->lines.emplace_back(line);
+        indexKey(*current, current->lines.size() - 1);
+    }
+    file.reindexSections();
+    return file;
+}
+
+void IniFile::indexKey(Section& section, std::size_t index) {
+    std::string_view name;
+    if (keyName(section.lines[index], name)) section.keys.try_emplace(lowerAscii(name), index);
+}
+
+void IniFile::reindexSections() {
+    sectionIndex_.clear();
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        if (sections_[i].hasHeader) sectionIndex_.try_emplace(sections_[i].key, i);
+    }
+}
+
+const IniFile::Section* IniFile::findSection(std::string_view section) const {
+    const auto found = sectionIndex_.find(lowerAscii(section));
+    return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
+}
+
+IniFile::Section* IniFile::findSection(std::string_view section) {
+    return const_cast<Section*>(std::as_const(*this).findSection(section));
+}
+
+std::string IniFile::readString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
+    const Section* found = findSection(section);
+    if (found == nullptr) return std::string(fallback);
+    const auto line = found->keys.find(lowerAscii(key));
+    if (line == found->keys.end()) return std::string(fallback);
+    std::string_view value = rawValue(found->lines[line->second]);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return std::string(cutValue(value));
+}
+
+bool parseProfileInteger(std::string_view text, std::int32_t& value) {
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        std::uint64_t number = 0;
+        for (const char c : text.substr(2)) {
+            int digit = 0;
+            if (c >= '0' && c <= '9') digit = c - '0';
+            else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+            else return false;
+            number = number * 16 + static_cast<std::uint64_t>(digit);
+            if (number > 0xFFFFFFFFu) return false;
+        }
+        // Eight hexadecimal digits cover the whole 32 bits, as a signed integer.
+        value = static_cast<std::int32_t>(static_cast<std::uint32_t>(number));
+        return true;
+    }
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    if (i == text.size()) return false;
+    std::int64_t number = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        number = number * 10 + (text[i] - '0');
+        if (number > 0x80000000LL) return false;
+    }
+    if (negative) number = -number;
+    if (number > 0x7FFFFFFF) return false;
+    value = static_cast<std::int32_t>(number);
+    return true;
+}
+
+std::int32_t IniFile::readInteger(std::string_view section, std::string_view key,
+                                  std::int32_t fallback) const {
+    std::int32_t value = 0;
+    return parseProfileInteger(readString(section, key, ""), value) ? value : fallback;
+}
+
+bool IniFile::readBool(std::string_view section, std::string_view key, bool fallback) const {
+    return readInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
+    std::string clean(value);
+    for (char& c : clean) {
+        if (c == '\r' || c == '\n') c = ' ';  // a line break would split the line
+    }
+    const std::string_view stripped = strip(clean);
+
+    Section* target = findSection(section);
+    if (target == nullptr) {
+        sections_.push_back(Section{lowerAscii(section), true, {"[" + std::string(section) + "]"}, {}});
+        sectionIndex_.try_emplace(sections_.back().key, sections_.size() - 1);
+        target = &sections_.back();
+    }
+    const auto existing = target->keys.find(lowerAscii(key));
+    if (existing != target->keys.end()) {
+        std::string& line = target->lines[existing->second];
+        if (rawValue(line) == stripped) return;
+        std::string_view name;
+        keyName(line, name);
+        line = std::string(name) + "=" + std::string(stripped);
+        changed_ = true;
+        return;
+    }
+    // After the section's last line that is not blank, so that a blank line before the next
+    // header stays where it is.
+    std::size_t at = target->lines.size();
+    while (at > 1 && strip(target->lines[at - 1]).empty()) --at;
+    target->lines.insert(target->lines.begin() + static_cast<std::ptrdiff_t>(at),
+                         std::string(key) + "=" + std::string(stripped));
+    indexKey(*target, at);
+    changed_ = true;
+}
+
+void IniFile::eraseSection(std::string_view section) {
+    const auto found = sectionIndex_.find(lowerAscii(section));
+    if (found == sectionIndex_.end()) return;
+    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(found->second));
+    reindexSections();
+    changed_ = true;
+}
+
+std::string IniFile::toBytes() const {
+    std::string text;
+    std::size_t size = 0;
+    for (const auto& section : sections_) {
+        for (const auto& line : section.lines) size += line.size() + 2;
+    }
+    text.reserve(size);
+    for (const auto& section : sections_) {
+        for (const auto& line : section.lines) {
+            text += line;
+            text += "\r\n";
+        }
+    }
+    return utf8ToCp1252(text);
+}
+
+void IniFile::save(const std::string& path) const { writeFileAtomically(path, toBytes()); }
+
+std::string protectValue(std::string_view text) {
+    std::string value(text);
+    for (char& c : value) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    if (value.empty()) return value;
+    const char first = value.front();
+    const char last = value.back();
+    const bool blankAtEnd = isBlank(first) || isBlank(last);
+    const bool quotedAlready = value.size() >= 2 && (first == '"' || first == '\'') && first == last;
+    return blankAtEnd || quotedAlready ? "\"" + value + "\"" : value;
+}
+
+}  // namespace vardo

@@ -1,0 +1,83 @@
+#pragma once
+// An INI file in memory, read and written as the Windows private-profile functions do: sections
+// and keys found whatever the letter case of their ASCII letters, values without the blanks
+// around them and without one pair of enclosing quotes, at most 2047 characters; a written key
+// replaces its value where it stands or goes at the end of its section, a new section at the end
+// of the file. The file is read once and written once; text inside is UTF-8, the file
+// Windows-1252 with carriage return and line feed.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <unordered_map>
+#include <vector>
+
+namespace vardo {
+
+inline constexpr std::size_t kMaxProfileValue = 2047;
+
+// A file that exists but cannot be read.
+class FileReadError : public std::system_error {
+public:
+    FileReadError(int error, const std::string& path)
+        : std::system_error(error, std::generic_category(), path) {}
+    int error() const { return code().value(); }
+};
+
+class IniFile {
+public:
+    IniFile() = default;
+
+    // A missing file (or folder) reads as an empty one; other failures throw FileReadError.
+    static IniFile load(const std::string& path);
+    // The bytes of a file, Windows-1252.
+    static IniFile fromBytes(std::string_view bytes);
+
+    // The value, or fallback when the section or key is missing ("k=" reads as empty).
+    std::string readString(std::string_view section, std::string_view key,
+                           std::string_view fallback) const;
+    // Decimal, or hexadecimal after "0x"/"0X"; anything else gives the fallback.
+    std::int32_t readInteger(std::string_view section, std::string_view key,
+                             std::int32_t fallback) const;
+    // Read as an integer: 0 is false, any other number true.
+    bool readBool(std::string_view section, std::string_view key, bool fallback) const;
+
+    // Blanks at both ends of the value are dropped; line breaks inside it become blanks.
+    void writeString(std::string_view section, std::string_view key, std::string_view value);
+    // Removes the section's header and every line up to the next header.
+    void eraseSection(std::string_view section);
+
+    // The whole file, Windows-1252, every line ended by carriage return and line feed.
+    std::string toBytes() const;
+    // Writes the file atomically (throws FileWriteError).
+    void save(const std::string& path) const;
+
+    // Whether a write or an erase changed anything since the load.
+    bool changed() const { return changed_; }
+
+private:
+    struct Section {
+        std::string key;                 // the name, ASCII letters in lower case
+        bool hasHeader = false;          // false for the lines before the first header
+        std::vector<std::string> lines;  // the header line first, when there is one
+        std::unordered_map<std::string, std::size_t> keys;  // first line of each key
+    };
+
+    const Section* findSection(std::string_view section) const;
+    Section* findSection(std::string_view section);
+    void reindexSections();
+    static void indexKey(Section& section, std::size_t index);
+
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_;  // first section of each name
+    bool changed_ = false;
+};
+
+// The text as a value that reads back exactly: quoted when its blanks or quotes at the ends would
+// otherwise be lost on reading.
+std::string protectValue(std::string_view text);
+
+// The integer rules of readInteger over one value.
+bool parseProfileInteger(std::string_view text, std::int32_t& value);
+
+}  // namespace vardo

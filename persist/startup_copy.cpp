@@ -1,0 +1,107 @@
+#include "persist/startup_copy.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+
+#include "ledger/error.h"
+#include "persist/annual_text.h"
+#include "persist/atomic_file.h"
+#include "persist/cp1252.h"
+#include "persist/system_reason.h"
+
+namespace vardo {
+namespace {
+
+bool namedVardo(const char* name) {
+    constexpr std::string_view kSource = "vardo";
+    std::string_view text = name;
+    if (text.size() != kSource.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != kSource[i]) return false;
+    }
+    return true;
+}
+
+std::string openFailure(const std::string& path, int error) {
+    return "Impossible d'ouvrir le fichier \"" + path + "\". " + systemReason(error);
+}
+
+std::string readSource(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw Error(openFailure(path, errno));
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            const int error = errno;
+            ::close(fd);
+            throw Error(openFailure(path, error));
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+}  // namespace
+
+std::string findCopySource(const std::string& programFolder, const std::string& programPath) {
+    struct stat program {};
+    const bool knowProgram = ::stat(programPath.c_str(), &program) == 0;
+    std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(programFolder.c_str()), ::closedir);
+    if (!folder) return {};
+    std::string other;
+    while (const dirent* entry = ::readdir(folder.get())) {
+        if (!namedVardo(entry->d_name)) continue;
+        const std::string path = programFolder + entry->d_name;
+        struct stat info {};
+        if (::stat(path.c_str(), &info) != 0) {
+            if (other.empty()) other = path;  // a dangling link: opening it will say why
+            continue;
+        }
+        if (knowProgram && info.st_dev == program.st_dev && info.st_ino == program.st_ino) continue;
+        if (S_ISREG(info.st_mode)) return path;
+        if (other.empty()) other = path;
+    }
+    return other;
+}
+
+std::vector<std::string> splitTextLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        lines.emplace_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+void startupCopy(const std::string& programFolder, const std::string& programPath,
+                 std::vector<std::string>& memo) {
+    const std::string source = findCopySource(programFolder, programPath);
+    if (source.empty()) return;  // a fresh install has no such file: nothing to copy
+    memo = splitTextLines(cp1252ToUtf8(readSource(source)));
+    const std::string target = programFolder + kCopyTarget;
+    try {
+        writeFileAtomically(target, linesToFileBytes(memo));
+    } catch (const FileWriteError& failure) {
+        throw Error("Impossible de créer le fichier \"" + target + "\". " +
+                    systemReason(failure.error()));
+    }
+    memo.clear();
+}
+
+}  // namespace vardo

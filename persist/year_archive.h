@@ -1,0 +1,19 @@
+#pragma once
+// Before a new year wipes the stored year, the year is kept in an archive beside the program,
+// VARDO_<accounting year>.INI, in the store's own format, so that renaming it brings it back.
+#include <string>
+
+#include "ledger/form_model.h"
+
+namespace vardo {
+
+// The archive's name for an accounting year and a rank: VARDO_2004.INI, VARDO_2004-2.INI, ...
+// Characters a file name cannot hold become "_".
+std::string archiveFileName(const std::string& programFolder, const std::string& comptabilite,
+                            int rank);
+
+// Writes the archive under the first name not taken and returns its path; never replaces a
+// file. A failure throws Error("Impossible d'écrire dans %s").
+std::string archiveYear(const FormModel& form, const std::string& programFolder);
+
+}  // namespace vardo

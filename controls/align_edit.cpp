@@ -1,3 +1,159 @@
 #include "controls/align_edit.h"
 
-TAlignEdit::TAlignEdit(QWidget* parent) : QLineEdit(parent) {}
+#include <QApplication>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QPalette>
+
+namespace {
+
+bool isReturn(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+// Window activation and popups do not move the focus between controls: no enter or exit look.
+bool movesBetweenControls(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+TAlignEdit::TAlignEdit(QWidget* parent) : QLineEdit(parent) {
+    const QPalette& system = QApplication::palette();
+    colorOnFocus_ = colorOnNoFocus_ = system.color(QPalette::Base);
+    textOnFocus_ = textOnNoFocus_ = system.color(QPalette::Text);
+    fontOnFocus_ = fontOnNoFocus_ = QApplication::font();
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void TAlignEdit::setAlignmentMode(Qt::Alignment horizontal) {
+    setAlignment((horizontal & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+}
+
+void TAlignEdit::setColorOnFocus(const QColor& color) {
+    colorOnFocus_ = color;
+    if (focused_) applyLook(true);
+}
+
+void TAlignEdit::setColorOnNoFocus(const QColor& color) {
+    colorOnNoFocus_ = color;
+    applyLook(focused_);
+}
+
+void TAlignEdit::setFontOnFocus(const QFont& font, const QColor& textColor) {
+    fontOnFocus_ = font;
+    textOnFocus_ = textColor;
+    if (focused_) applyLook(true);
+}
+
+void TAlignEdit::setFontOnNoFocus(const QFont& font, const QColor& textColor) {
+    fontOnNoFocus_ = font;
+    textOnNoFocus_ = textColor;
+    applyLook(focused_);
+}
+
+// Only what differs is touched: 888 boxes are built at start-up, and a palette or font set on a
+// widget costs a polish of its own.
+void TAlignEdit::applyLook(bool focused) {
+    const QColor& background = focused ? colorOnFocus_ : colorOnNoFocus_;
+    const QColor& text = focused ? textOnFocus_ : textOnNoFocus_;
+    const QFont& wanted = focused ? fontOnFocus_ : fontOnNoFocus_;
+    QPalette p = palette();
+    if (p.color(QPalette::Base) != background || p.color(QPalette::Text) != text) {
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            p.setColor(group, QPalette::Base, background);
+            p.setColor(group, QPalette::Window, background);
+            p.setColor(group, QPalette::Text, text);
+        }
+        setPalette(p);
+    }
+    if (font() != wanted) setFont(wanted);
+}
+
+void TAlignEdit::setExitOnReturn(bool on) {
+    if (on == exitOnReturn_) return;
+    if (on) multiLine_ = false;
+    exitOnReturn_ = on;
+}
+
+void TAlignEdit::setMultiLine(bool on) {
+    if (on == multiLine_) return;
+    if (on) {
+        exitOnReturn_ = false;
+    } else {
+        // Each carriage return goes, with the character after it (its line feed).
+        QString joined;
+        const QString current = text();
+        for (qsizetype i = 0; i < current.size(); ++i) {
+            if (current[i] == QLatin1Char('\r')) {
+                ++i;
+                continue;
+            }
+            joined.append(current[i]);
+        }
+        setText(joined);
+        wordWrap_ = false;
+    }
+    multiLine_ = on;
+}
+
+void TAlignEdit::setWordWrap(bool on) {
+    wordWrap_ = on;
+    if (!multiLine_) {
+        exitOnReturn_ = false;
+        multiLine_ = true;
+    }
+}
+
+void TAlignEdit::focusInEvent(QFocusEvent* event) {
+    const bool entering = movesBetweenControls(event->reason());
+    if (entering) {
+        focused_ = true;
+        applyLook(true);
+    }
+    QLineEdit::focusInEvent(event);
+    if (entering && autoSelect_ && event->reason() != Qt::MouseFocusReason) selectAll();
+}
+
+void TAlignEdit::focusOutEvent(QFocusEvent* event) {
+    if (movesBetweenControls(event->reason())) {
+        focused_ = false;
+        applyLook(false);
+    }
+    QLineEdit::focusOutEvent(event);
+}
+
+void TAlignEdit::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (exitOnReturn_ && isReturn(key)) {
+        focusNextChild();
+        event->accept();
+        return;
+    }
+    if (!multiLine_ && isReturn(key)) {
+        QApplication::beep();
+        event->accept();
+        emit returnRefused();
+        return;
+    }
+    if (!multiLine_ && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        QKeyEvent sideways(event->type(), key == Qt::Key_Up ? Qt::Key_Left : Qt::Key_Right,
+                           event->modifiers());
+        QLineEdit::keyPressEvent(&sideways);
+        event->setAccepted(sideways.isAccepted());
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// A carriage return composed by an input method is dropped like a typed one.
+void TAlignEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (!multiLine_ && event->commitString().contains(QLatin1Char('\r'))) {
+        QInputMethodEvent filtered(event->preeditString(), event->attributes());
+        QString commit = event->commitString();
+        commit.remove(QLatin1Char('\r'));
+        filtered.setCommitString(commit, event->replacementStart(), event->replacementLength());
+        QLineEdit::inputMethodEvent(&filtered);
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}

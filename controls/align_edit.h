@@ -1,9 +1,67 @@
 #pragma once
+// One-line edit box behind every figure and header field: aligned text, a colour and a font for
+// the focused state and another pair for the unfocused state, Return refused with a beep, Up and
+// Down moving the caret like Left and Right, the whole text selected on keyboard entry.
+#include <QColor>
+#include <QFont>
 #include <QLineEdit>
 
-// One-line edit box behind every figure and header field.
 class TAlignEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit TAlignEdit(QWidget* parent = nullptr);
+
+    // Horizontal part of the alignment: Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter.
+    Qt::Alignment Alignment() const { return alignment() & Qt::AlignHorizontal_Mask; }
+    void setAlignmentMode(Qt::Alignment horizontal);
+
+    QColor ColorOnFocus() const { return colorOnFocus_; }
+    void setColorOnFocus(const QColor& color);
+    QColor ColorOnNoFocus() const { return colorOnNoFocus_; }
+    void setColorOnNoFocus(const QColor& color);
+
+    // A font goes with its text colour, as a font of the window description does.
+    QFont FontOnFocus() const { return fontOnFocus_; }
+    QColor FontColorOnFocus() const { return textOnFocus_; }
+    void setFontOnFocus(const QFont& font, const QColor& textColor);
+    QFont FontOnNoFocus() const { return fontOnNoFocus_; }
+    QColor FontColorOnNoFocus() const { return textOnNoFocus_; }
+    void setFontOnNoFocus(const QFont& font, const QColor& textColor);
+
+    bool AutoSelect() const { return autoSelect_; }
+    void setAutoSelect(bool on) { autoSelect_ = on; }
+    bool Focused() const { return focused_; }
+
+    // Optional modes; the main window uses none of them.
+    bool ExitOnReturn() const { return exitOnReturn_; }
+    void setExitOnReturn(bool on);
+    bool MultiLine() const { return multiLine_; }
+    void setMultiLine(bool on);
+    bool WordWrap() const { return wordWrap_; }
+    void setWordWrap(bool on);
+
+signals:
+    // Return was refused (a beep sounds); lets tests and the window observe it.
+    void returnRefused();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    void applyLook(bool focused);
+
+    QColor colorOnFocus_;
+    QColor colorOnNoFocus_;
+    QFont fontOnFocus_;
+    QFont fontOnNoFocus_;
+    QColor textOnFocus_;
+    QColor textOnNoFocus_;
+    bool autoSelect_ = true;
+    bool focused_ = false;
+    bool exitOnReturn_ = false;
+    bool multiLine_ = false;
+    bool wordWrap_ = false;
 };

@@ -1,0 +1,102 @@
+#include "controls/help_access.h"
+
+#include <dlfcn.h>
+
+#include <QFileInfo>
+#include <QList>
+#include <QPointer>
+#include <QTextBrowser>
+
+#include "controls/help_topics.h"
+#include "controls/help_window.h"
+
+namespace vardo {
+
+namespace {
+
+struct HelpModule {
+    bool attached = false;
+    QString viewerLibrary;
+    ProbeResult probe;
+    QList<QPointer<HelpWindow>> windows;
+};
+
+HelpModule& module() {
+    static HelpModule state;
+    return state;
+}
+
+void forgetClosedWindows() {
+    module().windows.removeIf([](const QPointer<HelpWindow>& window) { return window.isNull(); });
+}
+
+}  // namespace
+
+QString LocateHelpViewer() {
+    Dl_info info{};
+    const void* address = &QTextBrowser::staticMetaObject;
+    if (dladdr(address, &info) == 0 || info.dli_fname == nullptr) return {};
+    const QFileInfo library(QString::fromLocal8Bit(info.dli_fname));
+    if (!library.exists()) return {};
+    return library.absoluteFilePath();
+}
+
+void AttachHelpViewer() {
+    HelpModule& state = module();
+    if (state.attached) return;
+    registerHelpPages();
+    state.viewerLibrary = LocateHelpViewer();
+    state.attached = true;
+}
+
+void DetachHelpViewer() {
+    closeAllHelp();
+    HelpModule& state = module();
+    state.attached = false;
+    state.viewerLibrary.clear();
+}
+
+bool helpViewerAttached() { return module().attached; }
+
+void runStartupProbe(const QStringList& commandLine) {
+    module().probe = runProbe(currentProbeEnvironment(commandLine));
+}
+
+const ProbeResult& startupProbeResult() { return module().probe; }
+
+void openHelp() {
+    // The viewer is part of the program: attaching on demand keeps the command working even when
+    // the start-up order was not followed.
+    AttachHelpViewer();
+    forgetClosedWindows();
+    HelpModule& state = module();
+    HelpWindow* window = state.windows.isEmpty() ? nullptr : state.windows.front().data();
+    if (window == nullptr) {
+        window = new HelpWindow;
+        state.windows.append(window);
+    }
+    window->showTopic(defaultHelpTopic());
+    window->show();
+    if (window->isMinimized()) window->showNormal();
+    window->raise();
+    window->activateWindow();
+}
+
+void closeAllHelp() {
+    forgetClosedWindows();
+    const QList<QPointer<HelpWindow>> windows = module().windows;
+    module().windows.clear();
+    for (const QPointer<HelpWindow>& window : windows) {
+        if (!window) continue;
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->close();
+        delete window.data();
+    }
+}
+
+QWidget* currentHelpWindow() {
+    forgetClosedWindows();
+    return module().windows.isEmpty() ? nullptr : module().windows.front().data();
+}
+
+}  // namespace vardo

@@ -1,0 +1,237 @@
+// The print command on a PDF printer: the dialog step, the current printer, the document read
+// back with pdftotext, the two refusals and the document ended after a failure.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+#include "expected_pages.h"
+#include "ledger/error.h"
+#include "pdf_text.h"
+#include "reports/print_messages.h"
+#include "reports/qt/print_dialog.h"
+#include "reports/qt/print_document.h"
+#include "reports/qt/print_service.h"
+
+namespace vardo {
+namespace {
+
+using testing::expectedPages;
+using testing::pdfPages;
+
+QFont windowFont() { return QFont("Liberation Sans", 8); }
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    return printer;
+}
+
+// Lines over several pages: text, blank and empty lines and one line wider than the paper.
+std::vector<std::string> sampleLines() {
+    std::vector<std::string> lines{"", "", "", "KILOMETRAGE DE : JANVIER 2004", ""};
+    lines.push_back("Véhicule : " + std::string(400, 'V') + " Année : 1999 Chevaux : 5");
+    for (int i = 1; i <= 250; ++i) {
+        lines.push_back(i % 7 == 0 ? " " : "Ligne " + std::to_string(i) + " | Matin : " +
+                                               std::to_string(12000 + i) + " Km");
+    }
+    lines.push_back("Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule");
+    return lines;
+}
+
+class PrintServiceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!testing::havePdfTools()) GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
+        ASSERT_TRUE(dir.isValid());
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // A platform with a default printer, printing into a PDF file, whose dialog says yes.
+    PrintService::Platform pdfPlatform(const QString& file) {
+        return {[] { return true; }, [file] { return pdfPrinter(file); },
+                [this](QPrinter& printer, QWidget*) {
+                    dialogPrinters.push_back(&printer);
+                    return confirmAnswer;
+                },
+                [this] {
+                    if (betweenPages) betweenPages();
+                }};
+    }
+
+    QTemporaryDir dir;
+    std::vector<QPrinter*> dialogPrinters;
+    bool confirmAnswer = true;
+    std::function<void()> betweenPages;
+};
+
+TEST_F(PrintServiceTest, NoDefaultPrinterFailsBeforeTheDialog) {
+    PrintService::Platform platform = pdfPlatform(path("a.pdf"));
+    platform.hasDefaultPrinter = [] { return false; };
+    PrintService service(platform);
+    try {
+        service.print(nullptr, sampleLines(), windowFont());
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Aucune imprimante par défaut sélectionnée");
+    }
+    EXPECT_TRUE(dialogPrinters.empty());
+    EXPECT_EQ(service.currentPrinter(), nullptr);
+    EXPECT_FALSE(QFile::exists(path("a.pdf")));
+}
+
+TEST_F(PrintServiceTest, CancelledDialogPrintsNothingAndTheSamePrinterIsOfferedAgain) {
+    PrintService service(pdfPlatform(path("a.pdf")));
+    confirmAnswer = false;
+    service.print(nullptr, sampleLines(), windowFont());
+    EXPECT_FALSE(QFile::exists(path("a.pdf")));
+    EXPECT_FALSE(service.printing());
+    service.print(nullptr, sampleLines(), windowFont());
+    ASSERT_EQ(dialogPrinters.size(), 2u);
+    EXPECT_EQ(dialogPrinters[0], service.currentPrinter());
+    EXPECT_EQ(dialogPrinters[1], service.currentPrinter());
+}
+
+TEST_F(PrintServiceTest, ChoicesOfTheDialogStayForLaterPrints) {
+    PrintService service(pdfPlatform(path("a.pdf")));
+    service.print(nullptr, {"premier"}, windowFont());
+    service.currentPrinter()->setOutputFileName(path("b.pdf"));
+    service.print(nullptr, {"second"}, windowFont());
+    EXPECT_EQ(pdfPages(path("a.pdf")), (std::vector<std::vector<std::string>>{{"premier"}}));
+    EXPECT_EQ(pdfPages(path("b.pdf")), (std::vector<std::vector<std::string>>{{"second"}}));
+}
+
+TEST_F(PrintServiceTest, EveryLineInOrderWithThePageBreaksOfTheLayout) {
+    PrintService service(pdfPlatform(path("a.pdf")));
+    const std::vector<std::string> lines = sampleLines();
+    service.print(nullptr, lines, windowFont());
+    const auto expected = expectedPages(*service.currentPrinter(), lines, windowFont());
+    ASSERT_GE(expected.size(), 3u);
+    // The vehicle line is wider than the paper: cut between characters over printed lines.
+    std::string vehicle = expected[0].at(1);
+    std::size_t printed = 2;
+    while (vehicle.size() < lines[5].size()) vehicle += expected[0].at(printed++);
+    EXPECT_EQ(vehicle, lines[5]);
+    EXPECT_GE(printed, 4u);
+    EXPECT_EQ(pdfPages(path("a.pdf")), expected);
+}
+
+TEST_F(PrintServiceTest, StartsAtTheTopLeftCornerInTheFontAtEightPoints) {
+    PrintService service(pdfPlatform(path("a.pdf")));
+    service.print(nullptr, {"Haut", "Suite", "", "Fin"}, QFont("Liberation Sans", 14, QFont::Bold));
+    const auto words = testing::firstPageWords(path("a.pdf"));
+    ASSERT_EQ(words.size(), 3u) << words[0].word << " " << words[1].word;
+    EXPECT_LT(words[0].xMin, 1.0);
+    EXPECT_LT(words[0].yMin, 3.0);
+    QPrinter& printer = *service.currentPrinter();
+    const QFontMetrics metrics(reportFont(QFont("Liberation Sans", 14)), &printer);
+    const double points = 72.0 / printer.resolution();
+    EXPECT_NEAR(words[1].yMin - words[0].yMin, (metrics.height() + 2) * points, 0.3);
+    EXPECT_NEAR(words[2].yMin - words[1].yMin, (2 * metrics.height() + 2) * points, 0.3);
+    EXPECT_NEAR(words[0].yMax - words[0].yMin, metrics.height() * points, 1.5);
+}
+
+TEST_F(PrintServiceTest, CopiesAreLeftToThePrinter) {
+    PrintService::Platform platform = pdfPlatform(path("a.pdf"));
+    platform.confirm = [](QPrinter& printer, QWidget*) {
+        printer.setCopyCount(3);
+        return true;
+    };
+    PrintService service(platform);
+    service.print(nullptr, {"une fois"}, windowFont());
+    EXPECT_EQ(service.currentPrinter()->copyCount(), 3);
+    EXPECT_EQ(pdfPages(path("a.pdf")), (std::vector<std::vector<std::string>>{{"une fois"}}));
+}
+
+TEST_F(PrintServiceTest, ASecondCommandWhilePrintingIsRefusedAfterItsDialog) {
+    PrintService service(pdfPlatform(path("a.pdf")));
+    const std::vector<std::string> lines = sampleLines();
+    std::vector<std::string> refusals;
+    betweenPages = [&] {
+        EXPECT_TRUE(service.printing());
+        try {
+            service.print(nullptr, {"autre rapport"}, windowFont());
+        } catch (const Error& e) {
+            refusals.push_back(e.what());
+        }
+    };
+    service.print(nullptr, lines, windowFont());
+    const auto expected = expectedPages(*service.currentPrinter(), lines, windowFont());
+    ASSERT_EQ(refusals.size(), expected.size() - 1);
+    EXPECT_EQ(refusals[0], "Impression en cours");
+    ASSERT_GE(dialogPrinters.size(), 2u);
+    EXPECT_NE(dialogPrinters[1], service.currentPrinter()) << "running document left alone";
+    EXPECT_EQ(pdfPages(path("a.pdf")), expected);
+    EXPECT_FALSE(service.printing());
+}
+
+TEST_F(PrintServiceTest, ASecondDialogCancelledWhilePrintingShowsNothing) {
+    PrintService service(pdfPlatform(path("a.pdf")));
+    int calls = 0;
+    betweenPages = [&] {
+        confirmAnswer = false;
+        ++calls;
+        EXPECT_NO_THROW(service.print(nullptr, {"autre"}, windowFont()));
+    };
+    service.print(nullptr, sampleLines(), windowFont());
+    EXPECT_GT(calls, 0);
+}
+
+TEST_F(PrintServiceTest, ARefusedDocumentIsReportedAndTheNextPrintWorks) {
+    PrintService service(pdfPlatform(path("missing/folder/a.pdf")));
+    try {
+        service.print(nullptr, {"x"}, windowFont());
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Erreur d'impression");
+    }
+    EXPECT_FALSE(service.printing());
+    service.currentPrinter()->setOutputFileName(path("b.pdf"));
+    service.print(nullptr, {"x"}, windowFont());
+    EXPECT_EQ(pdfPages(path("b.pdf")), (std::vector<std::vector<std::string>>{{"x"}}));
+}
+
+TEST_F(PrintServiceTest, AFailureBetweenPagesStillEndsTheDocument) {
+    PrintService service(pdfPlatform(path("a.pdf")));
+    betweenPages = [] { throw Error("panne"); };
+    try {
+        service.print(nullptr, sampleLines(), windowFont());
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "panne");
+    }
+    EXPECT_FALSE(service.printing());
+    const auto pages = pdfPages(path("a.pdf"));
+    ASSERT_GE(pages.size(), 1u) << "the document was ended into a readable PDF";
+    EXPECT_EQ(pages[0][0], "KILOMETRAGE DE : JANVIER 2004");
+}
+
+TEST(PrintDialogSetup, AllPagesOnlyNoFileNoSelection) {
+    QPrinter printer;
+    QPrintDialog dialog(&printer);
+    configurePrintDialog(dialog);
+    EXPECT_FALSE(dialog.testOption(QAbstractPrintDialog::PrintToFile));
+    EXPECT_FALSE(dialog.testOption(QAbstractPrintDialog::PrintSelection));
+    EXPECT_FALSE(dialog.testOption(QAbstractPrintDialog::PrintPageRange));
+    EXPECT_FALSE(dialog.testOption(QAbstractPrintDialog::PrintCurrentPage));
+    EXPECT_EQ(dialog.printRange(), QAbstractPrintDialog::AllPages);
+}
+
+TEST(ReportFont, TheWindowFontAtEightPointsRegular) {
+    const QFont font = reportFont(QFont("Liberation Sans", 14, QFont::Bold, true));
+    EXPECT_EQ(font.family(), "Liberation Sans");
+    EXPECT_EQ(font.pointSize(), 8);
+    EXPECT_EQ(font.weight(), QFont::Normal);
+    EXPECT_FALSE(font.italic());
+}
+
+}  // namespace
+}  // namespace vardo

@@ -1,0 +1,77 @@
+// The archive of the year that a new year is about to wipe.
+#include "persist/year_archive.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "ledger/error.h"
+#include "persist/atomic_file.h"
+#include "persist/form_store.h"
+#include "test_support.h"
+
+namespace vardo {
+namespace {
+
+using testing::readBytes;
+using testing::ScratchFolder;
+using testing::writeBytes;
+
+TEST(ArchiveYear, NamedAfterTheYearNeverReplacingAndLoadableAsAStore) {
+    ScratchFolder folder;
+    FormModel form;
+    form.setText(headerField(Header::Comptabilite), "2004");
+    form.setText(morningField(0, 1), "12500");
+    form.setText(headerField(Header::Vehicule), " Clio \"é\" ");
+
+    EXPECT_EQ(archiveYear(form, folder.path()), folder / "VARDO_2004.INI");
+    const std::string first = readBytes(folder / "VARDO_2004.INI");
+    EXPECT_EQ(first.substr(0, 12), "[frmVardo]\r\n");
+
+    form.setText(morningField(0, 1), "13000");
+    EXPECT_EQ(archiveYear(form, folder.path()), folder / "VARDO_2004-2.INI");
+    EXPECT_EQ(archiveYear(form, folder.path()), folder / "VARDO_2004-3.INI");
+    EXPECT_EQ(readBytes(folder / "VARDO_2004.INI"), first);
+
+    FormModel restored;
+    loadValues(restored, folder / "VARDO_2004.INI");
+    EXPECT_EQ(restored.text(morningField(0, 1)), "12500");
+    EXPECT_EQ(restored.text(headerField(Header::Vehicule)), " Clio \"é\" ");
+    EXPECT_EQ(restored.text(headerField(Header::Comptabilite)), "2004");
+}
+
+TEST(ArchiveYear, YearTextsThatCannotNameAFile) {
+    struct Row {
+        const char* year;
+        const char* name;
+    } rows[] = {{"2004", "VARDO_2004.INI"}, {"", "VARDO_.INI"}, {"20/04", "VARDO_20_04.INI"},
+                {" 04 ", "VARDO__04_.INI"}, {"a*b?", "VARDO_a_b_.INI"}};
+    for (const Row& row : rows) {
+        EXPECT_EQ(archiveFileName("/p/", row.year, 1), std::string("/p/") + row.name) << row.year;
+    }
+    EXPECT_EQ(archiveFileName("/p/", "2004", 2), "/p/VARDO_2004-2.INI");
+}
+
+TEST(ArchiveYear, FailureNamesTheArchive) {
+    ScratchFolder folder;
+    FormModel form;
+    form.setText(headerField(Header::Comptabilite), "2004");
+    injectWriteFailure(WriteStage::Write, ENOSPC);
+    try {
+        archiveYear(form, folder.path());
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Impossible d'écrire dans " + folder.path() +
+                                             "VARDO_2004.INI");
+    }
+    try {
+        archiveYear(form, folder / "absent/");
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Impossible d'écrire dans " + folder.path() +
+                                             "absent/VARDO_2004.INI");
+    }
+}
+
+}  // namespace
+}  // namespace vardo

@@ -47,7 +47,7 @@ std::vector<std::vector<std::string>> expectedPages(QPrinter& printer,
     for (const auto& page : surface.pages) {
         pages.emplace_back();
         for (const auto& [y, text] : page) {
-            std::string collapsed = collapseBlanks(text);
+            std::string collapsed = withoutBlanks(text);
             if (!collapsed.empty()) pages.back().push_back(std::move(collapsed));
         }
     }

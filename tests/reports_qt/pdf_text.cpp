@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
+#include <algorithm>
 
 namespace vardo::testing {
 namespace {
@@ -19,31 +20,46 @@ QByteArray run(const QString& program, const QStringList& arguments) {
 
 bool havePdfTools() { return !QStandardPaths::findExecutable("pdftotext").isEmpty(); }
 
-std::string collapseBlanks(const std::string& line) {
+std::string withoutBlanks(const std::string& line) {
     std::string out;
     for (char c : line) {
-        const bool blank = c == ' ' || c == '\t' || c == '\r';
-        if (blank && (out.empty() || out.back() == ' ')) continue;
-        out += blank ? ' ' : c;
+        if (c != ' ' && c != '\t' && c != '\r') out += c;
     }
-    if (!out.empty() && out.back() == ' ') out.pop_back();
     return out;
 }
 
 std::vector<std::vector<std::string>> pdfPages(const QString& path) {
-    const QString text = QString::fromUtf8(run("pdftotext", {"-enc", "UTF-8", path, "-"}));
+    const QString text = QString::fromUtf8(run("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"}));
     QStringList pages = text.split(QChar('\f'));
     pages.removeLast();  // pdftotext ends every page with a form feed
     std::vector<std::vector<std::string>> result;
     for (const QString& page : pages) {
         std::vector<std::string> lines;
         for (const QString& line : page.split(QChar('\n'))) {
-            std::string collapsed = collapseBlanks(line.toStdString());
+            std::string collapsed = withoutBlanks(line.toStdString());
             if (!collapsed.empty()) lines.push_back(std::move(collapsed));
         }
         result.push_back(std::move(lines));
     }
     return result;
+}
+
+std::string firstDifference(const Pages& actual, const Pages& expected) {
+    for (std::size_t page = 0; page < std::max(actual.size(), expected.size()); ++page) {
+        if (page >= actual.size()) return "page " + std::to_string(page + 1) + " missing";
+        if (page >= expected.size()) return "extra page " + std::to_string(page + 1);
+        const auto& a = actual[page];
+        const auto& e = expected[page];
+        for (std::size_t line = 0; line < std::max(a.size(), e.size()); ++line) {
+            const std::string got = line < a.size() ? a[line] : "(none)";
+            const std::string want = line < e.size() ? e[line] : "(none)";
+            if (got != want) {
+                return "page " + std::to_string(page + 1) + " line " + std::to_string(line + 1) +
+                       ": got [" + got + "] expected [" + want + "]";
+            }
+        }
+    }
+    return "";
 }
 
 std::vector<WordBox> firstPageWords(const QString& path) {

@@ -9,11 +9,16 @@ namespace vardo::testing {
 
 bool havePdfTools();
 
-// Every page of the PDF, each as its non-blank lines in order with runs of blanks made one.
+// Every page of the PDF, each as its non-blank lines in order, without their blanks (PDF text
+// keeps the glyphs' places, not the blanks between them).
 std::vector<std::vector<std::string>> pdfPages(const QString& path);
 
-// A report line as pdftotext gives it back: runs of blanks made one, no blank at either end.
-std::string collapseBlanks(const std::string& line);
+// A report line as it is compared with what pdftotext gives back.
+std::string withoutBlanks(const std::string& line);
+
+using Pages = std::vector<std::vector<std::string>>;
+// "" when the pages are equal, otherwise where they first differ.
+std::string firstDifference(const Pages& actual, const Pages& expected);
 
 struct WordBox {
     std::string word;

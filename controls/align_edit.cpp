@@ -105,7 +105,8 @@ void TAlignEdit::setWordWrap(bool on) {
 }
 
 void TAlignEdit::focusInEvent(QFocusEvent* event) {
-    const bool entering = movesBetweenControls(event->reason());
+    // The first focus of a window that was not yet active counts as an entry too.
+    const bool entering = movesBetweenControls(event->reason()) || !focused_;
     if (entering) {
         focused_ = true;
         applyLook(true);

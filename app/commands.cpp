@@ -1,0 +1,135 @@
+// The window's commands: page navigation, new year, annual text, printing, help, About, the
+// correction buttons and the wiring of every menu item and button to them.
+#include <QAction>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/error_guard.h"
+#include "app/main_window.h"
+#include "app/page_control.h"
+#include "controls/about_box.h"
+#include "controls/align_edit.h"
+#include "controls/help_access.h"
+#include "persist/annual_text.h"
+#include "persist/year_archive.h"
+#include "reports/qt/print_service.h"
+#include "reports/report_text.h"
+
+namespace vardo::app {
+
+namespace {
+
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void defaultInformation(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text,
+                    QMessageBox::NoButton, parent);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+// Opened empty every time; an existing file is replaced without a question.
+QString defaultSaveFileName(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Sauvegarder sous..."));
+    dialog.setObjectName(QStringLiteral("SaveDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setNameFilters({QStringLiteral("Fichier Texte (*.txt)"),
+                           QStringLiteral("Tous Fichiers (*)")});
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(QString());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
+}  // namespace
+
+void TfrmVardo::connectCommands() {
+    // Every command runs through the one guard and leaves the menu marks as the model has them.
+    auto wire = [this](QAction* action, std::function<void()> command) {
+        connect(action, &QAction::triggered, this, [this, command] {
+            guarded(command);
+            syncMenuChecks();
+        });
+    };
+    auto wireButton = [this](QPushButton* button, std::function<void()> command) {
+        connect(button, &QPushButton::clicked, this, [command] { guarded(command); });
+    };
+
+    wire(menuItem(QStringLiteral("Nouvelleanne1")), [this] { newYear(); });
+    wire(menuItem(QStringLiteral("Sauvegarderlanne1")), [this] { saveAnnualText(); });
+    wire(menuItem(QStringLiteral("Sauvegarderlebilanannuelsous1")),
+         [this] { saveAnnualTextAs(); });
+    wire(menuItem(QStringLiteral("Imprimerlebilanannuel1")), [this] { printAnnual(); });
+    wire(menuItem(QStringLiteral("Quitter1")), [this] { quit(); });
+    for (int page = 0; page < kPages; ++page)
+        wire(menuItem(utf8(form_.menuName(navigationItem(page)))),
+             [this, page] { showPageCommand(page); });
+    wire(menuItem(QStringLiteral("Rubriquesdelaide1")), [this] { openHelpCommand(); });
+    wire(menuItem(QStringLiteral("Aproposde1")), [this] { aboutCommand(); });
+
+    for (int m = 0; m < kMonths; ++m) {
+        const QString code = utf8(monthInfo(m).code);
+        wireButton(button(QStringLiteral("btnCorr") + code), [this, m] { correction(m); });
+        wireButton(button(QStringLiteral("btnImp") + code), [this, m] { printMonth(m); });
+    }
+    wireButton(button(QStringLiteral("btnSauver")), [this] { saveAnnualText(); });
+    wireButton(button(QStringLiteral("btnImprimer")), [this] { printAnnual(); });
+}
+
+void TfrmVardo::showPageCommand(int page) {
+    pages_->setCurrentIndex(page);
+    ledger_->checkNavigation(page);
+}
+
+// The stored year is first kept in an archive; a failed archive is shown and the reset goes on.
+void TfrmVardo::newYear() {
+    guarded([&] { archiveYear(form_, setup_.programFolder); });
+    pages_->setCurrentIndex(0);
+    ledger_->resetYear();
+    field(balanceField(0, Balance::KMIn))->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmVardo::saveAnnualText() {
+    std::vector<std::string>& lines = form_.memo();
+    lines = annualTextLines(form_, savedFileLabels(), true);
+    const std::string fileName = annualTextFileName(setup_.programPath, comptabilite());
+    writeAnnualTextSave(lines, fileName);
+    const QString text = QString::fromStdString(saveConfirmationText(fileName));
+    setup_.information ? setup_.information(this, text) : defaultInformation(this, text);
+}
+
+void TfrmVardo::saveAnnualTextAs() {
+    std::vector<std::string>& lines = form_.memo();
+    lines = annualTextLines(form_, savedFileLabels(), false);
+    const QString name = setup_.saveFileName ? setup_.saveFileName(this) : defaultSaveFileName(this);
+    if (name.isEmpty()) return;
+    writeAnnualTextSaveAs(lines, name.toStdString());
+}
+
+void TfrmVardo::printLines(const std::vector<std::string>& lines) {
+    if (setup_.print) {
+        setup_.print(this, lines);
+        return;
+    }
+    if (!printService_) printService_ = std::make_unique<PrintService>();
+    printService_->print(this, lines, font());
+}
+
+void TfrmVardo::printMonth(int month) { printLines(monthlyReportLines(form_, month)); }
+void TfrmVardo::printAnnual() { printLines(annualReportLines(form_)); }
+
+void TfrmVardo::openHelpCommand() { openHelp(); }
+
+// The About window is one of the program's own: coming back from it is an activation.
+void TfrmVardo::aboutCommand() {
+    aboutBox_->Execute(this);
+    formActivate();
+}
+
+void TfrmVardo::correction(int month) { ledger_->pressCorrection(month); }
+
+}  // namespace vardo::app

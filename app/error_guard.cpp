@@ -1,0 +1,51 @@
+#include "app/error_guard.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+namespace vardo::app {
+
+namespace {
+
+ErrorPresenter& presenter() {
+    static ErrorPresenter current;
+    return current;
+}
+
+QPointer<QWidget>& boxParent() {
+    static QPointer<QWidget> parent;
+    return parent;
+}
+
+void present(const QString& text) {
+    if (presenter())
+        presenter()(text);
+    else
+        showErrorBox(boxParent(), text);
+}
+
+}  // namespace
+
+void setErrorPresenter(ErrorPresenter newPresenter) { presenter() = std::move(newPresenter); }
+void setErrorBoxParent(QWidget* parent) { boxParent() = parent; }
+
+void showError(const std::string& message) {
+    present(QString::fromStdString(errorBoxText(message)));
+}
+
+void showErrorLater(const std::string& message) {
+    const QString text = QString::fromStdString(errorBoxText(message));
+    QTimer::singleShot(0, [text] { present(text); });
+}
+
+void showErrorBox(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle), text,
+                    QMessageBox::NoButton, parent);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+}  // namespace vardo::app

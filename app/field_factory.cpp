@@ -1,0 +1,59 @@
+#include "app/field_factory.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include "controls/align_edit.h"
+
+namespace vardo::app {
+
+int innerMarginFor(const TAlignEdit& edit, int boxWidth) {
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.lineWidth = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit);
+    const int frame = option.lineWidth;
+    // QLineEdit keeps 2 pixels inside its frame on each side; the caret needs one.
+    const int needed = edit.fontMetrics().horizontalAdvance(QStringLiteral("8888888")) + 1;
+    const int room = boxWidth - 2 * frame - 4;
+    if (needed <= room) return 0;
+    return -std::min(2, (needed - room + 1) / 2);
+}
+
+TAlignEdit* makeField(QWidget* parent, const QString& name, const QRect& geometry,
+                      bool rightAligned) {
+    auto* edit = new TAlignEdit(parent);
+    edit->setObjectName(name);
+    edit->setAlignmentMode(rightAligned ? Qt::AlignRight : Qt::AlignLeft);
+    edit->setGeometry(geometry);
+    if (const int margin = innerMarginFor(*edit, geometry.width()); margin != 0)
+        edit->setTextMargins(margin, 0, margin, 0);
+    return edit;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry,
+                  Qt::Alignment alignment, const QColor& color) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    if (color.isValid()) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, color);
+        label->setPalette(p);
+    }
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QString& hint, const QRect& geometry, bool tabStop) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    button->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    return button;
+}
+
+}  // namespace vardo::app

@@ -1,0 +1,34 @@
+#pragma once
+// Builds the window's aligned edits, labels and buttons with the window's look: figures
+// right-aligned, the window colour with or without the focus, the window's font.
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+class TAlignEdit;
+
+namespace vardo::app {
+
+inline const QColor kMaroon{0x80, 0x00, 0x00};
+inline const QColor kTeal{0x00, 0x80, 0x80};
+inline constexpr int kFieldHeight = 21;
+
+// An aligned edit named after its field; right-aligned unless told otherwise.
+TAlignEdit* makeField(QWidget* parent, const QString& name, const QRect& geometry,
+                      bool rightAligned = true);
+
+// A label whose text ends at the right edge of its rectangle, or starts at its left edge.
+QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry,
+                  Qt::Alignment alignment = Qt::AlignLeft, const QColor& color = QColor());
+
+// A push button; its focus comes by a click only unless it is a tab stop.
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QString& hint, const QRect& geometry, bool tabStop);
+
+// The side margins that let a seven-digit reading fit whole in a box of this width.
+int innerMarginFor(const TAlignEdit& edit, int boxWidth);
+
+}  // namespace vardo::app

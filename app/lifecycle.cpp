@@ -1,0 +1,56 @@
+// Start-up and close order of the main window.
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/error_guard.h"
+#include "app/main_window.h"
+#include "app/page_control.h"
+#include "app/regional.h"
+#include "app/status_bar.h"
+#include "controls/help_access.h"
+#include "persist/options.h"
+#include "persist/startup_copy.h"
+
+namespace vardo::app {
+
+void TfrmVardo::formCreate() {
+    chargeOptions(form_, setup_.programFolder);
+    pages_->setCurrentIndex(ledger_->activePageFromChecks());
+    startupCopy(setup_.programFolder, setup_.programPath, form_.memo());
+    ledger_->startupUnlockPass();
+    form_.setPanel(0, "Date : " + shortDate(setup_.locale, setup_.today()).toStdString());
+    ledger_->setAccountingYearDefault(setup_.today().year());
+}
+
+void TfrmVardo::formActivate() {
+    guarded([&] { chargeOptions(form_, setup_.programFolder); });
+    syncMenuChecks();
+}
+
+void TfrmVardo::formDestroy() { closeAllHelp(); }
+
+void TfrmVardo::start() {
+    // The creation event: FormCreate first; an error there is shown and the load still runs.
+    guarded([&] { store_.FormCreate([&] { guarded([&] { formCreate(); }); }); });
+    syncMenuChecks();
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
+    // The page was made current before the window was shown: its show handler runs now.
+    pageShown(pages_->currentIndex());
+    formActivate();
+}
+
+// Close box, Alt+F4, the system menu, "&Quitter", a signal or the session's end: one path.
+void TfrmVardo::closeEvent(QCloseEvent* event) {
+    guarded([&] { sauveOptions(form_, setup_.programFolder); });
+    event->accept();
+}
+
+void TfrmVardo::quit() { close(); }
+
+}  // namespace vardo::app

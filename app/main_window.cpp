@@ -1,0 +1,226 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/bilan_page.h"
+#include "app/digit_filter.h"
+#include "app/error_guard.h"
+#include "app/field_binder.h"
+#include "app/header_fields.h"
+#include "app/menu_bar.h"
+#include "app/month_page.h"
+#include "app/page_control.h"
+#include "app/regional.h"
+#include "app/status_bar.h"
+#include "controls/about_box.h"
+#include "controls/align_edit.h"
+#include "reports/qt/print_service.h"
+
+namespace vardo::app {
+
+namespace {
+
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The day fields, the month's initial readings and three header fields take digits only.
+bool isDigitField(FieldId id) {
+    if (id >= headerField(Header::Comptabilite)) return id != headerField(Header::Vehicule);
+    if (id >= gridField(0, GridColumn::KMIni)) return false;
+    for (int m = 0; m < kMonths; ++m)
+        if (id == balanceField(m, Balance::KMIn)) return true;
+    return !designReadOnly(id);
+}
+
+}  // namespace
+
+// Pushes the model's menu check marks, status panels and button captions into the widgets.
+class TfrmVardo::ModelEcho : public FormObserver {
+public:
+    explicit ModelEcho(TfrmVardo& window) : window_(window) {}
+    void checkedChanged(MenuId id) override {
+        if (QAction* action = window_.menuItem(utf8(window_.form_.menuName(id))))
+            action->setChecked(window_.form_.checked(id));
+    }
+    void panelChanged(int index) override {
+        window_.status_->setPanelText(index, QString::fromStdString(window_.form_.panel(index)));
+    }
+    void correctionCaptionChanged(int month) override {
+        if (QPushButton* b = window_.button(QStringLiteral("btnCorr") + utf8(monthInfo(month).code)))
+            b->setText(QString::fromStdString(window_.form_.correctionCaption(month)));
+    }
+
+private:
+    TfrmVardo& window_;
+};
+
+TfrmVardo::TfrmVardo(WindowSetup setup, QWidget* parent)
+    : QMainWindow(parent),
+      setup_(std::move(setup)),
+      ledger_(std::make_unique<Ledger>(form_, regionalSettings(setup_.locale))),
+      store_(form_) {
+    setObjectName(QStringLiteral("frmVardo"));
+    setWindowTitle(QString::fromUtf8(kWindowCaption));
+    setWindowIcon(QIcon(QStringLiteral(":/vardo/vardo.png")));
+    setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint |
+                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint) &
+                   ~Qt::WindowMaximizeButtonHint);
+    binder_ = new FieldBinder(form_, this);
+    digits_ = new DigitKeyFilter(this);
+    echo_ = std::make_unique<ModelEcho>(*this);
+    form_.addObserver(echo_.get());
+    buildWindow();
+    buildExitTable();
+    connectCommands();
+    aboutBox_ = new TAboutBox(this);
+    aboutBox_->setObjectName(QStringLiteral("AboutBox1"));
+    connect(qApp, &QApplication::focusChanged, this, &TfrmVardo::onFocusChanged);
+    setErrorBoxParent(this);
+    // The store attaches itself once every component has loaded.
+    store_.Loaded(setup_.programFolder);
+}
+
+TfrmVardo::~TfrmVardo() {
+    if (!destroyed_) {
+        destroyed_ = true;
+        disconnect(qApp, &QApplication::focusChanged, this, &TfrmVardo::onFocusChanged);
+        guarded([&] { store_.FormDestroy(nullptr); });
+        formDestroy();
+    }
+    form_.removeObserver(echo_.get());
+}
+
+void TfrmVardo::buildWindow() {
+    menuItems_ = buildMenuBar(menuBar());
+    for (int page = 0; page < kPages; ++page) {
+        QAction* item = menuItem(utf8(form_.menuName(navigationItem(page))));
+        item->setCheckable(true);
+        item->setChecked(form_.checked(navigationItem(page)));
+    }
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+
+    pages_ = new PageControl(client);
+    pages_->setGeometry(8, 64, 633, 385);
+    std::vector<TAlignEdit*> fields;
+    for (int m = 0; m < kMonths; ++m) {
+        QWidget* page = pages_->addPage(utf8(monthInfo(m).caption),
+                                        QStringLiteral("TabSheet%1").arg(m + 1));
+        MonthPage built = buildMonthPage(page, m);
+        if (built.day29) day29_ = built.day29;
+        fields.insert(fields.end(), built.fields.begin(), built.fields.end());
+    }
+    BilanPage bilan = buildBilanPage(pages_->addPage(QStringLiteral("Bilan"),
+                                                     QStringLiteral("TabSheet13")));
+    fields.insert(fields.end(), bilan.fields.begin(), bilan.fields.end());
+    for (const HeaderField& header : buildHeaderFields(client)) {
+        fields.push_back(header.edit);
+        if (header.digitsOnly) digits_->attach(header.edit, header.maxLength);
+    }
+    bindFields(fields);
+
+    status_ = new StatusPanels(client);
+    status_->setGeometry(0, 457, kClientWidth, 19);
+    for (int i = 0; i < kStatusPanels; ++i)
+        status_->setPanelText(i, QString::fromStdString(form_.panel(i)));
+
+    // Active page in the design: "Bilan".
+    pages_->setCurrentIndex(kBilanPage);
+    connect(pages_, &PageControl::pageShown, this, &TfrmVardo::pageShown);
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+void TfrmVardo::bindFields(const std::vector<TAlignEdit*>& fields) {
+    for (TAlignEdit* edit : fields) {
+        const FieldId id = binder_->bind(edit);
+        if (id >= headerField(Header::Comptabilite)) {
+            // The header fields keep the window colour and font whether focused or not.
+            binder_->setLengthLimit(id, digits_->maxLength(edit));
+        } else if (isDigitField(id)) {
+            digits_->attach(edit);
+        }
+    }
+}
+
+void TfrmVardo::buildExitTable() {
+    exits_.assign(kFieldCount, ExitOf{});
+    for (int m = 0; m < kMonths; ++m) {
+        exits_[static_cast<std::size_t>(balanceField(m, Balance::KMIn))] = {m, 0};
+        for (int day = 1; day <= monthInfo(m).dayRows; ++day)
+            exits_[static_cast<std::size_t>(eveningField(m, day))] = {m, day};
+    }
+}
+
+TAlignEdit* TfrmVardo::field(std::string_view name) const { return binder_->edit(name); }
+TAlignEdit* TfrmVardo::field(FieldId id) const { return binder_->edit(id); }
+
+QPushButton* TfrmVardo::button(const QString& name) const {
+    return findChild<QPushButton*>(name);
+}
+
+// Exit handlers run when the focus moves to another control of this window: not when the window
+// loses activation, nor when a menu or a popup takes the keyboard.
+void TfrmVardo::onFocusChanged(QWidget* old, QWidget* now) {
+    if (!old || !now || old->window() != this || now->window() != this) return;
+    if (qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now)) return;
+    const FieldId id = binder_->fieldOf(old);
+    if (id >= 0) leaveField(id);
+}
+
+void TfrmVardo::leaveField(FieldId id) {
+    const ExitOf exit = exits_[static_cast<std::size_t>(id)];
+    if (exit.month < 0) return;
+    guarded(
+        [&] {
+            if (exit.day == 0)
+                ledger_->leaveInitialReading(exit.month);
+            else
+                ledger_->leaveEvening(exit.month, exit.day);
+        },
+        true);
+}
+
+void TfrmVardo::pageShown(int page) {
+    // A page chosen before the window is shown gets its show handler when the window shows.
+    if (!isVisible()) return;
+    guarded([&] {
+        if (page == kBilanPage) {
+            ledger_->showBilanPage();
+            return;
+        }
+        const Ledger::MonthPageShown shown =
+            ledger_->showMonthPage(page, dateTimeValue(setup_.today()));
+        if (page == 1) {
+            day29_->setVisible(shown.day29Visible);
+            field(morningField(1, 29))->setVisible(shown.day29Visible);
+            field(eveningField(1, 29))->setVisible(shown.day29Visible);
+        }
+        field(shown.focus)->setFocus(Qt::OtherFocusReason);
+    });
+    syncMenuChecks();
+}
+
+// A checkable action toggles itself when chosen; the model's marks have the last word.
+void TfrmVardo::syncMenuChecks() {
+    for (MenuId id = 0; id < form_.menuCount(); ++id)
+        if (QAction* action = menuItem(utf8(form_.menuName(id)))) {
+            if (form_.checked(id) && !action->isCheckable()) action->setCheckable(true);
+            action->setChecked(form_.checked(id));
+        }
+}
+
+std::string TfrmVardo::comptabilite() const {
+    return form_.text(headerField(Header::Comptabilite));
+}
+
+}  // namespace vardo::app

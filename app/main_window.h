@@ -1,0 +1,133 @@
+#pragma once
+// The main window TfrmVardo: thirteen pages of aligned edits bound to the form model, the header
+// fields, the menu bar and the status bar. The view never computes: it shows the model's fields
+// and calls the ledger's operations.
+#include <QDate>
+#include <QHash>
+#include <QLocale>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ledger/form_model.h"
+#include "ledger/ledger.h"
+#include "persist/form_store.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+class TAboutBox;
+class TAlignEdit;
+
+namespace vardo {
+class PrintService;
+}
+
+namespace vardo::app {
+
+class DigitKeyFilter;
+class FieldBinder;
+class PageControl;
+class StatusPanels;
+
+// What the window takes from its surroundings; tests replace the clock and the dialogs.
+struct WindowSetup {
+    std::string programFolder;  // ends with '/'
+    std::string programPath;
+    QLocale locale = QLocale::system();
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
+    // The information box of the save command ("Information").
+    std::function<void(QWidget*, const QString&)> information;
+    // The save-as dialog; an empty name means cancelled.
+    std::function<QString(QWidget*)> saveFileName;
+    // The print command, given the report's lines; empty: the system's print service.
+    std::function<void(QWidget*, const std::vector<std::string>&)> print;
+};
+
+inline constexpr const char* kWindowCaption =
+    "Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule";
+inline constexpr int kClientWidth = 649;
+inline constexpr int kClientHeight = 476;
+
+class TfrmVardo : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmVardo(WindowSetup setup, QWidget* parent = nullptr);
+    // Destruction: the store's save, then FormDestroy (the help windows closed).
+    ~TfrmVardo() override;
+
+    FormModel& form() { return form_; }
+    Ledger& ledger() { return *ledger_; }
+    TIniVal& store() { return store_; }
+    const WindowSetup& setup() const { return setup_; }
+
+    TAlignEdit* field(std::string_view name) const;
+    TAlignEdit* field(FieldId id) const;
+    QAction* menuItem(const QString& name) const { return menuItems_.value(name); }
+    QPushButton* button(const QString& name) const;
+    PageControl* pages() const { return pages_; }
+    StatusPanels* statusPanels() const { return status_; }
+    QLabel* day29Label() const { return day29_; }
+
+    // Start-up after construction (lifecycle.cpp): the creation event (FormCreate, then the
+    // store's load), the window shown centred, the active page's show handler, the activation.
+    void start();
+    void formCreate();
+    void formActivate();
+    void formDestroy();
+
+    // Commands (commands.cpp).
+    void showPageCommand(int page);
+    void newYear();
+    void saveAnnualText();
+    void saveAnnualTextAs();
+    void printMonth(int month);
+    void printAnnual();
+    void openHelpCommand();
+    void aboutCommand();
+    void correction(int month);
+    void quit();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class ModelEcho;
+
+    void buildWindow();
+    void bindFields(const std::vector<TAlignEdit*>& fields);
+    void connectCommands();
+    void buildExitTable();
+    void onFocusChanged(QWidget* old, QWidget* now);
+    void leaveField(FieldId id);
+    void pageShown(int page);
+    void syncMenuChecks();
+    void printLines(const std::vector<std::string>& lines);
+    std::string comptabilite() const;
+
+    WindowSetup setup_;
+    FormModel form_;
+    std::unique_ptr<Ledger> ledger_;
+    TIniVal store_;
+    FieldBinder* binder_ = nullptr;
+    DigitKeyFilter* digits_ = nullptr;
+    std::unique_ptr<ModelEcho> echo_;
+    PageControl* pages_ = nullptr;
+    StatusPanels* status_ = nullptr;
+    QLabel* day29_ = nullptr;
+    QHash<QString, QAction*> menuItems_;
+    TAboutBox* aboutBox_ = nullptr;
+    std::unique_ptr<PrintService> printService_;
+    // Per field: the exit handler it runs (month, day; day 0 for the initial reading), or none.
+    struct ExitOf {
+        int month = -1;
+        int day = -1;
+    };
+    std::vector<ExitOf> exits_;
+    bool destroyed_ = false;
+};
+
+}  // namespace vardo::app

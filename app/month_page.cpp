@@ -1,0 +1,108 @@
+#include "app/month_page.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/field_factory.h"
+#include "controls/align_edit.h"
+#include "ledger/naming.h"
+
+namespace vardo::app {
+
+namespace {
+
+constexpr int kRowPitch = 24;
+constexpr int kDayWidth = 49;
+constexpr int kFirstRowTop = 40;
+constexpr int kColumnLeft[3] = {12, 148, 284};
+constexpr int kBalanceTop = 24;
+constexpr int kBalancePitch = 32;
+constexpr int kBalanceLeft = 100;
+constexpr int kBalanceWidth = 65;
+
+QString name(int month, std::string_view suffix) {
+    return QString::fromUtf8(monthInfo(month).code.data(),
+                             static_cast<qsizetype>(monthInfo(month).code.size())) +
+           QString::fromUtf8(suffix.data(), static_cast<qsizetype>(suffix.size()));
+}
+
+void buildDays(QGroupBox* box, int month, MonthPage& out) {
+    const int rows = monthInfo(month).dayRows;
+    for (int column = 0; column < 3; ++column) {
+        const int left = kColumnLeft[column];
+        makeLabel(box, QStringLiteral("Matin"), QRect(left + 24, 20, kDayWidth, 16),
+                  Qt::AlignHCenter, kTeal);
+        makeLabel(box, QStringLiteral("Soir"), QRect(left + 77, 20, kDayWidth, 16),
+                  Qt::AlignHCenter, kTeal);
+    }
+    for (int day = 1; day <= rows; ++day) {
+        const int column = day <= 10 ? 0 : day <= 20 ? 1 : 2;
+        const int row = day <= 20 ? (day - 1) % 10 : day - 21;
+        const int left = kColumnLeft[column];
+        const int top = kFirstRowTop + row * kRowPitch;
+        QLabel* number = makeLabel(box, QString::number(day), QRect(left, top, 20, kFieldHeight),
+                                   Qt::AlignRight, kMaroon);
+        if (day == 29 && month == 1) out.day29 = number;
+        const QString dd = QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0'));
+        out.fields.push_back(makeField(box, name(month, "M") + dd,
+                                       QRect(left + 24, top, kDayWidth, kFieldHeight)));
+        out.fields.push_back(makeField(box, name(month, "S") + dd,
+                                       QRect(left + 77, top, kDayWidth, kFieldHeight)));
+    }
+}
+
+void buildBalance(QGroupBox* box, int month, MonthPage& out) {
+    static const char* const kLabels[kBalanceCount] = {
+        "Kilométrage initial :", "Kilométrage final :", "Kilométrage total :",
+        "Kilométrage Pro :",     "Kilométrage Perso :", "Coefficient Pro :",
+        "Coefficient Perso :"};
+    static const char* const kSuffixes[kBalanceCount] = {"KMIn",    "KMFin", "KMTot",  "KMPro",
+                                                         "KMPerso", "CoPro", "CoPerso"};
+    for (int i = 0; i < kBalanceCount; ++i) {
+        const int top = kBalanceTop + i * kBalancePitch;
+        const bool coefficient = i >= 5;
+        makeLabel(box, QString::fromUtf8(kLabels[i]), QRect(2, top, kBalanceLeft - 6, kFieldHeight),
+                  Qt::AlignRight, coefficient ? QColor(Qt::black) : QColor());
+        TAlignEdit* edit = makeField(box, name(month, kSuffixes[i]),
+                                     QRect(kBalanceLeft, top, kBalanceWidth, kFieldHeight));
+        if (i > 0) edit->setFocusPolicy(Qt::ClickFocus);  // only the initial reading is a tab stop
+        const QFont font = edit->FontOnNoFocus();
+        if (i == 5) {  // red while unfocused, black while focused
+            edit->setFontOnFocus(font, Qt::black);
+            edit->setFontOnNoFocus(font, Qt::red);
+        } else if (i == 6) {
+            edit->setFontOnNoFocus(font, Qt::black);
+        }
+        out.fields.push_back(edit);
+    }
+    out.correction = makeButton(box, name(month, "").prepend(QStringLiteral("btnCorr")),
+                                QStringLiteral("&Corriger"),
+                                QStringLiteral("Corriger ou protéger les données."),
+                                QRect(8, 288, 75, 25), false);
+    out.print = makeButton(box, name(month, "").prepend(QStringLiteral("btnImp")),
+                           QStringLiteral("&Imprimer"),
+                           QStringLiteral("Imprimer le kilométrage mensuel."),
+                           QRect(94, 288, 75, 25), false);
+}
+
+}  // namespace
+
+MonthPage buildMonthPage(QWidget* page, int month) {
+    MonthPage out;
+    auto* days = new QGroupBox(QStringLiteral("Kilométrage mensuel : "), page);
+    days->setGeometry(8, 8, 425, 329);
+    auto* balance = new QGroupBox(QStringLiteral("Bilan mensuel : "), page);
+    balance->setGeometry(440, 8, 177, 329);
+    // The focus order follows the order of creation: January's balance comes before its days.
+    if (month == 0) {
+        buildBalance(balance, month, out);
+        buildDays(days, month, out);
+    } else {
+        buildDays(days, month, out);
+        buildBalance(balance, month, out);
+    }
+    return out;
+}
+
+}  // namespace vardo::app

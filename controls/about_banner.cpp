@@ -40,8 +40,7 @@ void drawOdometer(QPainter& painter, const QPoint& origin) {
     unit.setPixelSize(11);
     painter.setFont(unit);
     painter.setPen(QColor(230, 240, 240));
-    painter.drawText(QPoint(origin.x() + count * 13 + 4, origin.y() + 13),
-                     QStringLiteral("km"));
+    painter.drawText(QPoint(origin.x() + count * 13 + 4, origin.y() + 13), QStringLiteral("km"));
 }
 
 }  // namespace

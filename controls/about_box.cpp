@@ -1,7 +1,6 @@
 #include "controls/about_box.h"
 
 #include <QLabel>
-
 #include <memory>
 
 #include "controls/system_sound.h"
@@ -25,11 +24,19 @@ TAboutBox::TAboutBox(QObject* owner) : QObject(owner) {
     setCopyright(QStringLiteral("© 2026 Les auteurs de Vardo"));
 }
 
-void TAboutBox::setProductName(const QString& text) { productName_ = cutToHundredCharacters(text); }
-void TAboutBox::setVersion(const QString& text) { version_ = cutToHundredCharacters(text); }
-void TAboutBox::setCopyright(const QString& text) { copyright_ = cutToHundredCharacters(text); }
+void TAboutBox::setProductName(const QString& text) {
+    productName_ = cutToHundredCharacters(text);
+}
+void TAboutBox::setVersion(const QString& text) {
+    version_ = cutToHundredCharacters(text);
+}
+void TAboutBox::setCopyright(const QString& text) {
+    copyright_ = cutToHundredCharacters(text);
+}
 
-TFAbout* TAboutBox::createWindow(QWidget* parent) { return new TFAbout(parent); }
+TFAbout* TAboutBox::createWindow(QWidget* parent) {
+    return new TFAbout(parent);
+}
 
 void TAboutBox::Execute(QWidget* parent) {
     std::unique_ptr<TFAbout> window;

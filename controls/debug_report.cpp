@@ -140,7 +140,8 @@ ProbeResult runProbe(const ProbeEnvironment& environment) {
         QStringLiteral("!DecimalSeparator:      \t") + QString(environment.decimalSeparator),
         QStringLiteral("-"),
         QStringLiteral("!EXE Path =          \t") + environment.exePath,
-        QStringLiteral("!Cmdline Param(s) =  \t") + environment.arguments.join(QStringLiteral(" | ")),
+        QStringLiteral("!Cmdline Param(s) =  \t") +
+            environment.arguments.join(QStringLiteral(" | ")),
         QStringLiteral("!_RunDir =           \t") + result.programFolder,
         QStringLiteral("!_ModuleName =       \t") + result.moduleName,
         QStringLiteral("!_ModuleDir =        \t") + result.moduleFolder,

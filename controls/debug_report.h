@@ -24,11 +24,11 @@ struct ProbeEnvironment {
     QStringList arguments;  // the command-line parameters, the program excluded
     QString tempFolder;     // the system's temporary folder
     QDateTime now;
-    QString dateText;          // date and time in the system's format
-    QString operatingSystem;   // system name and release
-    QString localeName;        // "fr_FR"
+    QString dateText;         // date and time in the system's format
+    QString operatingSystem;  // system name and release
+    QString localeName;       // "fr_FR"
     QChar decimalSeparator;
-    QString helpVersion;    // version of the toolkit that renders the help, empty when none
+    QString helpVersion;  // version of the toolkit that renders the help, empty when none
 };
 
 // What the probe found; the help module keeps it while the program runs.

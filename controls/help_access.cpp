@@ -56,13 +56,17 @@ void DetachHelpViewer() {
     state.viewerLibrary.clear();
 }
 
-bool helpViewerAttached() { return module().attached; }
+bool helpViewerAttached() {
+    return module().attached;
+}
 
 void runStartupProbe(const QStringList& commandLine) {
     module().probe = runProbe(currentProbeEnvironment(commandLine));
 }
 
-const ProbeResult& startupProbeResult() { return module().probe; }
+const ProbeResult& startupProbeResult() {
+    return module().probe;
+}
 
 void openHelp() {
     // The viewer is part of the program: attaching on demand keeps the command working even when

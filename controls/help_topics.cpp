@@ -3,7 +3,9 @@
 #include <QtGlobal>
 
 // Outside any namespace, as the resource registration requires.
-static void registerHelpResource() { Q_INIT_RESOURCE(help); }
+static void registerHelpResource() {
+    Q_INIT_RESOURCE(help);
+}
 
 namespace vardo {
 
@@ -26,9 +28,13 @@ const QList<HelpTopic>& helpContents() {
     return kContents;
 }
 
-QUrl helpPageUrl(const QString& page) { return QUrl(QStringLiteral("qrc:/help/") + page); }
+QUrl helpPageUrl(const QString& page) {
+    return QUrl(QStringLiteral("qrc:/help/") + page);
+}
 
-QUrl defaultHelpTopic() { return helpPageUrl(helpContents().front().page); }
+QUrl defaultHelpTopic() {
+    return helpPageUrl(helpContents().front().page);
+}
 
 void registerHelpPages() {
     static const bool registered = (registerHelpResource(), true);

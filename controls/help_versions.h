@@ -1,7 +1,6 @@
 #pragma once
 // Versions of the component that renders the help, as four numbers, and their friendly names.
 #include <QString>
-
 #include <array>
 #include <cstdint>
 

@@ -35,11 +35,10 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Aide de Vardo"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(820, 560);
+    resize(900, 620);
 
     auto* back = makeButton(this, QStringLiteral("◀ Précédent"), QStringLiteral("Page précédente"));
-    auto* forward =
-        makeButton(this, QStringLiteral("Suivant ▶"), QStringLiteral("Page suivante"));
+    auto* forward = makeButton(this, QStringLiteral("Suivant ▶"), QStringLiteral("Page suivante"));
     auto* home = makeButton(this, QStringLiteral("Accueil"), QStringLiteral("Page d'accueil"));
     auto* bar = new QHBoxLayout;
     bar->addWidget(back);
@@ -65,7 +64,7 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
     splitter->addWidget(contents_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({230, 590});
+    splitter->setSizes({240, 660});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -79,12 +78,10 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
     connect(home, &QToolButton::clicked, this, [this] { showTopic(defaultHelpTopic()); });
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QToolButton::setEnabled);
-    connect(contents_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        showTopic(item->data(0, Qt::UserRole).toUrl());
-    });
-    connect(contents_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        showTopic(item->data(0, Qt::UserRole).toUrl());
-    });
+    connect(contents_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { showTopic(item->data(0, Qt::UserRole).toUrl()); });
+    connect(contents_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { showTopic(item->data(0, Qt::UserRole).toUrl()); });
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::selectContentsEntry);
 }
 
@@ -101,7 +98,9 @@ void HelpWindow::showTopic(const QUrl& page) {
     browser_->setSource(page);
 }
 
-QUrl HelpWindow::currentTopic() const { return browser_->source(); }
+QUrl HelpWindow::currentTopic() const {
+    return browser_->source();
+}
 
 void HelpWindow::selectContentsEntry(const QUrl& page) {
     const QUrl withoutAnchor = page.adjusted(QUrl::RemoveFragment);

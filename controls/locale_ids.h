@@ -1,7 +1,6 @@
 #pragma once
 // Windows locale identifiers of the locales the program is likely to meet, for the debug report.
 #include <QString>
-
 #include <cstdint>
 
 namespace vardo {
@@ -11,7 +10,9 @@ namespace vardo {
 std::uint16_t windowsLocaleId(const QString& localeName);
 
 // Primary language (low ten bits) and sub-language (high six bits) of an identifier.
-inline std::uint16_t primaryLanguageId(std::uint16_t lcid) { return lcid & 0x3FF; }
+inline std::uint16_t primaryLanguageId(std::uint16_t lcid) {
+    return lcid & 0x3FF;
+}
 inline std::uint16_t subLanguageId(std::uint16_t lcid) {
     return static_cast<std::uint16_t>(lcid >> 10);
 }

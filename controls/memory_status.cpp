@@ -65,8 +65,9 @@ QString physicalMemoryLine(const MemoryStatus& status, const QString& thousandsS
 
 QString freeResourcesLine(const MemoryStatus& status) {
     // The line says "libre": it shows the free share, not the share in use.
-    return QStringLiteral("Ressources système      : ") + QString::number(100 - status.loadPercent) +
-           QStringLiteral("%") + QStringLiteral(" libre.");
+    return QStringLiteral("Ressources système      : ") +
+           QString::number(100 - status.loadPercent) + QStringLiteral("%") +
+           QStringLiteral(" libre.");
 }
 
 }  // namespace vardo

@@ -1,7 +1,6 @@
 #pragma once
 // The machine's memory as the About window shows it: total physical memory and the share in use.
 #include <QString>
-
 #include <cstdint>
 #include <functional>
 

@@ -19,6 +19,8 @@ void playDefaultSound() {
     }
 }
 
-void setDefaultSoundForTests(std::function<void()> sound) { soundOverride() = std::move(sound); }
+void setDefaultSoundForTests(std::function<void()> sound) {
+    soundOverride() = std::move(sound);
+}
 
 }  // namespace vardo

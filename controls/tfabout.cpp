@@ -90,9 +90,10 @@ void TFAbout::setLabelText(QLabel* label, const QString& text) {
 void TFAbout::FormCreate() {
     vardo::playDefaultSound();
     const vardo::MemoryStatus status = vardo::currentMemoryStatus();
-    setLabelText(lblPhysMem,
-                 vardo::physicalMemoryLine(status, QLocale::system().groupSeparator()));
+    setLabelText(lblPhysMem, vardo::physicalMemoryLine(status, QLocale::system().groupSeparator()));
     setLabelText(lblPhysRes, vardo::freeResourcesLine(status));
 }
 
-void TFAbout::Button1Click() { accept(); }
+void TFAbout::Button1Click() {
+    accept();
+}

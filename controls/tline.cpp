@@ -1,7 +1,6 @@
 #include "controls/tline.h"
 
 #include <QPainter>
-
 #include <algorithm>
 
 namespace {
@@ -14,8 +13,8 @@ int halfRoundedToEven(int length) {
 }
 
 bool isHorizontalFamily(TLine::LineKind kind) {
-    return kind == TLine::ltTop || kind == TLine::ltBottom ||
-           kind == TLine::ltUpDiagonal || kind == TLine::ltDownDiagonal;
+    return kind == TLine::ltTop || kind == TLine::ltBottom || kind == TLine::ltUpDiagonal ||
+           kind == TLine::ltDownDiagonal;
 }
 
 }  // namespace
@@ -43,10 +42,18 @@ void TLine::setCustomPoint(int& coordinate, int value) {
     update();
 }
 
-void TLine::setFromX(int value) { setCustomPoint(fromX_, value); }
-void TLine::setFromY(int value) { setCustomPoint(fromY_, value); }
-void TLine::setToX(int value) { setCustomPoint(toX_, value); }
-void TLine::setToY(int value) { setCustomPoint(toY_, value); }
+void TLine::setFromX(int value) {
+    setCustomPoint(fromX_, value);
+}
+void TLine::setFromY(int value) {
+    setCustomPoint(fromY_, value);
+}
+void TLine::setToX(int value) {
+    setCustomPoint(toX_, value);
+}
+void TLine::setToY(int value) {
+    setCustomPoint(toY_, value);
+}
 
 void TLine::setLine(LineKind kind) {
     if (kind == kind_) return;
@@ -65,8 +72,8 @@ void TLine::setLine(LineKind kind) {
             resize(h, w);
         } else if (kind == TLine::ltTop || kind == TLine::ltBottom) {
             resize(h, 65);
-        } else if (kind == TLine::ltLeft || kind == TLine::ltRight ||
-                   kind == TLine::ltUpDiagonal || kind == TLine::ltDownDiagonal) {
+        } else if (kind == TLine::ltLeft || kind == TLine::ltRight || kind == TLine::ltUpDiagonal ||
+                   kind == TLine::ltDownDiagonal) {
             resize(65, h);
         }
     }

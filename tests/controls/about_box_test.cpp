@@ -1,5 +1,7 @@
 // The About box and its window: texts cut to 100 characters, the window's layout, fresh memory
 // figures and one default sound at each opening, the sound alone when the window can't be made.
+#include "controls/about_box.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,7 +10,6 @@
 #include <QSignalSpy>
 #include <QTimer>
 
-#include "controls/about_box.h"
 #include "controls/memory_status.h"
 #include "controls/system_sound.h"
 #include "controls/tfabout.h"

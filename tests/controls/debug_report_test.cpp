@@ -1,12 +1,13 @@
 // The start-up probe and HHDebug.txt: the log step's rules, the debug folder, the debug switches,
 // the old report deleted at every start and the report's lines.
+#include "controls/debug_report.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "controls/debug_report.h"
 #include "controls/help_access.h"
 
 namespace {
@@ -82,7 +83,9 @@ protected:
         environment.helpVersion = QStringLiteral("6.4.2");
     }
 
-    QString reportIn(const QString& folder) const { return folder + QStringLiteral("/HHDebug.txt"); }
+    QString reportIn(const QString& folder) const {
+        return folder + QStringLiteral("/HHDebug.txt");
+    }
 
     QTemporaryDir root;
     QString programFolder;
@@ -151,7 +154,8 @@ TEST_F(ProbeFixture, DebugSwitchUpperCaseWritesTheReportWithItsLineShapes) {
         QByteArray(79, '='),
     };
     ASSERT_EQ(lines.size(), expected.size());
-    for (qsizetype i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
 }
 
 TEST_F(ProbeFixture, EitherSwitchInAnyCaseTurnsDebugModeOn) {

@@ -40,9 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FriendlyVersion{"JustBelow10", "4.72.7289.999", "< 1.0"},
                     FriendlyVersion{"Empty", "", "< 1.0"},
                     FriendlyVersion{"Garbage", "abc", "< 1.0"}),
-    [](const testing::TestParamInfo<FriendlyVersion>& row) {
-        return std::string(row.param.name);
-    });
+    [](const testing::TestParamInfo<FriendlyVersion>& row) { return std::string(row.param.name); });
 
 TEST(FourPartVersionTest, MissingPartsCountAsZero) {
     EXPECT_EQ(vardo::parseFourPartVersion(QStringLiteral("6.4")),
@@ -67,18 +65,19 @@ TEST_P(LocaleIdTest, IdentifierAndItsParts) {
     EXPECT_EQ(vardo::subLanguageId(lcid), GetParam().sub);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, LocaleIdTest,
-    testing::Values(LocaleId{"fr_FR", 0x040C, 0x0C, 0x01}, LocaleId{"fr_FR.UTF-8", 0x040C, 0x0C, 0x01},
-                    LocaleId{"fr_BE", 0x080C, 0x0C, 0x02}, LocaleId{"en_US", 0x0409, 0x09, 0x01},
-                    LocaleId{"de_DE", 0x0407, 0x07, 0x01}, LocaleId{"C", 0, 0, 0},
-                    LocaleId{"xx_YY", 0, 0, 0}),
-    [](const testing::TestParamInfo<LocaleId>& row) {
-        std::string name = row.param.name;
-        for (char& c : name) {
-            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-        }
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Table, LocaleIdTest,
+                         testing::Values(LocaleId{"fr_FR", 0x040C, 0x0C, 0x01},
+                                         LocaleId{"fr_FR.UTF-8", 0x040C, 0x0C, 0x01},
+                                         LocaleId{"fr_BE", 0x080C, 0x0C, 0x02},
+                                         LocaleId{"en_US", 0x0409, 0x09, 0x01},
+                                         LocaleId{"de_DE", 0x0407, 0x07, 0x01},
+                                         LocaleId{"C", 0, 0, 0}, LocaleId{"xx_YY", 0, 0, 0}),
+                         [](const testing::TestParamInfo<LocaleId>& row) {
+                             std::string name = row.param.name;
+                             for (char& c : name) {
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             }
+                             return name;
+                         });
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The help: its window, the command that opens or brings it forward, the closing of every help
 // window, and pages whose links all lead somewhere.
+#include "controls/help_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,13 +14,14 @@
 
 #include "controls/help_access.h"
 #include "controls/help_topics.h"
-#include "controls/help_window.h"
 
 namespace {
 
 using vardo::HelpWindow;
 
-HelpWindow* openWindow() { return qobject_cast<HelpWindow*>(vardo::currentHelpWindow()); }
+HelpWindow* openWindow() {
+    return qobject_cast<HelpWindow*>(vardo::currentHelpWindow());
+}
 
 class HelpCommandTest : public testing::Test {
 protected:

@@ -1,7 +1,7 @@
 // The memory figures of the About window: read from /proc/meminfo and written as its two lines.
-#include <gtest/gtest.h>
-
 #include "controls/memory_status.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -15,8 +15,8 @@ TEST(MemoryStatusTest, MeminfoGivesTotalAndLoad) {
 }
 
 TEST(MemoryStatusTest, LoadIsOneHundredMinusTheAvailableShareRoundedDown) {
-    const MemoryStatus status = vardo::parseMeminfo(
-        QStringLiteral("MemAvailable: 1 kB\nMemTotal: 3 kB\n"));
+    const MemoryStatus status =
+        vardo::parseMeminfo(QStringLiteral("MemAvailable: 1 kB\nMemTotal: 3 kB\n"));
     EXPECT_EQ(status.loadPercent, 100 - 33);
 }
 
@@ -52,12 +52,12 @@ TEST_P(PhysicalLineTest, KilobytesGroupedByThousands) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, PhysicalLineTest,
-    testing::Values(
-        PhysicalLine{"French", 16315428, "\u202F", "Mémoire physique totale : 16\u202F315\u202F428 Ko"},
-        PhysicalLine{"Comma", 1048576, ",", "Mémoire physique totale : 1,048,576 Ko"},
-        PhysicalLine{"ThreeDigits", 512, ".", "Mémoire physique totale : 512 Ko"},
-        PhysicalLine{"FourDigits", 1000, " ", "Mémoire physique totale : 1 000 Ko"},
-        PhysicalLine{"ZeroHasNoDigits", 0, " ", "Mémoire physique totale :  Ko"}),
+    testing::Values(PhysicalLine{"French", 16315428, "\u202F",
+                                 "Mémoire physique totale : 16\u202F315\u202F428 Ko"},
+                    PhysicalLine{"Comma", 1048576, ",", "Mémoire physique totale : 1,048,576 Ko"},
+                    PhysicalLine{"ThreeDigits", 512, ".", "Mémoire physique totale : 512 Ko"},
+                    PhysicalLine{"FourDigits", 1000, " ", "Mémoire physique totale : 1 000 Ko"},
+                    PhysicalLine{"ZeroHasNoDigits", 0, " ", "Mémoire physique totale :  Ko"}),
     [](const testing::TestParamInfo<PhysicalLine>& row) { return std::string(row.param.name); });
 
 TEST(MemoryStatusTest, ResourcesLineShowsTheFreeShare) {

@@ -1,11 +1,11 @@
 // The line control: construction, end points of every kind, size side effects, kind changes and
 // what really lands on the screen.
+#include "controls/tline.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QImage>
-
-#include "controls/tline.h"
 
 namespace {
 
@@ -146,8 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
         KindChange{"HorizontalToTop", TLine::ltHorizontal, TLine::ltTop, {120, 65}},
         KindChange{"HorizontalToBottom", TLine::ltHorizontal, TLine::ltBottom, {120, 65}},
         KindChange{"HorizontalToUpDiagonal", TLine::ltHorizontal, TLine::ltUpDiagonal, {120, 65}},
-        KindChange{"HorizontalToDownDiagonal", TLine::ltHorizontal, TLine::ltDownDiagonal,
-                   {120, 65}},
+        KindChange{
+            "HorizontalToDownDiagonal", TLine::ltHorizontal, TLine::ltDownDiagonal, {120, 65}},
         KindChange{"HorizontalToLeft", TLine::ltHorizontal, TLine::ltLeft, {65, 120}},
         KindChange{"HorizontalToRight", TLine::ltHorizontal, TLine::ltRight, {65, 120}},
         KindChange{"HorizontalToCustom", TLine::ltHorizontal, TLine::ltCustom, {120, 30}},

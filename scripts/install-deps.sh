@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   python3
   # affichage et tests bout en bout
-  fonts-liberation xvfb xdotool xclip x11-utils imagemagick desktop-file-utils locales
+  fonts-liberation xvfb xdotool xclip openbox x11-utils imagemagick desktop-file-utils locales
   # impression de test
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )

@@ -1,0 +1,183 @@
+"""Drives the installed program the way a person does: a real X display (Xvfb) with a window
+manager, keys typed with xdotool, message boxes read through the clipboard (Ctrl+C copies a
+message box's text), screenshots with ImageMagick. Every wait is bounded."""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+SKIP = 77  # ctest's SKIP_RETURN_CODE
+MAIN_TITLE = "Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule"
+
+
+class Skip(Exception):
+    """The machine cannot run this test (no X server, no printer); reported as skipped."""
+
+
+def wait_until(condition, timeout, what):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise AssertionError(f"timed out after {timeout} s waiting for {what}")
+
+
+def run(args, env=None, timeout=20, check=True):
+    return subprocess.run(args, env=env, timeout=timeout, check=check,
+                          stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+
+
+class Display:
+    """A private Xvfb display at 96 dpi with openbox, so that Alt+F4 and activation work."""
+
+    def __init__(self, width=1024, height=768):
+        for tool in ("Xvfb", "xdotool", "openbox", "xclip", "import"):
+            if shutil.which(tool) is None:
+                raise Skip(f"{tool} is not installed")
+        self.number = next(n for n in range(90, 200)
+                           if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"))
+        self.name = f":{self.number}"
+        self.xvfb = subprocess.Popen(["Xvfb", self.name, "-screen", "0", f"{width}x{height}x24",
+                                      "-dpi", "96", "-nolisten", "tcp"],
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.env = dict(os.environ, DISPLAY=self.name)
+        try:
+            wait_until(lambda: self.xvfb.poll() is None and
+                       run(["xdotool", "getdisplaygeometry"], env=self.env, check=False).returncode == 0,
+                       10, "the X server")
+        except AssertionError as error:
+            self.close()
+            raise Skip(f"Xvfb could not start: {error}")
+        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(0.3)  # openbox takes the root window; nothing to poll for
+
+    def close(self):
+        for process in (getattr(self, "wm", None), self.xvfb):
+            if process and process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+
+class Program:
+    """The installed vardo, copied into a fresh program folder of its own."""
+
+    def __init__(self, display, installed_folder, locale="fr_FR.UTF-8", folder=None, extra_env=None):
+        self.display = display
+        self.folder = folder or tempfile.mkdtemp(prefix="vardo-e2e-")
+        if folder is None:
+            shutil.copytree(installed_folder, self.folder, dirs_exist_ok=True)
+        self.env = dict(display.env, LANG=locale, LC_ALL=locale, LANGUAGE="", QT_QPA_PLATFORM="xcb")
+        self.env.update(extra_env or {})
+        self.process = None
+        self.window = None
+
+    def path(self, name):
+        return os.path.join(self.folder, name)
+
+    def start(self):
+        self.process = subprocess.Popen([self.path("vardo")], env=self.env, cwd="/",
+                                        stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        self.window = self.wait_window(MAIN_TITLE, 20)
+        return self
+
+    def xdo(self, *args, check=True):
+        return run(["xdotool", *args], env=self.env, check=check).stdout.strip()
+
+    def find_window(self, name):
+        result = run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"], env=self.env, check=False)
+        ids = result.stdout.split()
+        return ids[-1] if ids else None
+
+    def wait_window(self, name, timeout=10):
+        def found():
+            if self.process and self.process.poll() is not None:
+                raise AssertionError(f"the program ended ({self.process.returncode}) while waiting for {name!r}:\n"
+                                     + self.process.stdout.read().decode(errors="replace"))
+            return self.find_window(name)
+        return wait_until(found, timeout, f"window {name!r}")
+
+    def wait_no_window(self, name, timeout=10):
+        wait_until(lambda: self.find_window(name) is None, timeout, f"window {name!r} to close")
+
+    def active_window_name(self):
+        return self.xdo("getactivewindow", "getwindowname", check=False)
+
+    def focus(self, window=None):
+        window = window or self.window
+        self.xdo("windowactivate", "--sync", window, check=False)
+        wait_until(lambda: self.xdo("getactivewindow", check=False) == window, 5, "window activation")
+
+    def key(self, *keys):
+        self.xdo("key", "--clearmodifiers", "--delay", "20", *keys)
+
+    def type(self, text):
+        self.xdo("type", "--clearmodifiers", "--delay", "15", text)
+
+    def message_box_text(self, title):
+        """Waits for a message box, copies its text with Ctrl+C and reads the clipboard."""
+        box = self.wait_window(title, 10)
+        self.focus(box)
+        run(["xclip", "-selection", "clipboard", "-i", "/dev/null"], env=self.env, check=False)
+        self.key("ctrl+c")
+        return wait_until(lambda: run(["xclip", "-selection", "clipboard", "-o"], env=self.env,
+                                      check=False).stdout, 5, "the message box text on the clipboard")
+
+    def screenshot(self, path, expected_size=None):
+        """Saves the window's picture; fails on a mis-sized or blank (uniform) window."""
+        run(["import", "-window", self.window, path], env=self.env)
+        size = run(["identify", "-format", "%w %h", path]).stdout.split()
+        width, height = int(size[0]), int(size[1])
+        if expected_size:
+            assert (width, height) == expected_size, f"window is {width}x{height}, expected {expected_size}"
+        deviation = float(run(["convert", path, "-colorspace", "Gray", "-format", "%[fx:standard_deviation]", "info:"]).stdout)
+        assert deviation > 0.01, f"window picture {path} is uniform (blank)"
+        return width, height
+
+    def close_with_alt_f4(self, timeout=15):
+        self.focus()
+        self.key("alt+F4")
+        self.wait_exit(timeout)
+
+    def wait_exit(self, timeout=15):
+        try:
+            self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            raise AssertionError("the program did not end after the close")
+        output = self.process.stdout.read().decode(errors="replace")
+        assert self.process.returncode == 0, f"exit code {self.process.returncode}\n{output}"
+
+    def kill(self):
+        if self.process and self.process.poll() is None:
+            self.process.send_signal(signal.SIGKILL)
+            self.process.wait(5)
+
+
+def read_ini(path):
+    """Reads an INI file as the program writes it: Windows-1252, CRLF."""
+    with open(path, "rb") as handle:
+        raw = handle.read()
+    assert raw.endswith(b"\r\n"), f"{path} does not end with CRLF"
+    sections, current = {}, None
+    for line in raw.decode("cp1252").split("\r\n"):
+        if line.startswith("[") and "]" in line:
+            current = sections.setdefault(line[1:line.rindex("]")], {})
+        elif "=" in line and current is not None:
+            key, value = line.split("=", 1)
+            current.setdefault(key, value)
+    return sections

@@ -35,6 +35,13 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Aide de Vardo"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Closing the main window ends the program even while the help is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    // A readable size of its own, whatever the small font of the main window.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(10);
+    setFont(font);
     resize(900, 620);
 
     auto* back = makeButton(this, QStringLiteral("◀ Précédent"), QStringLiteral("Page précédente"));

@@ -35,6 +35,8 @@ TEST_F(HelpCommandTest, OpensOnTheDefaultTopic) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->parentWidget(), nullptr) << "no window of the program owns it";
     EXPECT_FALSE(window->isModal());
+    EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose))
+        << "an open help window must not keep the program alive after the main window";
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Aide de Vardo"));
     EXPECT_EQ(window->currentTopic(), vardo::defaultHelpTopic());
     EXPECT_TRUE(window->browser()->toPlainText().contains(QStringLiteral("Bienvenue dans Vardo")));

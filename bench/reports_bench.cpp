@@ -53,7 +53,9 @@ class CountingSurface : public PrintSurface {
 public:
     int pageWidth() const override { return 4800; }
     int pageHeight() const override { return 6800; }
-    int textWidth(std::string_view text) const override { return 30 * static_cast<int>(text.size()); }
+    int textWidth(std::string_view text) const override {
+        return 30 * static_cast<int>(text.size());
+    }
     int textHeight(std::string_view) const override { return 50; }
     int cellHeight() const override { return 50; }
     void drawText(int, int, std::string_view) override { ++runs; }

@@ -15,7 +15,9 @@ namespace {
 constexpr std::size_t kMeasureWholeLimit = 4096;
 constexpr std::size_t kFirstProbe = 64;
 
-bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // The nearest character boundary at or before byte offset i.
 std::size_t boundaryAtOrBefore(std::string_view text, std::size_t i) {

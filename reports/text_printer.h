@@ -16,7 +16,7 @@ namespace vardo {
 class PrintSurface {
 public:
     virtual ~PrintSurface();
-    virtual int pageWidth() const = 0;   // printable area, in surface pixels
+    virtual int pageWidth() const = 0;  // printable area, in surface pixels
     virtual int pageHeight() const = 0;
     virtual int textWidth(std::string_view text) const = 0;  // UTF-8 run
     virtual int textHeight(std::string_view text) const = 0;

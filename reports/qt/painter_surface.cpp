@@ -32,9 +32,13 @@ int PainterSurface::textWidth(std::string_view text) const {
 }
 
 // One font for the document: every run is as high as the font.
-int PainterSurface::textHeight(std::string_view) const { return metrics_.height(); }
+int PainterSurface::textHeight(std::string_view) const {
+    return metrics_.height();
+}
 
-int PainterSurface::cellHeight() const { return metrics_.height(); }
+int PainterSurface::cellHeight() const {
+    return metrics_.height();
+}
 
 void PainterSurface::drawText(int x, int y, std::string_view text) {
     painter_.drawText(x, y + metrics_.ascent(), fromUtf8(text));

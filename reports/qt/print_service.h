@@ -17,9 +17,9 @@ public:
     // The platform steps, replaceable so that the print path runs without a dialog or a system
     // printer (tests, the real-printer check).
     struct Platform {
-        std::function<bool()> hasDefaultPrinter;  // the system has a default printer
+        std::function<bool()> hasDefaultPrinter;                 // the system has a default printer
         std::function<std::unique_ptr<QPrinter>()> makePrinter;  // the first current printer
-        std::function<bool(QPrinter&, QWidget*)> confirm;  // the dialog; false when cancelled
+        std::function<bool(QPrinter&, QWidget*)> confirm;        // the dialog; false when cancelled
         std::function<void()> betweenPages;  // runs after each page is handed to the printer
     };
     static Platform systemPlatform();

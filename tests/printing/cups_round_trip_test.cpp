@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QDateTime>
 #include <QTemporaryDir>
 #include <QThread>
 #include <memory>
@@ -85,8 +85,9 @@ void fillYear(FormModel& form) {
 }
 
 // cups-pdf writes into the PDF folder of the job's owner.
-QString outputFolder() { return QDir::home().filePath("PDF"); }
-
+QString outputFolder() {
+    return QDir::home().filePath("PDF");
+}
 
 bool jobsPending() {
     QProcess lpstat;
@@ -141,7 +142,8 @@ protected:
         const QString pdf = waitForNewPdf(before);
         ASSERT_FALSE(pdf.isEmpty()) << "no PDF came out in " << outputFolder().toStdString();
         const auto expected = testing::expectedPages(*service.currentPrinter(), lines, font);
-        EXPECT_EQ(testing::firstDifference(testing::pdfPages(pdf), expected), "") << pdf.toStdString();
+        EXPECT_EQ(testing::firstDifference(testing::pdfPages(pdf), expected), "")
+            << pdf.toStdString();
         // VARDO_KEEP_PRINTED=folder keeps the PDFs there, to be looked at.
         const QString keep = qEnvironmentVariable("VARDO_KEEP_PRINTED");
         if (!keep.isEmpty()) {
@@ -158,9 +160,13 @@ TEST_F(CupsRoundTrip, TheDefaultPrinterIsThePdfQueue) {
     EXPECT_EQ(QPrinterInfo::defaultPrinter().printerName(), "VardoPDF");
 }
 
-TEST_F(CupsRoundTrip, AMonth) { printThroughCups(monthlyReportLines(form, 0)); }
+TEST_F(CupsRoundTrip, AMonth) {
+    printThroughCups(monthlyReportLines(form, 0));
+}
 
-TEST_F(CupsRoundTrip, TheYear) { printThroughCups(annualReportLines(form)); }
+TEST_F(CupsRoundTrip, TheYear) {
+    printThroughCups(annualReportLines(form));
+}
 
 }  // namespace
 }  // namespace vardo

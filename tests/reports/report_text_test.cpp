@@ -1,5 +1,7 @@
 // The texts of the monthly and annual reports: line counts, literals, verbatim field texts and
 // a form left untouched.
+#include "reports/report_text.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +10,6 @@
 #include "ledger/form_model.h"
 #include "persist/annual_text.h"
 #include "recording_surface.h"
-#include "reports/report_text.h"
 #include "reports/text_printer.h"
 
 namespace vardo {
@@ -31,7 +32,9 @@ struct MonthRow {
     std::string lastDayRow;
 };
 
-void PrintTo(const MonthRow& row, std::ostream* out) { *out << row.heading; }
+void PrintTo(const MonthRow& row, std::ostream* out) {
+    *out << row.heading;
+}
 
 class MonthlyReportEachMonth : public ::testing::TestWithParam<MonthRow> {};
 
@@ -76,18 +79,19 @@ TEST(MonthlyReport, JanuaryExampleLineByLine) {
     form.setText(balanceField(0, Balance::KMPerso), "0");
     form.setText(balanceField(0, Balance::CoPro), "1");  // coefficients are not printed
 
-    std::vector<std::string> expected{"", "", "", "KILOMETRAGE DE : JANVIER 2004", "",
-                                      "Véhicule : Fourgon Année : 1999 Chevaux : 5", ""};
+    std::vector<std::string> expected{"", "",
+                                      "", "KILOMETRAGE DE : JANVIER 2004",
+                                      "", "Véhicule : Fourgon Année : 1999 Chevaux : 5",
+                                      ""};
     expected.push_back("01 | Matin : 12000 Km | Soir : 12045 Km");
     for (int day = 2; day <= 31; ++day) {
         expected.push_back((day < 10 ? "0" : "") + std::to_string(day) +
                            " | Matin : 0 Km | Soir : 0 Km");
     }
-    expected.insert(expected.end(), {"", "", "Kilométrage initial  : 12000 Km",
-                                     "Kilométrage final   : 12045 Km",
-                                     "Kilométarge total   : 45 Km",
-                                     "Kilométrage professionnel : 45 Km",
-                                     "Kilométrage personnel      : 0 Km", "", "", kFooter});
+    expected.insert(expected.end(),
+                    {"", "", "Kilométrage initial  : 12000 Km", "Kilométrage final   : 12045 Km",
+                     "Kilométarge total   : 45 Km", "Kilométrage professionnel : 45 Km",
+                     "Kilométrage personnel      : 0 Km", "", "", kFooter});
     EXPECT_EQ(monthlyReportLines(form, 0), expected);
 }
 
@@ -173,29 +177,17 @@ TEST(AnnualReport, FiveHundredNineteenLinesWithThePrintedLabels) {
     const std::vector<std::string> januaryLabels(lines.begin() + 36, lines.begin() + 41);
     EXPECT_EQ(januaryLabels, (std::vector<std::string>{
                                  "Kilométrage initial  : 0 Km", "Kilométrage final   : 0 Km",
-                                 "Kilométarge total   : 0 Km",
-                                 "Kilométrage professionnel : 0 Km",
+                                 "Kilométarge total   : 0 Km", "Kilométrage professionnel : 0 Km",
                                  "Kilométrage personnel      : 0 Km"}));
     const std::vector<std::string> closing(lines.begin() + 500, lines.end());
-    EXPECT_EQ(closing, (std::vector<std::string>{"BILAN KILOMETRAGE ANNUEL : 2004",
-                                                 " ",
-                                                 " ",
-                                                 "KILOMETRAGE DEBUT ANNEE : 0 Km",
-                                                 "KILOMETRAGE FIN ANNEE       : 0 Km",
-                                                 "KILOMETRAGE A REPORTER   : 0 Km",
-                                                 "KILOMETRAGE TOTAL ANNEE : 300 Km",
-                                                 "KILOMETRAGE PROFESSIONNEL : 0 Km",
-                                                 "KILOMETRAGE PERSONNEL   : 0 Km",
-                                                 " ",
-                                                 "COEFFICIENT PROFESSIONNEL : 0,333333333333333",
-                                                 "COEFFICIENT PERSONNEL         : 0,666666666666667",
-                                                 " ",
-                                                 " ",
-                                                 " ",
-                                                 kFooter,
-                                                 " ",
-                                                 " ",
-                                                 " "}));
+    EXPECT_EQ(closing, (std::vector<std::string>{
+                           "BILAN KILOMETRAGE ANNUEL : 2004", " ", " ",
+                           "KILOMETRAGE DEBUT ANNEE : 0 Km", "KILOMETRAGE FIN ANNEE       : 0 Km",
+                           "KILOMETRAGE A REPORTER   : 0 Km", "KILOMETRAGE TOTAL ANNEE : 300 Km",
+                           "KILOMETRAGE PROFESSIONNEL : 0 Km", "KILOMETRAGE PERSONNEL   : 0 Km",
+                           " ", "COEFFICIENT PROFESSIONNEL : 0,333333333333333",
+                           "COEFFICIENT PERSONNEL         : 0,666666666666667", " ", " ", " ",
+                           kFooter, " ", " ", " "}));
 }
 
 // Each month block of the annual report holds the monthly report's day rows and labels, with

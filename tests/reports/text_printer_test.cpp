@@ -1,5 +1,7 @@
 // The page layout of the text printer on a surface with known metrics: runs, cuts between
 // characters, line heights, page breaks and the trailing page.
+#include "reports/text_printer.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "recording_surface.h"
-#include "reports/text_printer.h"
 
 namespace vardo {
 namespace {
@@ -32,10 +33,10 @@ TEST(TextPrinterLines, EachLineDrawnAtTheLeftBelowThePrevious) {
 
 TEST(TextPrinterLines, EmptyLineTakesTheCellHeightBlankLineATextLine) {
     RecordingSurface surface(200, 1000);
-    EXPECT_EQ(print(surface, {"", "a", " ", "b"}),
-              (std::vector<DrawnRun>{{0, 0, kEmpty, "a"},
-                                     {0, 0, kEmpty + kLine, " "},
-                                     {0, 0, kEmpty + 2 * kLine, "b"}}));
+    EXPECT_EQ(
+        print(surface, {"", "a", " ", "b"}),
+        (std::vector<DrawnRun>{
+            {0, 0, kEmpty, "a"}, {0, 0, kEmpty + kLine, " "}, {0, 0, kEmpty + 2 * kLine, "b"}}));
 }
 
 TEST(TextPrinterLines, CarriageReturnEndsTheRunLineFeedBreaksTheLine) {
@@ -61,7 +62,9 @@ struct CutCase {
     std::vector<std::string> printed;
 };
 
-void PrintTo(const CutCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const CutCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class TextPrinterCut : public ::testing::TestWithParam<CutCase> {};
 

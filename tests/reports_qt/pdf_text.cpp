@@ -18,7 +18,9 @@ QByteArray run(const QString& program, const QStringList& arguments) {
 
 }  // namespace
 
-bool havePdfTools() { return !QStandardPaths::findExecutable("pdftotext").isEmpty(); }
+bool havePdfTools() {
+    return !QStandardPaths::findExecutable("pdftotext").isEmpty();
+}
 
 std::string withoutBlanks(const std::string& line) {
     std::string out;
@@ -29,7 +31,8 @@ std::string withoutBlanks(const std::string& line) {
 }
 
 std::vector<std::vector<std::string>> pdfPages(const QString& path) {
-    const QString text = QString::fromUtf8(run("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"}));
+    const QString text =
+        QString::fromUtf8(run("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"}));
     QStringList pages = text.split(QChar('\f'));
     pages.removeLast();  // pdftotext ends every page with a form feed
     std::vector<std::vector<std::string>> result;

@@ -1,5 +1,7 @@
 // The print command on a PDF printer: the dialog step, the current printer, the document read
 // back with pdftotext, the two refusals and the document ended after a failure.
+#include "reports/qt/print_service.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -17,7 +19,6 @@
 #include "reports/print_messages.h"
 #include "reports/qt/print_dialog.h"
 #include "reports/qt/print_document.h"
-#include "reports/qt/print_service.h"
 
 namespace vardo {
 namespace {
@@ -25,7 +26,9 @@ namespace {
 using testing::expectedPages;
 using testing::pdfPages;
 
-QFont windowFont() { return QFont("Liberation Sans", 8); }
+QFont windowFont() {
+    return QFont("Liberation Sans", 8);
+}
 
 std::unique_ptr<QPrinter> pdfPrinter(const QString& path) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -40,8 +43,9 @@ std::vector<std::string> sampleLines() {
     std::vector<std::string> lines{"", "", "", "KILOMETRAGE DE : JANVIER 2004", ""};
     lines.push_back("Véhicule : " + std::string(400, 'V') + " Année : 1999 Chevaux : 5");
     for (int i = 1; i <= 250; ++i) {
-        lines.push_back(i % 7 == 0 ? " " : "Ligne " + std::to_string(i) + " | Matin : " +
-                                               std::to_string(12000 + i) + " Km");
+        lines.push_back(i % 7 == 0 ? " "
+                                   : "Ligne " + std::to_string(i) +
+                                         " | Matin : " + std::to_string(12000 + i) + " Km");
     }
     lines.push_back("Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule");
     return lines;

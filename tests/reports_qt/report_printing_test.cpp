@@ -42,7 +42,8 @@ protected:
         const QString file = dir.filePath("report.pdf");
         PrintService service({[] { return true; },
                               [file] {
-                                  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+                                  auto printer =
+                                      std::make_unique<QPrinter>(QPrinter::HighResolution);
                                   printer->setOutputFormat(QPrinter::PdfFormat);
                                   printer->setOutputFileName(file);
                                   printer->setPageSize(QPageSize(QPageSize::A4));
@@ -66,7 +67,9 @@ TEST_F(ReportPrinting, JanuaryOnOnePage) {
     printAndCompare(lines, 1);
 }
 
-TEST_F(ReportPrinting, FebruaryOnOnePage) { printAndCompare(monthlyReportLines(form, 1), 1); }
+TEST_F(ReportPrinting, FebruaryOnOnePage) {
+    printAndCompare(monthlyReportLines(form, 1), 1);
+}
 
 TEST_F(ReportPrinting, TheYearOverSeveralPagesWithNoRegardForMonths) {
     printAndCompare(annualReportLines(form), 6);

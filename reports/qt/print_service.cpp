@@ -66,6 +66,7 @@ void PrintService::print(QWidget* parent, const std::vector<std::string>& lines,
         return;
     }
     if (!platform_.confirm(*printer_, parent)) return;
+    useWholePrintableArea(*printer_);  // the printer chosen may have other edges
     // The lines are copied: the caller may rebuild its own while pages are handed over.
     const std::vector<std::string> document = lines;
     PrintingFlag flag(printing_);

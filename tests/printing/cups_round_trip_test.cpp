@@ -2,6 +2,8 @@
 // private cupsd) by the print command with its dialog step skipped; the PDF that comes out is
 // read back with pdftotext: every line, in order, on the pages where the layout puts them.
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -84,9 +86,20 @@ void fillYear(FormModel& form) {
     form.setText(annualField(Annual::CoefPro), "0,815789473684211");
 }
 
-// cups-pdf writes into the PDF folder of the job's owner.
+// cups-pdf writes into its "Out" folder, ${HOME}/PDF unless configured otherwise, where HOME
+// is the job owner's home in the password database (not this process's $HOME).
 QString outputFolder() {
-    return QDir::home().filePath("PDF");
+    const passwd* user = getpwuid(getuid());
+    const QString home = user ? QString::fromLocal8Bit(user->pw_dir) : QDir::homePath();
+    QString out = "${HOME}/PDF";
+    QFile conf("/etc/cups/cups-pdf.conf");
+    if (conf.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : conf.readAll().split('\n')) {
+            const QByteArray trimmed = line.trimmed();
+            if (trimmed.startsWith("Out ")) out = QString::fromLocal8Bit(trimmed.mid(4).trimmed());
+        }
+    }
+    return out.replace("${HOME}", home);
 }
 
 bool jobsPending() {

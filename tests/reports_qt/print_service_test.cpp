@@ -144,6 +144,42 @@ TEST_F(PrintServiceTest, StartsAtTheTopLeftCornerInTheFontAtEightPoints) {
     EXPECT_NEAR(words[0].yMax - words[0].yMin, metrics.height() * points, 1.5);
 }
 
+TEST_F(PrintServiceTest, MarginsSetInTheDialogGiveWayToThePrintableArea) {
+    PrintService::Platform platform = pdfPlatform(path("a.pdf"));
+    platform.confirm = [](QPrinter& printer, QWidget*) {
+        printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        return true;
+    };
+    PrintService service(platform);
+    service.print(nullptr, {"Haut"}, windowFont());
+    const auto words = testing::firstPageWords(path("a.pdf"));
+    ASSERT_EQ(words.size(), 1u);
+    EXPECT_LT(words[0].xMin, 1.0);
+    EXPECT_LT(words[0].yMin, 3.0);
+}
+
+// Just enough lines for the break after the last one to pass the page limit: the document
+// ends with a page that looks empty.
+TEST_F(PrintServiceTest, LimitPassedAfterTheLastLineEndsWithAnEmptyLookingPage) {
+    PrintService service(pdfPlatform(path("a.pdf")));
+    confirmAnswer = false;
+    service.print(nullptr, {}, windowFont());  // makes the current printer, prints nothing
+    std::vector<std::string> lines;
+    std::vector<std::vector<std::string>> expected;
+    do {
+        lines.push_back("Ligne " + std::to_string(lines.size() + 1));
+        expected = expectedPages(*service.currentPrinter(), lines, windowFont());
+    } while (expected.size() == 1);
+    ASSERT_EQ(expected.size(), 2u);
+    ASSERT_TRUE(expected[1].empty());
+    confirmAnswer = true;
+    service.print(nullptr, lines, windowFont());
+    const auto pages = pdfPages(path("a.pdf"));
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].back(), "Ligne" + std::to_string(lines.size()));
+    EXPECT_TRUE(pages[1].empty());
+}
+
 TEST_F(PrintServiceTest, CopiesAreLeftToThePrinter) {
     PrintService::Platform platform = pdfPlatform(path("a.pdf"));
     platform.confirm = [](QPrinter& printer, QWidget*) {

@@ -18,8 +18,8 @@ constexpr int kFirstRowTop = 40;
 constexpr int kColumnLeft[3] = {12, 148, 284};
 constexpr int kBalanceTop = 24;
 constexpr int kBalancePitch = 32;
-constexpr int kBalanceLeft = 100;
-constexpr int kBalanceWidth = 65;
+constexpr int kBalanceLeft = 108;
+constexpr int kBalanceWidth = 61;
 
 QString name(int month, std::string_view suffix) {
     return QString::fromUtf8(monthInfo(month).code.data(),

@@ -8,8 +8,25 @@
 
 namespace vardo::app {
 
+namespace {
+
+// Tabs as narrow as their captions allow, so that the thirteen fit the control's width.
+class CompactTabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override {
+        QSize size = QTabBar::tabSizeHint(index);
+        size.setWidth(fontMetrics().horizontalAdvance(tabText(index)) + 14);
+        return size;
+    }
+};
+
+}  // namespace
+
 PageControl::PageControl(QWidget* parent)
-    : QWidget(parent), tabs_(new QTabBar(this)), stack_(new QStackedWidget(this)) {
+    : QWidget(parent), tabs_(new CompactTabBar(this)), stack_(new QStackedWidget(this)) {
     setObjectName(QStringLiteral("PageControl1"));
     tabs_->setDrawBase(false);
     tabs_->setExpanding(false);

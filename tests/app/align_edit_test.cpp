@@ -1,0 +1,81 @@
+// The aligned edit's looks and modes.
+#include <QStyle>
+
+#include "window_fixture.h"
+
+namespace vardo::app::testing {
+namespace {
+
+using AlignedEdit = WindowTest;
+
+TEST_F(AlignedEdit, CoefficientOfTheMonthIsRedUnfocusedAndBlackFocused) {
+    open();
+    TAlignEdit* coPro = edit("JanvCoPro");
+    EXPECT_EQ(coPro->palette().color(QPalette::Text), QColor(Qt::red));
+    coPro->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(coPro->palette().color(QPalette::Text), QColor(Qt::black));
+    edit("JanvKMIn")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(coPro->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_EQ(edit("JanvCoPerso")->palette().color(QPalette::Text), QColor(Qt::black));
+    EXPECT_EQ(edit("CoefPro")->palette().color(QPalette::Text), QColor(Qt::red));
+}
+
+TEST_F(AlignedEdit, ReadOnlyBoxKeepsTheWindowColourAndTakesNoTyping) {
+    open();
+    TAlignEdit* kmFin = edit("JanvKMFin");
+    window->form().setReadOnly(window->form().findField("JanvKMFin"), true);
+    EXPECT_EQ(kmFin->palette().color(QPalette::Base),
+              QApplication::palette().color(QPalette::Base));
+    kmFin->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(kmFin, "99");
+    EXPECT_EQ(kmFin->text(), "0");
+    EXPECT_EQ(model("JanvKMFin"), "0");
+}
+
+TEST_F(AlignedEdit, SevenDigitReadingFitsADayBoxWhole) {
+    open();
+    TAlignEdit* day = edit("JanvM01");
+    ASSERT_EQ(day->width(), 49);
+    const QMargins margins = day->textMargins();
+    const int frame = day->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, day);
+    const int room = day->width() - 2 * frame - 4 - margins.left() - margins.right();
+    EXPECT_LE(day->fontMetrics().horizontalAdvance(QStringLiteral("8888888")), room);
+    EXPECT_EQ(day->height(), 21);
+    EXPECT_EQ(day->Alignment(), Qt::AlignRight);
+}
+
+TEST_F(AlignedEdit, MultiLineOffJoinsTheLinesAndClearsWordWrap) {
+    TAlignEdit box;
+    box.setWordWrap(true);
+    EXPECT_TRUE(box.MultiLine());
+    box.setText(QStringLiteral("ab\r\ncd"));
+    box.setMultiLine(false);
+    EXPECT_EQ(box.text(), "abcd");
+    EXPECT_FALSE(box.WordWrap());
+}
+
+TEST_F(AlignedEdit, ModesExcludeEachOther) {
+    TAlignEdit box;
+    box.setExitOnReturn(true);
+    box.setMultiLine(true);
+    EXPECT_FALSE(box.ExitOnReturn());
+    box.setExitOnReturn(true);
+    EXPECT_FALSE(box.MultiLine());
+    EXPECT_EQ(box.Alignment(), Qt::AlignLeft) << "the design alignment";
+}
+
+TEST_F(AlignedEdit, ExitOnReturnMovesToTheNextControl) {
+    QWidget form;
+    auto* first = new TAlignEdit(&form);
+    auto* second = new TAlignEdit(&form);
+    first->setExitOnReturn(true);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    first->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(first, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), second);
+}
+
+}  // namespace
+}  // namespace vardo::app::testing

@@ -1,0 +1,162 @@
+// The keyboard rules of the figure fields: the digit filter, the length limits, Return refused,
+// Up and Down as Left and Right, the whole text selected on keyboard entry.
+#include <QClipboard>
+#include <QSignalSpy>
+
+#include "app/digit_filter.h"
+#include "window_fixture.h"
+
+namespace vardo::app::testing {
+namespace {
+
+using Keys = WindowTest;
+
+struct FilterRow {
+    const char* name;
+    int key;
+    QString text;
+    bool passes;
+};
+
+class DigitKeyRule : public ::testing::TestWithParam<FilterRow> {};
+
+TEST_P(DigitKeyRule, Passes) {
+    const FilterRow& row = GetParam();
+    EXPECT_EQ(digitKeyPasses(row.key, row.text), row.passes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, DigitKeyRule,
+    ::testing::Values(FilterRow{"Digit", Qt::Key_7, "7", true},
+                      FilterRow{"KeypadDigit", Qt::Key_0, "0", true},
+                      FilterRow{"Backspace", Qt::Key_Backspace, "\b", true},
+                      FilterRow{"Letter", Qt::Key_A, "a", false},
+                      FilterRow{"Minus", Qt::Key_Minus, "-", false},
+                      FilterRow{"Comma", Qt::Key_Comma, ",", false},
+                      FilterRow{"FullStop", Qt::Key_Period, ".", false},
+                      FilterRow{"Space", Qt::Key_Space, " ", false},
+                      FilterRow{"CtrlC", Qt::Key_C, QString(QChar(3)), false},
+                      FilterRow{"CtrlV", Qt::Key_V, QString(QChar(0x16)), false},
+                      FilterRow{"CtrlX", Qt::Key_X, QString(QChar(0x18)), false},
+                      FilterRow{"Delete", Qt::Key_Delete, QString(QChar(0x7f)), true},
+                      FilterRow{"Left", Qt::Key_Left, QString(), true},
+                      FilterRow{"Home", Qt::Key_Home, QString(), true},
+                      FilterRow{"End", Qt::Key_End, QString(), true},
+                      FilterRow{"Tab", Qt::Key_Tab, "\t", true}),
+    [](const ::testing::TestParamInfo<FilterRow>& row) { return std::string(row.param.name); });
+
+TEST_F(Keys, DayFieldTakesDigitsAndBackspaceOnly) {
+    open();
+    TAlignEdit* day = edit("JanvM01");
+    day->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(day, "a-,. 1x2");
+    EXPECT_EQ(day->text(), "12");
+    QTest::keyClick(day, Qt::Key_Backspace);
+    EXPECT_EQ(day->text(), "1");
+    EXPECT_EQ(model("JanvM01"), "1");
+}
+
+TEST_F(Keys, ClipboardShortcutsAreRefusedButTheContextMenuPasteIsNot) {
+    open();
+    TAlignEdit* day = edit("JanvM01");
+    day->setFocus(Qt::TabFocusReason);
+    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+    QTest::keyClick(day, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(day->text(), "0");
+    QTest::keyClick(day, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(day->text(), "0");
+    day->selectAll();
+    day->paste();  // what the context menu's "Coller" does
+    EXPECT_EQ(day->text(), "abc");
+    EXPECT_EQ(model("JanvM01"), "abc");
+}
+
+TEST_F(Keys, KeysThatTypeNothingWork) {
+    open();
+    TAlignEdit* day = edit("MarsS05");
+    window->showPageCommand(2);
+    day->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(day, "1234");
+    QTest::keyClick(day, Qt::Key_Home);
+    QTest::keyClick(day, Qt::Key_Delete);
+    EXPECT_EQ(day->text(), "234");
+    QTest::keyClick(day, Qt::Key_End);
+    QTest::keyClick(day, Qt::Key_Left);
+    EXPECT_EQ(day->cursorPosition(), 2);
+}
+
+TEST_F(Keys, HeaderFieldsKeepTheirFiltersAndLimits) {
+    open();
+    TAlignEdit* horses = edit("aledChevaux");
+    horses->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(horses, "a1234");
+    EXPECT_EQ(horses->text(), "123");
+    TAlignEdit* year = edit("aledAnnee");
+    year->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(year, "20245");
+    EXPECT_EQ(year->text(), "2024");
+    TAlignEdit* vehicle = edit("aledVehicule");
+    vehicle->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(vehicle, "Clio 1,2 l");
+    EXPECT_EQ(vehicle->text(), "Clio 1,2 l");
+    EXPECT_EQ(model("aledVehicule"), "Clio 1,2 l");
+    EXPECT_EQ(vehicle->Alignment(), Qt::AlignLeft);
+    EXPECT_EQ(edit("aledComptabilite")->Alignment(), Qt::AlignRight);
+}
+
+TEST_F(Keys, ProgramWritesAreNotCutToTheTypingLimit) {
+    open();
+    window->form().setText(window->form().findField("aledChevaux"), "12345");
+    EXPECT_EQ(text("aledChevaux"), "12345");
+}
+
+TEST_F(Keys, ReturnIsRefusedWithABeepAndTheFocusStays) {
+    open();
+    TAlignEdit* kmIn = edit("JanvKMIn");
+    ASSERT_EQ(focus(), kmIn);
+    QTest::keyClicks(kmIn, "42");
+    QSignalSpy refused(kmIn, &TAlignEdit::returnRefused);
+    QTest::keyClick(kmIn, Qt::Key_Return);
+    QTest::keyClick(kmIn, Qt::Key_Enter);
+    EXPECT_EQ(refused.count(), 2);
+    EXPECT_EQ(kmIn->text(), "42");
+    EXPECT_EQ(focus(), kmIn);
+    EXPECT_FALSE(readOnly("JanvKMIn")) << "Return runs no exit handler";
+}
+
+TEST_F(Keys, UpAndDownMoveTheCaretLikeLeftAndRight) {
+    open();
+    TAlignEdit* kmIn = edit("JanvKMIn");
+    QTest::keyClicks(kmIn, "12345");
+    kmIn->setCursorPosition(2);
+    QTest::keyClick(kmIn, Qt::Key_Up);
+    EXPECT_EQ(kmIn->cursorPosition(), 1);
+    QTest::keyClick(kmIn, Qt::Key_Down);
+    QTest::keyClick(kmIn, Qt::Key_Down);
+    EXPECT_EQ(kmIn->cursorPosition(), 3);
+    EXPECT_EQ(focus(), kmIn);
+}
+
+TEST_F(Keys, TabEntrySelectsTheWholeTextAndAClickPlacesTheCaret) {
+    open();
+    window->form().setText(window->form().findField("JanvM01"), "10010");
+    QTest::keyClick(edit("JanvKMIn"), Qt::Key_Tab);
+    ASSERT_EQ(focus(), edit("JanvM01"));
+    EXPECT_EQ(edit("JanvM01")->selectedText(), "10010");
+    QTest::keyClick(focus(), Qt::Key_Backtab);
+    EXPECT_EQ(focus(), edit("JanvKMIn"));
+    EXPECT_EQ(edit("JanvKMIn")->selectedText(), "0");
+
+    TAlignEdit* day = edit("JanvM01");
+    day->repaint();  // the box places its text when it paints
+    int x = 0;
+    while (x < day->width() && day->cursorPositionAt(QPoint(x, day->height() / 2)) != 2) ++x;
+    ASSERT_LT(x, day->width());
+    QTest::mouseClick(day, Qt::LeftButton, {}, QPoint(x, day->height() / 2));
+    EXPECT_EQ(focus(), day);
+    EXPECT_FALSE(day->hasSelectedText()) << "a click selects nothing";
+    EXPECT_EQ(day->cursorPosition(), 2) << "the caret goes where clicked";
+}
+
+}  // namespace
+}  // namespace vardo::app::testing

@@ -1,0 +1,153 @@
+// Start-up and close order, and the commands that touch files: the options, the stored year, the
+// start-up copy, the new year with its archive, the annual text, printing.
+#include <signal.h>
+
+#include <QPushButton>
+
+#include "window_fixture.h"
+
+namespace vardo::app::testing {
+namespace {
+
+using Lifecycle = WindowTest;
+
+TEST_F(Lifecycle, FirstRunOpensOnJanuaryWithTheYearAndEveryFieldEditable) {
+    open();
+    EXPECT_EQ(window->windowTitle(),
+              QString::fromUtf8("Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule"));
+    EXPECT_EQ(window->centralWidget()->size(), QSize(649, 476));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the size is pinned";
+    EXPECT_EQ(window->pages()->currentIndex(), 0);
+    EXPECT_EQ(text("aledComptabilite"), "2026");
+    EXPECT_EQ(text("aledVehicule"), "");
+    for (FieldId id = 0; id < kFieldCount; ++id)
+        EXPECT_FALSE(window->field(id)->isReadOnly()) << window->form().name(id);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(Lifecycle, OptionsChooseThePageAndTheLastCheckedWins) {
+    writeFile("VardoM.ini", "[Default]\r\nMois=0010000000001\r\n");
+    open();
+    EXPECT_EQ(window->pages()->currentIndex(), kBilanPage);
+    EXPECT_TRUE(checked("BilanAnnuel1"));
+}
+
+TEST_F(Lifecycle, StoredYearIsLoadedAfterFormCreateAndSavedAtDestruction) {
+    writeFile("VARDO.INI", "[frmVardo]\r\nJanvKMIn=12345\r\naledComptabilite=0\r\n");
+    open();
+    EXPECT_EQ(text("JanvKMIn"), "12345");
+    EXPECT_EQ(text("KMIniJanv"), "12345") << "the load fires the change handlers";
+    EXPECT_EQ(text("aledComptabilite"), "0") << "the stored value has the last word";
+    EXPECT_EQ(focus(), edit("JanvM01")) << "the show handler ran after the load";
+    window->form().setText(window->form().findField("MarsM03"), "777");
+    window.reset();
+    const QByteArray saved = readFile("VARDO.INI");
+    EXPECT_TRUE(saved.contains("MarsM03=777\r\n"));
+    EXPECT_TRUE(saved.contains("JanvKMIn=12345\r\n"));
+}
+
+TEST_F(Lifecycle, ErrorInFormCreateIsShownAndTheLoadStillRuns) {
+    writeFile("Vardo", "ligne\r\n");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Vardo.vrd"));  // the copy cannot be written
+    writeFile("VARDO.INI", "[frmVardo]\r\nFevKMIn=333\r\n");
+    open();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors[0].startsWith(QString::fromUtf8("Impossible de créer le fichier \"")))
+        << errors[0].toStdString();
+    EXPECT_EQ(window->statusPanels()->panelText(0), "Date :") << "the rest of FormCreate skipped";
+    EXPECT_EQ(text("FevKMIn"), "333");
+}
+
+TEST_F(Lifecycle, CloseWritesTheOptionsThenDestructionSavesTheYear) {
+    open();
+    window->showPageCommand(5);
+    window->menuItem("Quitter1")->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(readFile("VardoM.ini"), "[Default]\r\nMois=0000010000000\r\n");
+    EXPECT_TRUE(readFile("VARDO.INI").isEmpty()) << "the year is saved at destruction";
+    window.reset();
+    EXPECT_TRUE(readFile("VARDO.INI").contains("[frmVardo]"));
+}
+
+TEST_F(Lifecycle, FailedOptionsWriteIsShownAndTheWindowStillCloses) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("VardoM.ini"));
+    open();
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors[0].startsWith(QString::fromUtf8("Impossible d'écrire dans ")));
+}
+
+TEST_F(Lifecycle, TerminationSignalClosesByTheOrdinaryPath) {
+    open();
+    SignalCloser closer(window.get());
+    ::raise(SIGTERM);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 5000);
+    EXPECT_FALSE(readFile("VardoM.ini").isEmpty());
+}
+
+TEST_F(Lifecycle, NewYearArchivesResetsAndWaitsInJanuary) {
+    open();
+    typeAndTab("10000");
+    typeAndTab("10010");
+    typeAndTab("10100");
+    window->showPageCommand(kBilanPage);
+    window->menuItem("Nouvelleanne1")->trigger();
+    settle();
+    EXPECT_TRUE(QFile::exists(dir.filePath("VARDO_2026.INI")));
+    EXPECT_EQ(window->pages()->currentIndex(), 0);
+    EXPECT_EQ(focus(), edit("JanvKMIn"));
+    EXPECT_EQ(text("JanvS01"), "0");
+    EXPECT_EQ(text("aledVehicule"), "0");
+    EXPECT_FALSE(readOnly("JanvS01"));
+    EXPECT_TRUE(readOnly("JanvKMFin"));
+    EXPECT_TRUE(readOnly("CoefPro"));
+    EXPECT_EQ(window->statusPanels()->panelText(1), "Coefficient pro : 0 %");
+    EXPECT_TRUE(checked("Janvier1"));
+    EXPECT_TRUE(errors.empty()) << errors.front().toStdString();
+}
+
+TEST_F(Lifecycle, SaveCommandWritesTheAnnualTextAndConfirms) {
+    open();
+    window->button("btnSauver")->click();
+    ASSERT_EQ(infos.size(), 1u);
+    EXPECT_TRUE(infos[0].startsWith(
+        QString::fromUtf8("Sauvegarde réalisée dans le répertoire de l'application :")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("vardo_2026.txt")));
+    EXPECT_EQ(readFile("vardo_2026.txt").count("\r\n"), 519);
+}
+
+TEST_F(Lifecycle, SaveAsWritesTheChosenFileAndACancelWritesNothing) {
+    open();
+    window->menuItem("Sauvegarderlebilanannuelsous1")->trigger();
+    EXPECT_TRUE(infos.empty());
+    saveAsName = dir.filePath("bilan.txt");
+    window->menuItem("Sauvegarderlebilanannuelsous1")->trigger();
+    EXPECT_EQ(readFile("bilan.txt").count("\r\n"), 512);
+    EXPECT_TRUE(infos.empty()) << "no message follows a save-as";
+}
+
+TEST_F(Lifecycle, PrintButtonsHandTheirReportsToThePrinter) {
+    open();
+    window->button("btnImpFev")->click();
+    window->menuItem("Imprimerlebilanannuel1")->trigger();
+    ASSERT_EQ(printed.size(), 2u);
+    EXPECT_EQ(printed[0].size(), 46u) << "February always prints 29 rows";
+    EXPECT_EQ(printed[1].size(), 519u);
+}
+
+TEST_F(Lifecycle, CorrectionButtonSwitchesItsCaption) {
+    open();
+    QPushButton* button = window->button("btnCorrMars");
+    EXPECT_EQ(button->text(), "&Corriger");
+    EXPECT_EQ(button->toolTip(), QString::fromUtf8("Corriger ou protéger les données."));
+    button->click();
+    EXPECT_EQ(button->text(), QString::fromUtf8("&Protéger"));
+    EXPECT_EQ(window->button("btnCorrAvril")->text(), "&Corriger");
+    button->click();
+    EXPECT_EQ(button->text(), "&Corriger");
+    EXPECT_TRUE(readOnly("MarsKMIn"));
+}
+
+}  // namespace
+}  // namespace vardo::app::testing

@@ -1,0 +1,120 @@
+// Pages, menu marks and focus placement: the menu and the tabs keep one navigation item
+// checked, a month page puts the focus on its initial reading or on day 1, February's row 29.
+#include <QTabBar>
+
+#include "window_fixture.h"
+
+namespace vardo::app::testing {
+namespace {
+
+using Navigation = WindowTest;
+
+const char* const kItems[kPages] = {"Janvier1", "Fvrier1",    "Mars1",     "Avril1",    "Mai1",
+                                    "Juin1",    "Juillet1",   "Aot1",      "Septembre1", "Octobre1",
+                                    "Novembre1", "Dcembre1", "BilanAnnuel1"};
+
+TEST_F(Navigation, EveryMenuCommandShowsItsPageAndChecksOnlyItsItem) {
+    open();
+    for (int page = kPages - 1; page >= 0; --page) {
+        window->menuItem(kItems[page])->trigger();
+        EXPECT_EQ(window->pages()->currentIndex(), page) << kItems[page];
+        EXPECT_EQ(checkedNavigationItems(), 1) << kItems[page];
+        for (int other = 0; other < kPages; ++other)
+            EXPECT_EQ(checked(kItems[other]), other == page) << kItems[page] << kItems[other];
+    }
+}
+
+TEST_F(Navigation, ChoosingTheCheckedItemAgainKeepsItChecked) {
+    open();
+    window->menuItem("Aot1")->trigger();
+    window->menuItem("Aot1")->trigger();
+    EXPECT_TRUE(checked("Aot1"));
+    EXPECT_EQ(checkedNavigationItems(), 1);
+}
+
+TEST_F(Navigation, ClickingATabChecksItsItem) {
+    open();
+    QTabBar* tabs = window->pages()->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kBilanPage).center());
+    EXPECT_EQ(window->pages()->currentIndex(), kBilanPage);
+    EXPECT_TRUE(checked("BilanAnnuel1"));
+    EXPECT_EQ(checkedNavigationItems(), 1);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(7).center());
+    EXPECT_TRUE(checked("Aot1"));
+    EXPECT_FALSE(checked("BilanAnnuel1"));
+    EXPECT_EQ(focus(), edit("AoutKMIn"));
+}
+
+TEST_F(Navigation, MonthPageFocusGoesToTheInitialReadingThenToDayOne) {
+    open();
+    window->showPageCommand(2);
+    EXPECT_EQ(focus(), edit("MarsKMIn"));
+    EXPECT_EQ(edit("MarsKMIn")->selectedText(), "0") << "the focus set by a page selects all";
+    window->form().setText(window->form().findField("MarsKMIn"), "00");
+    window->showPageCommand(kBilanPage);
+    window->showPageCommand(2);
+    EXPECT_EQ(focus(), edit("MarsM01"));
+}
+
+TEST_F(Navigation, LeavingAPageRunsTheExitHandlerOfItsField) {
+    open();
+    QTest::keyClicks(edit("JanvKMIn"), "12000");
+    window->showPageCommand(kBilanPage);
+    EXPECT_TRUE(readOnly("JanvKMIn"));
+    EXPECT_EQ(text("DebAnnee"), "12000");
+}
+
+TEST_F(Navigation, TabOrderOfJanuaryAndOfMarch) {
+    open();
+    ASSERT_EQ(focus(), edit("JanvKMIn"));
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    EXPECT_EQ(focus(), edit("JanvM01"));
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    EXPECT_EQ(focus(), edit("JanvS01"));
+
+    window->showPageCommand(2);
+    edit("MarsS31")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    EXPECT_EQ(focus(), edit("MarsKMIn"));
+    settle();
+    errors.clear();  // leaving MarsS31 over an empty month fails, as the ledger says
+}
+
+TEST_F(Navigation, FebruaryShowsRow29OnlyInALeapYear) {
+    open();
+    window->showPageCommand(1);
+    EXPECT_FALSE(edit("FevM29")->isVisible()) << "2026 is not a leap year";
+    EXPECT_FALSE(edit("FevS29")->isVisible());
+    EXPECT_FALSE(window->day29Label()->isVisible());
+    today = QDate(2028, 2, 3);
+    window->showPageCommand(0);
+    window->showPageCommand(1);
+    EXPECT_TRUE(edit("FevM29")->isVisible());
+    EXPECT_TRUE(edit("FevS29")->isVisible());
+    EXPECT_TRUE(window->day29Label()->isVisible());
+}
+
+TEST_F(Navigation, MenuHasItsItemsCaptionsAndSeparators) {
+    open();
+    struct Row {
+        const char* name;
+        const char* caption;
+    };
+    for (const Row& row : {Row{"Nouvelleanne1", "&Commencer nouvelle année"},
+                           Row{"Sauvegarderlanne1", "&Sauvegarder le bilan annuel"},
+                           Row{"Sauvegarderlebilanannuelsous1",
+                               "Sa&uvegarder le bilan annuel sous..."},
+                           Row{"Imprimerlebilanannuel1", "&Imprimer le bilan annuel"},
+                           Row{"Quitter1", "&Quitter"}, Row{"Fvrier1", "Février"},
+                           Row{"Aot1", "Août"}, Row{"Dcembre1", "Décembre"},
+                           Row{"BilanAnnuel1", "&Bilan Annuel"},
+                           Row{"Rubriquesdelaide1", "&Rubriques de l'aide"},
+                           Row{"Aproposde1", "A &propos de..."}, Row{"Fichier1", "&Fichier"},
+                           Row{"Edition1", "&Edition"}, Row{"Aide1", "&Aide"}})
+        EXPECT_EQ(window->menuItem(row.name)->text(), QString::fromUtf8(row.caption)) << row.name;
+    for (const char* separator : {"N1", "N2", "N3", "N4"})
+        EXPECT_TRUE(window->menuItem(separator)->isSeparator()) << separator;
+}
+
+}  // namespace
+}  // namespace vardo::app::testing

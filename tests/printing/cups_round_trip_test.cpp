@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -22,6 +23,7 @@
 #include "pdf_text.h"
 #include "reports/qt/print_service.h"
 #include "reports/report_text.h"
+#include "sample_year.h"
 
 namespace vardo {
 namespace {
@@ -43,6 +45,13 @@ public:
 
 private:
     CupsServer() {
+        // cups-pdf writes every job of this user into one folder: one round trip at a time
+        // on this machine, whatever build folder runs it.
+        folderLock_.setStaleLockTime(0);
+        if (!folderLock_.tryLock(300000)) {
+            why_ = "another printing test holds " + folderLock_.fileName().toStdString();
+            return;
+        }
         if (!dir_.isValid()) {
             why_ = "no temporary folder";
             return;
@@ -66,25 +75,11 @@ private:
     }
     ~CupsServer() { stop(); }
 
+    QLockFile folderLock_{QDir::tempPath() + "/vardo-cups-pdf.lock"};
     QTemporaryDir dir_{QDir::tempPath() + "/vardo-cups-XXXXXX"};
     bool running_ = false;
     std::string why_;
 };
-
-void fillYear(FormModel& form) {
-    form.setText(headerField(Header::Comptabilite), "2004");
-    form.setText(headerField(Header::Vehicule), "Fourgon " + std::string(250, 'V'));
-    form.setText(headerField(Header::Annee), "1999");
-    form.setText(headerField(Header::Chevaux), "5");
-    int reading = 12000;
-    for (int m = 0; m < kMonths; ++m) {
-        for (int day = 1; day <= monthInfo(m).dayRows; ++day) {
-            form.setText(morningField(m, day), std::to_string(reading += 7));
-            form.setText(eveningField(m, day), std::to_string(reading += 31));
-        }
-    }
-    form.setText(annualField(Annual::CoefPro), "0,815789473684211");
-}
 
 // cups-pdf writes into its "Out" folder, ${HOME}/PDF unless configured otherwise, where HOME
 // is the job owner's home in the password database (not this process's $HOME).
@@ -137,7 +132,7 @@ protected:
             std::printf("CUPS server not started: %s\n", server.why().c_str());
             GTEST_SKIP() << "CUPS server not started: " << server.why();
         }
-        fillYear(form);
+        testing::fillSampleYear(form, "Fourgon " + std::string(250, 'V'));
     }
 
     static void TearDownTestSuite() { CupsServer::instance().stop(); }

@@ -25,11 +25,6 @@ void checkInjected(WriteStage stage, const std::string& path) {
     }
 }
 
-std::string folderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-}
-
 // Closes and removes the new file unless it was put in place.
 class TemporaryFile {
 public:
@@ -84,15 +79,6 @@ void fillTemporary(TemporaryFile& file, std::string_view bytes, const std::strin
     if (file.close() != 0) throw FileWriteError(errno, WriteStage::Flush, path);
 }
 
-// Makes the rename itself durable; a failure here no longer risks the data.
-void syncFolder(const std::string& path) {
-    const int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 }  // namespace
 
 FileWriteError::FileWriteError(int error, WriteStage stage, const std::string& path)
@@ -105,8 +91,9 @@ void writeFileAtomically(const std::string& path, std::string_view bytes) {
     if (::rename(file.name().c_str(), path.c_str()) != 0) {
         throw FileWriteError(errno, WriteStage::Rename, path);
     }
+    // The folder is not flushed: whether or not the rename outlives a power cut, the name
+    // holds a whole file, the new one or the old one.
     file.placed();
-    syncFolder(path);
 }
 
 bool writeNewFileAtomically(const std::string& path, std::string_view bytes) {
@@ -118,7 +105,6 @@ bool writeNewFileAtomically(const std::string& path, std::string_view bytes) {
         if (errno == EEXIST) return false;
         throw FileWriteError(errno, WriteStage::Rename, path);
     }
-    syncFolder(path);
     return true;
 }
 

@@ -64,10 +64,11 @@ std::string utf8ToCp1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte < 0x80) {
-            out += static_cast<char>(byte);
-            ++i;
+        std::size_t run = i;
+        while (run < text.size() && static_cast<unsigned char>(text[run]) < 0x80) ++run;
+        if (run > i) {
+            out.append(text.substr(i, run - i));
+            i = run;
             continue;
         }
         char32_t cp = 0;
@@ -86,11 +87,17 @@ std::string utf8ToCp1252(std::string_view text) {
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            out += c;
-        } else if (byte < 0xA0) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        // Plain ASCII runs, most of any file, are copied whole.
+        std::size_t run = i;
+        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) ++run;
+        if (run > i) {
+            out.append(bytes.substr(i, run - i));
+            i = run;
+            if (i == bytes.size()) break;
+        }
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0xA0) {
             appendUtf8(out, kHighControls[byte - 0x80]);
         } else {
             appendUtf8(out, byte);

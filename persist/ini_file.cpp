@@ -21,13 +21,7 @@ std::string_view strip(std::string_view text) {
     return text;
 }
 
-std::string lowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // The name of a header line, or false when the line is not one: "[" first, a "]" somewhere.
 bool headerName(std::string_view line, std::string_view& name) {
@@ -96,6 +90,20 @@ std::string readWholeFile(const std::string& path, bool& missing) {
 
 }  // namespace
 
+std::size_t ProfileNameHash::operator()(std::string_view name) const {
+    std::size_t hash = 14695981039346656037ull;
+    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(lowerAscii(c))) * 1099511628211ull;
+    return hash;
+}
+
+bool ProfileNameEqual::operator()(std::string_view a, std::string_view b) const {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+    }
+    return true;
+}
+
 IniFile IniFile::load(const std::string& path) {
     bool missing = false;
     const std::string bytes = readWholeFile(path, missing);
@@ -115,7 +123,7 @@ IniFile IniFile::fromBytes(std::string_view bytes) {
 
         std::string_view name;
         if (headerName(line, name)) {
-            file.sections_.push_back(Section{lowerAscii(name), true, {std::string(line)}, {}});
+            file.sections_.push_back(Section{std::string(name), true, {std::string(line)}, {}});
             current = &file.sections_.back();
             continue;
         }
@@ -130,20 +138,56 @@ IniFile IniFile::fromBytes(std::string_view bytes) {
     return file;
 }
 
-void IniFile::indexKey(Section& section, std::size_t index) {
+void IniFile::indexKey(Section& section, std::size_t index) { section.keys.add(section.lines, index); }
+
+std::size_t IniFile::KeyIndex::find(const std::vector<std::string>& lines,
+                                    std::string_view key) const {
+    if (slots_.empty()) return std::string_view::npos;
+    const auto hash = static_cast<std::uint32_t>(ProfileNameHash{}(key));
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot& slot = slots_[i];
+        if (slot.line == kEmpty) return std::string_view::npos;
+        std::string_view name;
+        if (slot.hash == hash && keyName(lines[slot.line], name) && ProfileNameEqual{}(name, key)) {
+            return slot.line;
+        }
+    }
+}
+
+void IniFile::KeyIndex::add(const std::vector<std::string>& lines, std::size_t line) {
     std::string_view name;
-    if (keyName(section.lines[index], name)) section.keys.try_emplace(lowerAscii(name), index);
+    if (!keyName(lines[line], name) || find(lines, name) != std::string_view::npos) return;
+    if ((count_ + 1) * 2 > slots_.size()) grow();
+    const auto hash = static_cast<std::uint32_t>(ProfileNameHash{}(name));
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = hash & mask;
+    while (slots_[i].line != kEmpty) i = (i + 1) & mask;
+    slots_[i] = Slot{hash, static_cast<std::uint32_t>(line)};
+    ++count_;
+}
+
+void IniFile::KeyIndex::grow() {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.line == kEmpty) continue;
+        std::size_t i = slot.hash & mask;
+        while (slots_[i].line != kEmpty) i = (i + 1) & mask;
+        slots_[i] = slot;
+    }
 }
 
 void IniFile::reindexSections() {
     sectionIndex_.clear();
     for (std::size_t i = 0; i < sections_.size(); ++i) {
-        if (sections_[i].hasHeader) sectionIndex_.try_emplace(sections_[i].key, i);
+        if (sections_[i].hasHeader) sectionIndex_.try_emplace(sections_[i].name, i);
     }
 }
 
 const IniFile::Section* IniFile::findSection(std::string_view section) const {
-    const auto found = sectionIndex_.find(lowerAscii(section));
+    const auto found = sectionIndex_.find(section);
     return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
 }
 
@@ -155,9 +199,9 @@ std::string IniFile::readString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {
     const Section* found = findSection(section);
     if (found == nullptr) return std::string(fallback);
-    const auto line = found->keys.find(lowerAscii(key));
-    if (line == found->keys.end()) return std::string(fallback);
-    std::string_view value = rawValue(found->lines[line->second]);
+    const std::size_t line = found->keys.find(found->lines, key);
+    if (line == std::string_view::npos) return std::string(fallback);
+    std::string_view value = rawValue(found->lines[line]);
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
@@ -216,17 +260,21 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
 
     Section* target = findSection(section);
     if (target == nullptr) {
-        sections_.push_back(Section{lowerAscii(section), true, {"[" + std::string(section) + "]"}, {}});
-        sectionIndex_.try_emplace(sections_.back().key, sections_.size() - 1);
+        std::string header = "[";
+        header.append(section).append("]");
+        sections_.push_back(Section{std::string(section), true, {std::move(header)}, {}});
+        sectionIndex_.try_emplace(sections_.back().name, sections_.size() - 1);
         target = &sections_.back();
     }
-    const auto existing = target->keys.find(lowerAscii(key));
-    if (existing != target->keys.end()) {
-        std::string& line = target->lines[existing->second];
+    const std::size_t existing = target->keys.find(target->lines, key);
+    if (existing != std::string_view::npos) {
+        std::string& line = target->lines[existing];
         if (rawValue(line) == stripped) return;
         std::string_view name;
         keyName(line, name);
-        line = std::string(name) + "=" + std::string(stripped);
+        std::string replaced(name);
+        replaced.append("=").append(stripped);
+        line = std::move(replaced);
         changed_ = true;
         return;
     }
@@ -234,14 +282,15 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     // header stays where it is.
     std::size_t at = target->lines.size();
     while (at > 1 && strip(target->lines[at - 1]).empty()) --at;
-    target->lines.insert(target->lines.begin() + static_cast<std::ptrdiff_t>(at),
-                         std::string(key) + "=" + std::string(stripped));
+    std::string line(key);
+    line.append("=").append(stripped);
+    target->lines.insert(target->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
     indexKey(*target, at);
     changed_ = true;
 }
 
 void IniFile::eraseSection(std::string_view section) {
-    const auto found = sectionIndex_.find(lowerAscii(section));
+    const auto found = sectionIndex_.find(section);
     if (found == sectionIndex_.end()) return;
     sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(found->second));
     reindexSections();

@@ -24,6 +24,19 @@ public:
     int error() const { return code().value(); }
 };
 
+// Section and key names compared whatever the letter case of their ASCII letters, looked up
+// without building a lower-case copy.
+struct ProfileNameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const;
+};
+struct ProfileNameEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+};
+template <typename Value>
+using ProfileNameMap = std::unordered_map<std::string, Value, ProfileNameHash, ProfileNameEqual>;
+
 class IniFile {
 public:
     IniFile() = default;
@@ -56,11 +69,31 @@ public:
     bool changed() const { return changed_; }
 
 private:
+    // The first line of each key of a section, in an open-addressing table of line numbers:
+    // names are compared on the lines themselves, so building it allocates next to nothing.
+    class KeyIndex {
+    public:
+        // The line of the key, or npos.
+        std::size_t find(const std::vector<std::string>& lines, std::string_view key) const;
+        // Adds the line's key unless the key is there already (the first one wins).
+        void add(const std::vector<std::string>& lines, std::size_t line);
+
+    private:
+        struct Slot {
+            std::uint32_t hash = 0;
+            std::uint32_t line = kEmpty;
+        };
+        static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
+        void grow();
+        std::vector<Slot> slots_;
+        std::size_t count_ = 0;
+    };
+
     struct Section {
-        std::string key;                 // the name, ASCII letters in lower case
+        std::string name;                // as written in the header
         bool hasHeader = false;          // false for the lines before the first header
         std::vector<std::string> lines;  // the header line first, when there is one
-        std::unordered_map<std::string, std::size_t> keys;  // first line of each key
+        KeyIndex keys;
     };
 
     const Section* findSection(std::string_view section) const;
@@ -69,7 +102,7 @@ private:
     static void indexKey(Section& section, std::size_t index);
 
     std::vector<Section> sections_;
-    std::unordered_map<std::string, std::size_t> sectionIndex_;  // first section of each name
+    ProfileNameMap<std::size_t> sectionIndex_;  // first section of each name
     bool changed_ = false;
 };
 

@@ -28,8 +28,8 @@ std::string safeYear(const std::string& comptabilite) {
 std::string archiveFileName(const std::string& programFolder, const std::string& comptabilite,
                             int rank) {
     std::string name = programFolder + "VARDO_" + safeYear(comptabilite);
-    if (rank > 1) name += "-" + std::to_string(rank);
-    return name + ".INI";
+    if (rank > 1) name.append("-").append(std::to_string(rank));
+    return name.append(".INI");
 }
 
 std::string archiveYear(const FormModel& form, const std::string& programFolder) {

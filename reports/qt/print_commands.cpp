@@ -1,0 +1,36 @@
+#include "reports/qt/print_commands.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "reports/report_text.h"
+
+namespace vardo {
+namespace {
+
+void printReport(PrintService& service, FormModel& form, std::vector<std::string> lines,
+                 QWidget* parent, const QFont& windowFont) {
+    if (service.printing()) {
+        // The running document keeps the buffer it started with; this command is refused
+        // once its dialog is confirmed.
+        service.print(parent, lines, windowFont);
+        return;
+    }
+    form.memo() = std::move(lines);
+    service.print(parent, form.memo(), windowFont);
+}
+
+}  // namespace
+
+void printMonthReport(PrintService& service, FormModel& form, int month, QWidget* parent,
+                      const QFont& windowFont) {
+    printReport(service, form, monthlyReportLines(form, month), parent, windowFont);
+}
+
+void printAnnualReport(PrintService& service, FormModel& form, QWidget* parent,
+                       const QFont& windowFont) {
+    printReport(service, form, annualReportLines(form), parent, windowFont);
+}
+
+}  // namespace vardo

@@ -15,16 +15,17 @@ constexpr int kClosingBlanksBefore = 3;
 constexpr int kClosingBlanksAfter = 3;
 
 constexpr AnnualLabels kSavedFile{
-    "Kilométrage final    : ",      "Kilométarge total    : ",    "Kilométrage professionnel  : ",
+    "Kilométrage final    : ",      "Kilométarge total    : ",      "Kilométrage professionnel  : ",
     "BILAN KILOMETRAGE ANNUEL  : ", "KILOMETRAGE DEBUT ANNEE   : ", "KILOMETRAGE FIN ANNEE     : ",
     "KILOMETRAGE A REPORTER    : ", "KILOMETRAGE TOTAL ANNEE   : ", "KILOMETRAGE PERSONNEL     : ",
     "COEFFICIENT PERSONNEL     : "};
 
 constexpr AnnualLabels kPrintedReport{
-    "Kilométrage final   : ",      "Kilométarge total   : ",  "Kilométrage professionnel : ",
-    "BILAN KILOMETRAGE ANNUEL : ", "KILOMETRAGE DEBUT ANNEE : ", "KILOMETRAGE FIN ANNEE       : ",
-    "KILOMETRAGE A REPORTER   : ", "KILOMETRAGE TOTAL ANNEE : ", "KILOMETRAGE PERSONNEL   : ",
-    "COEFFICIENT PERSONNEL         : "};
+    "Kilométrage final   : ",       "Kilométarge total   : ",
+    "Kilométrage professionnel : ", "BILAN KILOMETRAGE ANNUEL : ",
+    "KILOMETRAGE DEBUT ANNEE : ",   "KILOMETRAGE FIN ANNEE       : ",
+    "KILOMETRAGE A REPORTER   : ",  "KILOMETRAGE TOTAL ANNEE : ",
+    "KILOMETRAGE PERSONNEL   : ",   "COEFFICIENT PERSONNEL         : "};
 
 std::string twoDigits(int n) {
     return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
@@ -78,26 +79,35 @@ void appendAnnualBlock(std::vector<std::string>& lines, const FormModel& form,
 // The save command's messages, from the system's error number.
 std::string saveFailureText(int error) {
     switch (error) {
-        case ENOENT: return "Fichier introuvable";
+        case ENOENT:
+            return "Fichier introuvable";
         case ENOTDIR:
-        case ENAMETOOLONG: return "Nom de fichier incorrect";
+        case ENAMETOOLONG:
+            return "Nom de fichier incorrect";
         case EMFILE:
-        case ENFILE: return "Trop de fichiers ouverts";
+        case ENFILE:
+            return "Trop de fichiers ouverts";
         case EACCES:
         case EPERM:
         case EROFS:
         case EISDIR:  // a folder in the file's place refuses the file, as Windows does
             return "Accès au fichier refusé";
         case ENOSPC:
-        case EDQUOT: return "Disque plein";
-        default: return "Erreur E/S " + std::to_string(error);
+        case EDQUOT:
+            return "Disque plein";
+        default:
+            return "Erreur E/S " + std::to_string(error);
     }
 }
 
 }  // namespace
 
-const AnnualLabels& savedFileLabels() { return kSavedFile; }
-const AnnualLabels& printedReportLabels() { return kPrintedReport; }
+const AnnualLabels& savedFileLabels() {
+    return kSavedFile;
+}
+const AnnualLabels& printedReportLabels() {
+    return kPrintedReport;
+}
 
 std::vector<std::string> annualTextLines(const FormModel& form, const AnnualLabels& labels,
                                          bool withClosingBlock) {
@@ -121,7 +131,8 @@ std::string annualTextFileName(const std::string& programPath, const std::string
     const auto slash = programPath.rfind('/');
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     const auto dot = programPath.rfind('.');
-    const std::size_t stem = (dot == std::string::npos || dot < nameStart) ? programPath.size() : dot;
+    const std::size_t stem =
+        (dot == std::string::npos || dot < nameStart) ? programPath.size() : dot;
     return programPath.substr(0, stem) + "_" + comptabilite + ".txt";
 }
 

@@ -13,22 +13,22 @@ namespace vardo {
 inline constexpr std::string_view kFooterLine =
     "Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule";
 
-inline constexpr int kAnnualTextLines = 519;       // with the closing block (save command)
+inline constexpr int kAnnualTextLines = 519;         // with the closing block (save command)
 inline constexpr int kAnnualTextLinesNoClose = 512;  // without it (save-as command)
 
 // The ten labels, each with its blanks and colon, that the saved file and the printed report
 // space differently.
 struct AnnualLabels {
-    std::string_view monthFinal;          // "Kilométrage final    : "
-    std::string_view monthTotal;          // "Kilométarge total    : "
-    std::string_view monthProfessional;   // "Kilométrage professionnel  : "
-    std::string_view annualTitle;         // "BILAN KILOMETRAGE ANNUEL  : "
-    std::string_view yearStart;           // "KILOMETRAGE DEBUT ANNEE   : "
-    std::string_view yearEnd;             // "KILOMETRAGE FIN ANNEE     : "
-    std::string_view carriedOver;         // "KILOMETRAGE A REPORTER    : "
-    std::string_view yearTotal;           // "KILOMETRAGE TOTAL ANNEE   : "
-    std::string_view yearPersonal;        // "KILOMETRAGE PERSONNEL     : "
-    std::string_view coefficientPersonal; // "COEFFICIENT PERSONNEL     : "
+    std::string_view monthFinal;           // "Kilométrage final    : "
+    std::string_view monthTotal;           // "Kilométarge total    : "
+    std::string_view monthProfessional;    // "Kilométrage professionnel  : "
+    std::string_view annualTitle;          // "BILAN KILOMETRAGE ANNUEL  : "
+    std::string_view yearStart;            // "KILOMETRAGE DEBUT ANNEE   : "
+    std::string_view yearEnd;              // "KILOMETRAGE FIN ANNEE     : "
+    std::string_view carriedOver;          // "KILOMETRAGE A REPORTER    : "
+    std::string_view yearTotal;            // "KILOMETRAGE TOTAL ANNEE   : "
+    std::string_view yearPersonal;         // "KILOMETRAGE PERSONNEL     : "
+    std::string_view coefficientPersonal;  // "COEFFICIENT PERSONNEL     : "
 };
 
 const AnnualLabels& savedFileLabels();

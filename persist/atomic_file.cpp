@@ -108,6 +108,8 @@ bool writeNewFileAtomically(const std::string& path, std::string_view bytes) {
     return true;
 }
 
-void injectWriteFailure(WriteStage stage, int error) { injected = InjectedFailure{stage, error}; }
+void injectWriteFailure(WriteStage stage, int error) {
+    injected = InjectedFailure{stage, error};
+}
 
 }  // namespace vardo

@@ -9,7 +9,9 @@
 namespace vardo {
 namespace {
 
-bool isTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isTrimmed(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 std::string writeFailure(const std::string& fileName) {
     return formatMessage(std::string(kWriteFailure), fileName);

@@ -13,7 +13,9 @@
 namespace vardo {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 std::string_view strip(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -21,7 +23,9 @@ std::string_view strip(std::string_view text) {
     return text;
 }
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // The name of a header line, or false when the line is not one: "[" first, a "]" somewhere.
 bool headerName(std::string_view line, std::string_view& name) {
@@ -52,7 +56,8 @@ std::string_view rawValue(std::string_view line) {
 std::string_view cutValue(std::string_view text) {
     std::size_t characters = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == kMaxProfileValue) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 &&
+            characters++ == kMaxProfileValue) {
             return text.substr(0, i);
         }
     }
@@ -71,7 +76,8 @@ std::string readWholeFile(const std::string& path, bool& missing) {
     }
     std::string bytes;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && info.st_size > 0) bytes.reserve(static_cast<std::size_t>(info.st_size));
+    if (::fstat(fd, &info) == 0 && info.st_size > 0)
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -92,7 +98,8 @@ std::string readWholeFile(const std::string& path, bool& missing) {
 
 std::size_t ProfileNameHash::operator()(std::string_view name) const {
     std::size_t hash = 14695981039346656037ull;
-    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(lowerAscii(c))) * 1099511628211ull;
+    for (const char c : name)
+        hash = (hash ^ static_cast<unsigned char>(lowerAscii(c))) * 1099511628211ull;
     return hash;
 }
 
@@ -138,7 +145,9 @@ IniFile IniFile::fromBytes(std::string_view bytes) {
     return file;
 }
 
-void IniFile::indexKey(Section& section, std::size_t index) { section.keys.add(section.lines, index); }
+void IniFile::indexKey(Section& section, std::size_t index) {
+    section.keys.add(section.lines, index);
+}
 
 std::size_t IniFile::KeyIndex::find(const std::vector<std::string>& lines,
                                     std::string_view key) const {
@@ -214,10 +223,14 @@ bool parseProfileInteger(std::string_view text, std::int32_t& value) {
         std::uint64_t number = 0;
         for (const char c : text.substr(2)) {
             int digit = 0;
-            if (c >= '0' && c <= '9') digit = c - '0';
-            else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-            else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-            else return false;
+            if (c >= '0' && c <= '9')
+                digit = c - '0';
+            else if (c >= 'a' && c <= 'f')
+                digit = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F')
+                digit = c - 'A' + 10;
+            else
+                return false;
             number = number * 16 + static_cast<std::uint64_t>(digit);
             if (number > 0xFFFFFFFFu) return false;
         }
@@ -313,7 +326,9 @@ std::string IniFile::toBytes() const {
     return utf8ToCp1252(text);
 }
 
-void IniFile::save(const std::string& path) const { writeFileAtomically(path, toBytes()); }
+void IniFile::save(const std::string& path) const {
+    writeFileAtomically(path, toBytes());
+}
 
 std::string protectValue(std::string_view text) {
     std::string value(text);
@@ -324,7 +339,8 @@ std::string protectValue(std::string_view text) {
     const char first = value.front();
     const char last = value.back();
     const bool blankAtEnd = isBlank(first) || isBlank(last);
-    const bool quotedAlready = value.size() >= 2 && (first == '"' || first == '\'') && first == last;
+    const bool quotedAlready =
+        value.size() >= 2 && (first == '"' || first == '\'') && first == last;
     return blankAtEnd || quotedAlready ? "\"" + value + "\"" : value;
 }
 

@@ -14,7 +14,8 @@ std::string optionsFileName(const std::string& programFolder) {
 void chargeOptions(FormModel& form, const std::string& programFolder) {
     std::string value;
     try {
-        value = IniFile::load(optionsFileName(programFolder)).readString(kOptionsSection, kOptionsKey, "");
+        value = IniFile::load(optionsFileName(programFolder))
+                    .readString(kOptionsSection, kOptionsKey, "");
     } catch (const FileReadError&) {
         return;  // read as no file: nothing checked
     }
@@ -26,7 +27,8 @@ void chargeOptions(FormModel& form, const std::string& programFolder) {
 void sauveOptions(const FormModel& form, const std::string& programFolder) {
     const std::string fileName = optionsFileName(programFolder);
     std::string value;
-    for (int page = 0; page < kPages; ++page) value += BoolToChar(form.checked(navigationItem(page)));
+    for (int page = 0; page < kPages; ++page)
+        value += BoolToChar(form.checked(navigationItem(page)));
     try {
         IniFile file = IniFile::load(fileName);
         file.eraseSection(kOptionsSection);

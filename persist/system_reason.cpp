@@ -7,19 +7,26 @@ namespace vardo {
 
 std::string systemReason(int error) {
     switch (error) {
-        case ENOENT: return "Le fichier spécifié est introuvable.";
+        case ENOENT:
+            return "Le fichier spécifié est introuvable.";
         case ENOTDIR:
-        case ENAMETOOLONG: return "Le chemin d'accès spécifié est introuvable.";
+        case ENAMETOOLONG:
+            return "Le chemin d'accès spécifié est introuvable.";
         case EACCES:
         case EPERM:
         case EROFS:
-        case EISDIR: return "Accès refusé.";
+        case EISDIR:
+            return "Accès refusé.";
         case EMFILE:
-        case ENFILE: return "Le système ne peut pas ouvrir le fichier.";
+        case ENFILE:
+            return "Le système ne peut pas ouvrir le fichier.";
         case ENOSPC:
-        case EDQUOT: return "Espace insuffisant sur le disque.";
-        case EIO: return "Erreur d'entrée/sortie.";
-        default: return std::strerror(error);
+        case EDQUOT:
+            return "Espace insuffisant sur le disque.";
+        case EIO:
+            return "Erreur d'entrée/sortie.";
+        default:
+            return std::strerror(error);
     }
 }
 

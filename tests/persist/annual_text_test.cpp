@@ -26,13 +26,15 @@ struct MonthRow {
     int firstLine;
 };
 constexpr MonthRow kMonthsTable[] = {
-    {"Janv", "JANVIER", 31, 3},     {"Fev", "FEVRIER", 29, 45},      {"Mars", "MARS", 31, 85},
-    {"Avril", "AVRIL", 30, 127},    {"Mai", "MAI", 31, 168},         {"Juin", "JUIN", 30, 210},
-    {"Juil", "JUILLET", 31, 251},   {"Aout", "AOUT", 31, 293},       {"Sept", "SEPTEMBRE", 30, 335},
-    {"Oct", "OCTOBRE", 31, 376},    {"Nov", "NOVEMBRE", 30, 418},    {"Dec", "DECEMBRE", 31, 459},
+    {"Janv", "JANVIER", 31, 3},   {"Fev", "FEVRIER", 29, 45},   {"Mars", "MARS", 31, 85},
+    {"Avril", "AVRIL", 30, 127},  {"Mai", "MAI", 31, 168},      {"Juin", "JUIN", 30, 210},
+    {"Juil", "JUILLET", 31, 251}, {"Aout", "AOUT", 31, 293},    {"Sept", "SEPTEMBRE", 30, 335},
+    {"Oct", "OCTOBRE", 31, 376},  {"Nov", "NOVEMBRE", 30, 418}, {"Dec", "DECEMBRE", 31, 459},
 };
 
-std::string dd(int day) { return (day < 10 ? "0" : "") + std::to_string(day); }
+std::string dd(int day) {
+    return (day < 10 ? "0" : "") + std::to_string(day);
+}
 
 // Fills every field with a text naming it, so that a field read in the wrong place shows.
 void fillWithNames(FormModel& form) {
@@ -47,9 +49,9 @@ const std::string& t(const FormModel& form, const std::string& name) {
 std::vector<std::string> reference(const FormModel& form, bool printed, bool closing) {
     const std::string year = t(form, "aledComptabilite");
     std::vector<std::string> lines{"KILOMETRAGE DE L'ANNEE : " + year,
-                                   "Véhicule : " + t(form, "aledVehicule") + " Année : " +
-                                       t(form, "aledAnnee") + " Chevaux : " +
-                                       t(form, "aledChevaux")};
+                                   "Véhicule : " + t(form, "aledVehicule") +
+                                       " Année : " + t(form, "aledAnnee") +
+                                       " Chevaux : " + t(form, "aledChevaux")};
     for (const MonthRow& month : kMonthsTable) {
         EXPECT_EQ(lines.size() + 1, static_cast<std::size_t>(month.firstLine)) << month.code;
         const std::string m = month.code;
@@ -64,9 +66,9 @@ std::vector<std::string> reference(const FormModel& form, bool printed, bool clo
                         t(form, m + "KMFin") + " Km");
         lines.push_back((printed ? "Kilométarge total   : " : "Kilométarge total    : ") +
                         t(form, m + "KMTot") + " Km");
-        lines.push_back((printed ? "Kilométrage professionnel : "
-                                 : "Kilométrage professionnel  : ") +
-                        t(form, m + "KMPro") + " Km");
+        lines.push_back(
+            (printed ? "Kilométrage professionnel : " : "Kilométrage professionnel  : ") +
+            t(form, m + "KMPro") + " Km");
         lines.push_back("Kilométrage personnel      : " + t(form, m + "KMPerso") + " Km");
         lines.insert(lines.end(), {" ", " ", " "});
     }

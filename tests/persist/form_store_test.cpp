@@ -23,8 +23,8 @@ using testing::writeBytes;
 
 // A text per field exercising the code page, blanks and quotes.
 std::string sampleText(FieldId id) {
-    static const char* const kShapes[] = {"é%d",   "€ %d",      "œ%dŒ",  " %d ",   "\"%d\"",
-                                          "'%d'",  "a\"%d\"b",  "%d",    "",       "\t%d"};
+    static const char* const kShapes[] = {"é%d",  "€ %d",     "œ%dŒ", " %d ", "\"%d\"",
+                                          "'%d'", "a\"%d\"b", "%d",   "",     "\t%d"};
     std::string shape = kShapes[id % 10];
     const auto at = shape.find("%d");
     if (at != std::string::npos) shape.replace(at, 2, std::to_string(id));
@@ -133,7 +133,9 @@ TEST(StoreLoad, FileWrittenByWindows) {
         "JANVS01=12580\r\n"
         "aledVehicule=  \"  Utilitaire \xE9\x80 \"  \r\n"
         "aledAnnee=\r\n"
-        "aledChevaux=" + longValue + "\r\n"
+        "aledChevaux=" +
+        longValue +
+        "\r\n"
         "Inconnu=1\r\n"
         "Fichier1=2\r\n"
         "Janvier1=0x0\r\n"

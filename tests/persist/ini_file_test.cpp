@@ -13,7 +13,9 @@ TEST(Cp1252, ConvertsBothWaysAndMarksWhatItCannotHold) {
     EXPECT_EQ(utf8ToCp1252("é€œŒ…"), "\xE9\x80\x9C\x8C\x85");
     EXPECT_EQ(cp1252ToUtf8("\xE9\x80\x9C\x8C\x85"), "é€œŒ…");
     EXPECT_EQ(utf8ToCp1252("日本 ✓"), "?? ?");
-    EXPECT_EQ(utf8ToCp1252("a\xFF" "b\xC3"), "a?b?");  // malformed UTF-8
+    EXPECT_EQ(utf8ToCp1252("a\xFF"
+                           "b\xC3"),
+              "a?b?");  // malformed UTF-8
     std::string everyByte;
     for (int b = 0; b < 256; ++b) everyByte += static_cast<char>(b);
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(everyByte)), everyByte);
@@ -47,12 +49,15 @@ TEST(IniRead, ValuesAsTheProfileFunctionsReadThem) {
         const char* key;
         const char* expected;
     } rows[] = {
-        {"S1", "key", "value"},       {"s1", "KEY", "value"},       {"S1", "Quoted", "  abc "},
-        {"S1", "Single", "x"},        {"S1", "OneQuote", "\"abc"},  {"S1", "Inner", "a\"b\"c"},
-        {"S1", "Mixed", "\"abc'"},    {"S1", "Lone", "\""},         {"S1", "Empty", ""},
-        {"S1", "NoEquals", "<def>"},  {"S1", ";Commented", "<def>"}, {"S1", "#Hash", "2"},
-        {"S1", "Dup", "first"},       {"S4", "k", "4"},             {"S1", "Later", "<def>"},
-        {"S1", "orphan", "<def>"},    {"Absent", "key", "<def>"},
+        {"S1", "key", "value"},        {"s1", "KEY", "value"},
+        {"S1", "Quoted", "  abc "},    {"S1", "Single", "x"},
+        {"S1", "OneQuote", "\"abc"},   {"S1", "Inner", "a\"b\"c"},
+        {"S1", "Mixed", "\"abc'"},     {"S1", "Lone", "\""},
+        {"S1", "Empty", ""},           {"S1", "NoEquals", "<def>"},
+        {"S1", ";Commented", "<def>"}, {"S1", "#Hash", "2"},
+        {"S1", "Dup", "first"},        {"S4", "k", "4"},
+        {"S1", "Later", "<def>"},      {"S1", "orphan", "<def>"},
+        {"Absent", "key", "<def>"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(file.readString(row.section, row.key, "<def>"), row.expected)
@@ -62,8 +67,8 @@ TEST(IniRead, ValuesAsTheProfileFunctionsReadThem) {
 
 TEST(IniRead, LongValueIsCutAt2047Characters) {
     const std::string value(3000, 'x');
-    const IniFile file = IniFile::fromBytes("[S]\r\nlong=" + value + "\r\naccent=" +
-                                            std::string(3000, '\xE9') + "\r\n");
+    const IniFile file = IniFile::fromBytes("[S]\r\nlong=" + value +
+                                            "\r\naccent=" + std::string(3000, '\xE9') + "\r\n");
     EXPECT_EQ(file.readString("S", "long", ""), value.substr(0, 2047));
     const std::string accents = file.readString("S", "accent", "");
     EXPECT_EQ(utf8ToCp1252(accents), std::string(2047, '\xE9'));
@@ -78,12 +83,13 @@ TEST(IniRead, IntegersAndBooleans) {
         const char* key;
         std::int32_t expected;
     } rows[] = {
-        {"d", 42},         {"neg", -7},      {"hex", 31},        {"hexup", 255},   {"zerohex", 0},
-        {"just0x", -99},   {"word", -99},    {"empty", -99},     {"big", -99},   {"missing", -99},
-        {"min", INT32_MIN}, {"allbits", -1}, {"toolong", -99},   {"two", 2},     {"space", -99},
-        {"plus", 5},
+        {"d", 42},        {"neg", -7},      {"hex", 31},        {"hexup", 255},
+        {"zerohex", 0},   {"just0x", -99},  {"word", -99},      {"empty", -99},
+        {"big", -99},     {"missing", -99}, {"min", INT32_MIN}, {"allbits", -1},
+        {"toolong", -99}, {"two", 2},       {"space", -99},     {"plus", 5},
     };
-    for (const Row& row : rows) EXPECT_EQ(file.readInteger("S", row.key, -99), row.expected) << row.key;
+    for (const Row& row : rows)
+        EXPECT_EQ(file.readInteger("S", row.key, -99), row.expected) << row.key;
     EXPECT_TRUE(file.readBool("S", "two", false));
     EXPECT_FALSE(file.readBool("S", "zerohex", true));
     EXPECT_TRUE(file.readBool("S", "word", true));
@@ -98,8 +104,8 @@ TEST(IniRead, LfOnlyAndLastLineWithoutBreak) {
 }
 
 TEST(IniWrite, InPlaceAtEndOfSectionOrNewSectionAtEnd) {
-    IniFile file = IniFile::fromBytes(
-        "top\r\n[One]\r\nKEY = old \r\nother=1\r\n\r\n[Two]\r\nx=1\r\n");
+    IniFile file =
+        IniFile::fromBytes("top\r\n[One]\r\nKEY = old \r\nother=1\r\n\r\n[Two]\r\nx=1\r\n");
     EXPECT_FALSE(file.changed());
     file.writeString("one", "key", "  new  ");
     file.writeString("ONE", "added", "a");
@@ -125,8 +131,9 @@ TEST(IniWrite, LineBreaksInAValueCannotSplitTheLine) {
 }
 
 TEST(IniErase, RemovesTheSectionUpToTheNextHeader) {
-    IniFile file = IniFile::fromBytes("[A]\r\na=1\r\n; note\r\n[Default]\r\nMois=1\r\nx=2\r\n"
-                                      "\r\n[B]\r\nb=1\r\n");
+    IniFile file = IniFile::fromBytes(
+        "[A]\r\na=1\r\n; note\r\n[Default]\r\nMois=1\r\nx=2\r\n"
+        "\r\n[B]\r\nb=1\r\n");
     file.eraseSection("default");
     file.writeString("Default", "Mois", "0");
     EXPECT_EQ(file.toBytes(), "[A]\r\na=1\r\n; note\r\n[B]\r\nb=1\r\n[Default]\r\nMois=0\r\n");
@@ -142,8 +149,8 @@ TEST(IniErase, DuplicateSectionsOnlyTheFirstCounts) {
 }
 
 TEST(ProtectValue, EveryTextReadsBackExactly) {
-    const char* texts[] = {"", "plain", " lead", "trail ", "\"quoted\"", "'single'", "\"",
-                           "\"\"",   "a\"b",  "\tTab", "é € œ", "'mixed\"", " \" ", "x=y"};
+    const char* texts[] = {"",     "plain", " lead", "trail ", "\"quoted\"", "'single'", "\"",
+                           "\"\"", "a\"b",  "\tTab", "é € œ",  "'mixed\"",   " \" ",     "x=y"};
     for (const char* text : texts) {
         IniFile file;
         file.writeString("S", "k", protectValue(text));

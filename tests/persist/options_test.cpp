@@ -19,7 +19,8 @@ using testing::writeBytes;
 
 std::string checkedPattern(const FormModel& form) {
     std::string pattern;
-    for (int page = 0; page < kPages; ++page) pattern += form.checked(navigationItem(page)) ? '1' : '.';
+    for (int page = 0; page < kPages; ++page)
+        pattern += form.checked(navigationItem(page)) ? '1' : '.';
     return pattern;
 }
 
@@ -59,8 +60,7 @@ TEST(ChargeOptions, UnreadableFileChecksNothing) {
 
 TEST(SauveOptions, ErasesTheSectionAndWritesMoisAtTheEnd) {
     ScratchFolder folder;
-    writeBytes(folder / "VardoM.ini",
-               "[Default]\r\nMois=1\r\nExtra=x\r\n[Autre]\r\nk=v\r\n");
+    writeBytes(folder / "VardoM.ini", "[Default]\r\nMois=1\r\nExtra=x\r\n[Autre]\r\nk=v\r\n");
     FormModel form;
     form.setChecked(navigationItem(0), false);
     form.setChecked(navigationItem(5), true);
@@ -90,7 +90,8 @@ TEST(SauveOptions, FailureNamesTheFileAndKeepsTheOldOne) {
         sauveOptions(form, folder.path());
         FAIL();
     } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()), "Impossible d'écrire dans " + folder.path() + "VardoM.ini");
+        EXPECT_EQ(std::string(e.what()),
+                  "Impossible d'écrire dans " + folder.path() + "VardoM.ini");
     }
     EXPECT_EQ(readBytes(folder / "VardoM.ini"), "[Default]\r\nMois=1\r\n");
 }

@@ -47,7 +47,9 @@ TEST(StartupCopy, CopiesLineByLineWithCrLf) {
 TEST(StartupCopy, FindsTheSourceWhateverItsCaseButNeverTheProgram) {
     ScratchFolder folder;
     // The program itself is "vardo": it must not be copied.
-    writeBytes(folder / "vardo", "\x7F" "ELF program");
+    writeBytes(folder / "vardo",
+               "\x7F"
+               "ELF program");
     std::vector<std::string> memo;
     startupCopy(folder.path(), folder / "vardo", memo);
     EXPECT_FALSE(std::filesystem::exists(folder / "Vardo.vrd"));

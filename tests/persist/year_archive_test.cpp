@@ -44,8 +44,11 @@ TEST(ArchiveYear, YearTextsThatCannotNameAFile) {
     struct Row {
         const char* year;
         const char* name;
-    } rows[] = {{"2004", "VARDO_2004.INI"}, {"", "VARDO_.INI"}, {"20/04", "VARDO_20_04.INI"},
-                {" 04 ", "VARDO__04_.INI"}, {"a*b?", "VARDO_a_b_.INI"}};
+    } rows[] = {{"2004", "VARDO_2004.INI"},
+                {"", "VARDO_.INI"},
+                {"20/04", "VARDO_20_04.INI"},
+                {" 04 ", "VARDO__04_.INI"},
+                {"a*b?", "VARDO_a_b_.INI"}};
     for (const Row& row : rows) {
         EXPECT_EQ(archiveFileName("/p/", row.year, 1), std::string("/p/") + row.name) << row.year;
     }
@@ -61,15 +64,15 @@ TEST(ArchiveYear, FailureNamesTheArchive) {
         archiveYear(form, folder.path());
         FAIL();
     } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()), "Impossible d'écrire dans " + folder.path() +
-                                             "VARDO_2004.INI");
+        EXPECT_EQ(std::string(e.what()),
+                  "Impossible d'écrire dans " + folder.path() + "VARDO_2004.INI");
     }
     try {
         archiveYear(form, folder / "absent/");
         FAIL();
     } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()), "Impossible d'écrire dans " + folder.path() +
-                                             "absent/VARDO_2004.INI");
+        EXPECT_EQ(std::string(e.what()),
+                  "Impossible d'écrire dans " + folder.path() + "absent/VARDO_2004.INI");
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -257,13 +258,23 @@ TEST_F(PrintServiceTest, AFailureBetweenPagesStillEndsTheDocument) {
 
 TEST(PrintDialogSetup, AllPagesOnlyNoFileNoSelection) {
     QPrinter printer;
-    QPrintDialog dialog(&printer);
-    configurePrintDialog(dialog);
+    AllPagesPrintDialog dialog(&printer, nullptr);
+    dialog.show();
     EXPECT_FALSE(dialog.testOption(QAbstractPrintDialog::PrintToFile));
     EXPECT_FALSE(dialog.testOption(QAbstractPrintDialog::PrintSelection));
     EXPECT_FALSE(dialog.testOption(QAbstractPrintDialog::PrintPageRange));
-    EXPECT_FALSE(dialog.testOption(QAbstractPrintDialog::PrintCurrentPage));
     EXPECT_EQ(dialog.printRange(), QAbstractPrintDialog::AllPages);
+    for (const char* name : {"printRange", "pagesRadioButton", "pageSetCombo", "printSelection"}) {
+        const QWidget* widget = dialog.findChild<QWidget*>(name);
+        ASSERT_NE(widget, nullptr) << name;
+        EXPECT_FALSE(widget->isEnabled()) << name;
+    }
+    const auto* printers = dialog.findChild<QComboBox*>("printers");
+    ASSERT_NE(printers, nullptr);
+    for (int i = 0; i < printers->count(); ++i) {
+        EXPECT_FALSE(printers->itemText(i).contains("PDF", Qt::CaseInsensitive)) << "print to file";
+    }
+    dialog.hide();
 }
 
 TEST(ReportFont, TheWindowFontAtEightPointsRegular) {

@@ -37,7 +37,7 @@ bool loadFrenchTranslations() {
     return true;
 }
 
-int runProgram(int argc, char** argv) {
+int runProgram(int argc, char** argv, const std::function<void()>& afterStart) {
     AttachHelpViewer();
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
@@ -60,6 +60,7 @@ int runProgram(int argc, char** argv) {
             TfrmVardo window(setup);
             SignalCloser closer(&window);
             window.start();
+            if (afterStart) afterStart();
             code = QApplication::exec();
         }  // the window's destruction: the store's save, then the help windows closed
     }

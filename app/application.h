@@ -3,6 +3,7 @@
 // French translations, the regional settings, the main window's start-up, the event loop, and
 // the end in order (window destroyed with the store's save, then the help viewer released).
 #include <QFont>
+#include <functional>
 
 namespace vardo::app {
 
@@ -13,6 +14,7 @@ QFont windowFont();
 // Loads qtbase_fr from the toolkit's translations; false when it is missing.
 bool loadFrenchTranslations();
 
-int runProgram(int argc, char** argv);
+// afterStart runs once the window is shown and started, before the event loop (benchmarks).
+int runProgram(int argc, char** argv, const std::function<void()>& afterStart = {});
 
 }  // namespace vardo::app

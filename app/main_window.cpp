@@ -21,6 +21,9 @@
 #include "controls/align_edit.h"
 #include "reports/qt/print_service.h"
 
+// The icon lives in this static library's resources, which the linker keeps only when asked.
+static void initAppResources() { Q_INIT_RESOURCE(vardo); }
+
 namespace vardo::app {
 
 namespace {
@@ -65,6 +68,7 @@ TfrmVardo::TfrmVardo(WindowSetup setup, QWidget* parent)
       setup_(std::move(setup)),
       ledger_(std::make_unique<Ledger>(form_, regionalSettings(setup_.locale))),
       store_(form_) {
+    initAppResources();
     setObjectName(QStringLiteral("frmVardo"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setWindowIcon(QIcon(QStringLiteral(":/vardo/vardo.png")));

@@ -1,7 +1,9 @@
 #include "app/page_control.h"
 
 #include <QApplication>
+#include <QProxyStyle>
 #include <QStackedWidget>
+#include <QStyleFactory>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <QTabBar>
@@ -10,24 +12,25 @@ namespace vardo::app {
 
 namespace {
 
-// Tabs as narrow as their captions allow, so that the thirteen fit the control's width.
-class CompactTabBar : public QTabBar {
+// Tabs with less room around their captions, so that the thirteen fit the control's width.
+class CompactTabStyle : public QProxyStyle {
 public:
-    using QTabBar::QTabBar;
-
-protected:
-    QSize tabSizeHint(int index) const override {
-        QSize size = QTabBar::tabSizeHint(index);
-        size.setWidth(fontMetrics().horizontalAdvance(tabText(index)) + 14);
-        return size;
+    CompactTabStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace) return 12;
+        return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
 
 }  // namespace
 
 PageControl::PageControl(QWidget* parent)
-    : QWidget(parent), tabs_(new CompactTabBar(this)), stack_(new QStackedWidget(this)) {
+    : QWidget(parent), tabs_(new QTabBar(this)), stack_(new QStackedWidget(this)) {
     setObjectName(QStringLiteral("PageControl1"));
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(tabs_);
+    tabs_->setStyle(tabStyle);
     tabs_->setDrawBase(false);
     tabs_->setExpanding(false);
     tabs_->setUsesScrollButtons(false);

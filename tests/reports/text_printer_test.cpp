@@ -120,6 +120,24 @@ TEST(TextPrinterHugeText, EveryCharacterPrintedInOrderWithFewMeasures) {
     EXPECT_LT(surface.measures, 2001 * 20);
 }
 
+TEST(TextPrinterHugeText, AnyBytesAreAllPrintedInOrder) {
+    std::string bytes;
+    unsigned state = 12345;
+    for (int i = 0; i < 5000; ++i) {
+        state = state * 1103515245u + 12345u;
+        bytes += static_cast<char>(state >> 16);
+    }
+    RecordingSurface surface(55, 1 << 30);
+    printLines(surface, {bytes});
+    std::string printed;
+    for (const DrawnRun& run : surface.runs) printed += run.text;
+    std::string expected;  // line feeds break lines and carriage returns end runs: not drawn
+    for (char c : bytes) {
+        if (c != '\r' && c != '\n') expected += c;
+    }
+    EXPECT_EQ(printed, expected);
+}
+
 // Page breaks: a page of height h takes lines while the next position is at most h - 2 * step.
 TEST(TextPrinterPages, BreakWhenThePositionPassesTheLimit) {
     RecordingSurface surface(200, 100);  // limit 100 - 28 = 72: lines at 0, 14, ..., 70

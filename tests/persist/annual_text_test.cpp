@@ -236,6 +236,21 @@ TEST(AnnualTextSave, FolderInPlaceOfTheFileIsRefused) {
     EXPECT_TRUE(std::filesystem::is_directory(file));
 }
 
+TEST(AnnualTextSave, FolderWithoutWritePermissionIsRefusedAndKeepsTheOldFile) {
+    ScratchFolder folder;
+    const std::string file = folder / "vardo_2004.txt";
+    writeBytes(file, "old\r\n");
+    testing::ReadOnlyFolder readOnly(folder.path());
+    if (!readOnly.active()) GTEST_SKIP() << "no immutable folders here";
+    try {
+        writeAnnualTextSave({"new"}, file);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Accès au fichier refusé");
+    }
+    EXPECT_EQ(readBytes(file), "old\r\n");
+}
+
 TEST(AnnualTextSave, MissingFolderIsNotFound) {
     ScratchFolder folder;
     try {

@@ -261,6 +261,25 @@ TEST(StoreSave, FailureAtAnyPointLeavesTheOldStoreWhole) {
               1);
 }
 
+TEST(StoreSave, FolderWithoutWritePermissionKeepsTheOldStore) {
+    ScratchFolder folder;
+    const std::string file = storeFileName(folder.path());
+    FormModel old;
+    saveValues(old, file);
+    const std::string before = readBytes(file);
+    testing::ReadOnlyFolder readOnly(folder.path());
+    if (!readOnly.active()) GTEST_SKIP() << "no immutable folders here";
+    FormModel changed;
+    fillSample(changed);
+    try {
+        saveValues(changed, file);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Impossible d'écrire dans " + file);
+    }
+    EXPECT_EQ(readBytes(file), before);
+}
+
 TEST(TIniValStore, AttachLoadAndSaveOrder) {
     ScratchFolder folder;
     FormModel form;

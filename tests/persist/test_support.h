@@ -44,3 +44,35 @@ inline void writeBytes(const std::string& path, const std::string& bytes) {
 }
 
 }  // namespace vardo::testing
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+
+namespace vardo::testing {
+
+// Makes a folder refuse new files, even to root, while it lives (the immutable attribute of
+// Linux file systems). active() is false where the file system or the rights don't allow it.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY)) {
+        if (fd_ >= 0 && ::ioctl(fd_, FS_IOC_GETFLAGS, &flags_) == 0) {
+            int locked = flags_ | FS_IMMUTABLE_FL;
+            active_ = ::ioctl(fd_, FS_IOC_SETFLAGS, &locked) == 0;
+        }
+    }
+    ~ReadOnlyFolder() {
+        if (active_) ::ioctl(fd_, FS_IOC_SETFLAGS, &flags_);
+        if (fd_ >= 0) ::close(fd_);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    bool active() const { return active_; }
+
+private:
+    int fd_;
+    int flags_ = 0;
+    bool active_ = false;
+};
+
+}  // namespace vardo::testing

@@ -93,6 +93,22 @@ TEST_F(PrintServiceTest, NoDefaultPrinterFailsBeforeTheDialog) {
     EXPECT_FALSE(QFile::exists(path("a.pdf")));
 }
 
+TEST(PrintServiceSystem, NoPrintServerMeansNoDefaultPrinter) {
+    qputenv("CUPS_SERVER", "/nonexistent/vardo/cups.sock");
+    PrintService::Platform platform = PrintService::systemPlatform();
+    platform.confirm = [](QPrinter&, QWidget*) -> bool {
+        ADD_FAILURE() << "the dialog must not open";
+        return false;
+    };
+    PrintService service(platform);
+    try {
+        service.print(nullptr, {"x"}, windowFont());
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Aucune imprimante par défaut sélectionnée");
+    }
+}
+
 TEST_F(PrintServiceTest, CancelledDialogPrintsNothingAndTheSamePrinterIsOfferedAgain) {
     PrintService service(pdfPlatform(path("a.pdf")));
     confirmAnswer = false;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <optional>
 
 namespace vardo {
@@ -55,6 +56,28 @@ private:
     bool placed_ = false;
 };
 
+// The rights of the new file: the old file's, or what the file-creation mask allows.
+mode_t modeFor(const std::string& target) {
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) return old.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// A symbolic link is followed, so that the file it names is replaced and the link stays.
+std::string resolvedTarget(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            std::string target = real;
+            std::free(real);
+            return target;
+        }
+    }
+    return path;
+}
+
 void writeAll(int fd, std::string_view bytes, const std::string& path) {
     checkInjected(WriteStage::Write, path);
     while (!bytes.empty()) {
@@ -68,11 +91,12 @@ void writeAll(int fd, std::string_view bytes, const std::string& path) {
 }
 
 // Writes and flushes the new file; the caller puts it in place.
-void fillTemporary(TemporaryFile& file, std::string_view bytes, const std::string& path) {
+void fillTemporary(TemporaryFile& file, std::string_view bytes, const std::string& path,
+                   mode_t mode) {
     checkInjected(WriteStage::Create, path);
     if (file.fd() < 0) throw FileWriteError(errno, WriteStage::Create, path);
-    // mkstemp makes the file private; a program file is readable as any other file.
-    ::fchmod(file.fd(), 0644);
+    // mkstemp makes the file private; the file keeps the rights it had, or gets the usual ones.
+    ::fchmod(file.fd(), mode);
     writeAll(file.fd(), bytes, path);
     checkInjected(WriteStage::Flush, path);
     if (::fsync(file.fd()) != 0) throw FileWriteError(errno, WriteStage::Flush, path);
@@ -85,10 +109,11 @@ FileWriteError::FileWriteError(int error, WriteStage stage, const std::string& p
     : std::system_error(error, std::generic_category(), path), stage_(stage), path_(path) {}
 
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
-    TemporaryFile file(path);
-    fillTemporary(file, bytes, path);
+    const std::string target = resolvedTarget(path);
+    TemporaryFile file(target);
+    fillTemporary(file, bytes, path, modeFor(target));
     checkInjected(WriteStage::Rename, path);
-    if (::rename(file.name().c_str(), path.c_str()) != 0) {
+    if (::rename(file.name().c_str(), target.c_str()) != 0) {
         throw FileWriteError(errno, WriteStage::Rename, path);
     }
     // The folder is not flushed: whether or not the rename outlives a power cut, the name
@@ -98,7 +123,7 @@ void writeFileAtomically(const std::string& path, std::string_view bytes) {
 
 bool writeNewFileAtomically(const std::string& path, std::string_view bytes) {
     TemporaryFile file(path);
-    fillTemporary(file, bytes, path);
+    fillTemporary(file, bytes, path, modeFor(path));
     checkInjected(WriteStage::Rename, path);
     // A hard link never replaces its target: it fails when the name is taken.
     if (::link(file.name().c_str(), path.c_str()) != 0) {

@@ -1,10 +1,10 @@
 #include "app/bilan_page.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 
 #include "app/field_factory.h"
+#include "app/label_layer.h"
 #include "controls/align_edit.h"
 #include "ledger/naming.h"
 
@@ -19,21 +19,22 @@ QString utf8(std::string_view text) {
 void buildGrid(QWidget* page, BilanPage& out) {
     auto* grid = new QGroupBox(QStringLiteral("Kilométrage mensuel : "), page);
     grid->setGeometry(8, 8, 425, 345);
+    auto* labels = new LabelLayer(grid);
     static const char* const kHeadings[kGridColumns] = {"Km initial", "Km final", "Km total",
                                                         "Km pro", "Km perso"};
     static const char* const kPrefixes[kGridColumns] = {"KMIni", "KMFin", "KMTot", "KMPro",
                                                         "KMPerso"};
     for (int c = 0; c < kGridColumns; ++c)
-        makeLabel(grid, QString::fromUtf8(kHeadings[c]), QRect(96 + 64 * c, 24, 57, 16),
+        makeLabel(labels, QString::fromUtf8(kHeadings[c]), QRect(96 + 64 * c, 24, 57, 16),
                   Qt::AlignHCenter, kTeal);
     for (int m = 0; m < kMonths; ++m) {
         const int top = 48 + 24 * m;
-        makeLabel(grid, utf8(monthInfo(m).gridLabel), QRect(4, top, 88, kFieldHeight),
+        makeLabel(labels, utf8(monthInfo(m).gridLabel), QRect(4, top, 88, kFieldHeight),
                   Qt::AlignRight, kMaroon);
         for (int c = 0; c < kGridColumns; ++c)
-            out.fields.push_back(makeField(grid,
-                                           QString::fromUtf8(kPrefixes[c]) + utf8(monthInfo(m).code),
-                                           QRect(96 + 64 * c, top, 57, kFieldHeight)));
+            out.fields.push_back(
+                makeField(grid, QString::fromUtf8(kPrefixes[c]) + utf8(monthInfo(m).code),
+                          QRect(96 + 64 * c, top, 57, kFieldHeight)));
     }
 }
 
@@ -44,11 +45,12 @@ struct Row {
 };
 
 void buildRows(QGroupBox* box, std::initializer_list<Row> rows, BilanPage& out) {
+    auto* labels = new LabelLayer(box);
     for (const Row& row : rows) {
-        makeLabel(box, QString::fromUtf8(row.label), QRect(4, row.top, 88, kFieldHeight),
+        makeLabel(labels, QString::fromUtf8(row.label), QRect(4, row.top, 88, kFieldHeight),
                   Qt::AlignRight);
-        out.fields.push_back(makeField(box, QString::fromUtf8(row.field),
-                                       QRect(96, row.top, 65, kFieldHeight)));
+        out.fields.push_back(
+            makeField(box, QString::fromUtf8(row.field), QRect(96, row.top, 65, kFieldHeight)));
     }
 }
 
@@ -81,7 +83,8 @@ BilanPage buildBilanPage(QWidget* page) {
                                          "l'application."),
                           QRect(448, 320, 75, 25), true);
     out.print = makeButton(page, QStringLiteral("btnImprimer"), QStringLiteral("&Imprimer"),
-                           QStringLiteral("Imprimer le kilométrage annuel."), QRect(536, 320, 75, 25), true);
+                           QStringLiteral("Imprimer le kilométrage annuel."),
+                           QRect(536, 320, 75, 25), true);
     return out;
 }
 

@@ -37,8 +37,8 @@ QString defaultSaveFileName(QWidget* parent) {
     dialog.setObjectName(QStringLiteral("SaveDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setNameFilters({QStringLiteral("Fichier Texte (*.txt)"),
-                           QStringLiteral("Tous Fichiers (*)")});
+    dialog.setNameFilters(
+        {QStringLiteral("Fichier Texte (*.txt)"), QStringLiteral("Tous Fichiers (*)")});
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(QString());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -61,8 +61,7 @@ void TfrmVardo::connectCommands() {
 
     wire(menuItem(QStringLiteral("Nouvelleanne1")), [this] { newYear(); });
     wire(menuItem(QStringLiteral("Sauvegarderlanne1")), [this] { saveAnnualText(); });
-    wire(menuItem(QStringLiteral("Sauvegarderlebilanannuelsous1")),
-         [this] { saveAnnualTextAs(); });
+    wire(menuItem(QStringLiteral("Sauvegarderlebilanannuelsous1")), [this] { saveAnnualTextAs(); });
     wire(menuItem(QStringLiteral("Imprimerlebilanannuel1")), [this] { printAnnual(); });
     wire(menuItem(QStringLiteral("Quitter1")), [this] { quit(); });
     for (int page = 0; page < kPages; ++page)
@@ -105,7 +104,8 @@ void TfrmVardo::saveAnnualText() {
 void TfrmVardo::saveAnnualTextAs() {
     std::vector<std::string>& lines = form_.memo();
     lines = annualTextLines(form_, savedFileLabels(), false);
-    const QString name = setup_.saveFileName ? setup_.saveFileName(this) : defaultSaveFileName(this);
+    const QString name =
+        setup_.saveFileName ? setup_.saveFileName(this) : defaultSaveFileName(this);
     if (name.isEmpty()) return;
     writeAnnualTextSaveAs(lines, name.toStdString());
 }
@@ -119,10 +119,16 @@ void TfrmVardo::printLines(const std::vector<std::string>& lines) {
     printService_->print(this, lines, font());
 }
 
-void TfrmVardo::printMonth(int month) { printLines(monthlyReportLines(form_, month)); }
-void TfrmVardo::printAnnual() { printLines(annualReportLines(form_)); }
+void TfrmVardo::printMonth(int month) {
+    printLines(monthlyReportLines(form_, month));
+}
+void TfrmVardo::printAnnual() {
+    printLines(annualReportLines(form_));
+}
 
-void TfrmVardo::openHelpCommand() { openHelp(); }
+void TfrmVardo::openHelpCommand() {
+    openHelp();
+}
 
 // The About window is one of the program's own: coming back from it is an activation.
 void TfrmVardo::aboutCommand() {
@@ -130,6 +136,8 @@ void TfrmVardo::aboutCommand() {
     formActivate();
 }
 
-void TfrmVardo::correction(int month) { ledger_->pressCorrection(month); }
+void TfrmVardo::correction(int month) {
+    ledger_->pressCorrection(month);
+}
 
 }  // namespace vardo::app

@@ -25,8 +25,10 @@ bool digitKeyPasses(int key, const QString& text) {
 
 void DigitKeyFilter::attach(QLineEdit* edit, int maxLength) {
     edit->installEventFilter(this);
-    if (maxLength > 0) limits_.insert(edit, maxLength);
-    connect(edit, &QObject::destroyed, this, [this, edit] { limits_.remove(edit); });
+    if (maxLength > 0) {
+        limits_.insert(edit, maxLength);
+        connect(edit, &QObject::destroyed, this, [this, edit] { limits_.remove(edit); });
+    }
 }
 
 bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event) {

@@ -29,8 +29,12 @@ void present(const QString& text) {
 
 }  // namespace
 
-void setErrorPresenter(ErrorPresenter newPresenter) { presenter() = std::move(newPresenter); }
-void setErrorBoxParent(QWidget* parent) { boxParent() = parent; }
+void setErrorPresenter(ErrorPresenter newPresenter) {
+    presenter() = std::move(newPresenter);
+}
+void setErrorBoxParent(QWidget* parent) {
+    boxParent() = parent;
+}
 
 void showError(const std::string& message) {
     present(QString::fromStdString(errorBoxText(message)));

@@ -13,19 +13,21 @@ FieldBinder::FieldBinder(FormModel& form, QObject* parent) : QObject(parent), fo
     form_.addObserver(this);
 }
 
-FieldBinder::~FieldBinder() { form_.removeObserver(this); }
+FieldBinder::~FieldBinder() {
+    form_.removeObserver(this);
+}
 
 FieldId FieldBinder::bind(TAlignEdit* edit) {
     const FieldId id = form_.findField(edit->objectName().toStdString());
     if (id < 0) throw std::logic_error("no field named " + edit->objectName().toStdString());
     edits_[static_cast<std::size_t>(id)] = edit;
     ids_.insert(edit, id);
-    {
+    if (const QString text = QString::fromStdString(form_.text(id)); edit->text() != text) {
         const QSignalBlocker blocker(edit);
-        edit->setText(QString::fromStdString(form_.text(id)));
+        edit->setText(text);
     }
     edit->setReadOnly(form_.readOnly(id));
-    connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) { typed(id, text); });
+    connect(edit, &QLineEdit::textEdited, this, &FieldBinder::onTextEdited);
     return id;
 }
 
@@ -36,6 +38,11 @@ TAlignEdit* FieldBinder::edit(std::string_view name) const {
 
 bool FieldBinder::complete() const {
     return std::all_of(edits_.begin(), edits_.end(), [](TAlignEdit* e) { return e != nullptr; });
+}
+
+// One handler for every field: the sender says which.
+void FieldBinder::onTextEdited(const QString& text) {
+    if (const FieldId id = fieldOf(qobject_cast<QWidget*>(sender())); id >= 0) typed(id, text);
 }
 
 void FieldBinder::typed(FieldId id, const QString& text) {

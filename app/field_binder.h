@@ -35,6 +35,7 @@ public:
     void readOnlyChanged(FieldId id) override;
 
 private:
+    void onTextEdited(const QString& text);
     void typed(FieldId id, const QString& text);
 
     FormModel& form_;

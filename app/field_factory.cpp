@@ -1,10 +1,11 @@
 #include "app/field_factory.h"
 
-#include <QLabel>
+#include <QHash>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "app/label_layer.h"
 #include "controls/align_edit.h"
 
 namespace vardo::app {
@@ -23,26 +24,22 @@ int innerMarginFor(const TAlignEdit& edit, int boxWidth) {
 
 TAlignEdit* makeField(QWidget* parent, const QString& name, const QRect& geometry,
                       bool rightAligned) {
-    auto* edit = new TAlignEdit(parent);
+    auto* edit = new TAlignEdit(QStringLiteral("0"), parent);  // the design text of a figure
     edit->setObjectName(name);
     edit->setAlignmentMode(rightAligned ? Qt::AlignRight : Qt::AlignLeft);
     edit->setGeometry(geometry);
-    if (const int margin = innerMarginFor(*edit, geometry.width()); margin != 0)
-        edit->setTextMargins(margin, 0, margin, 0);
+    // Every box of a width shares its margins: measured once per width and font.
+    static QHash<QPair<int, QString>, int> margins;
+    const QPair<int, QString> key(geometry.width(), edit->font().key());
+    auto known = margins.constFind(key);
+    if (known == margins.constEnd()) known = margins.insert(key, innerMarginFor(*edit, key.first));
+    if (const int margin = *known; margin != 0) edit->setTextMargins(margin, 0, margin, 0);
     return edit;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry,
-                  Qt::Alignment alignment, const QColor& color) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    if (color.isValid()) {
-        QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, color);
-        label->setPalette(p);
-    }
-    return label;
+int makeLabel(LabelLayer* layer, const QString& text, const QRect& geometry,
+              Qt::Alignment alignment, const QColor& color) {
+    return layer->add(text, geometry, alignment, color);
 }
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,

@@ -5,12 +5,13 @@
 #include <QRect>
 #include <QString>
 
-class QLabel;
 class QPushButton;
 class QWidget;
 class TAlignEdit;
 
 namespace vardo::app {
+
+class LabelLayer;
 
 inline const QColor kMaroon{0x80, 0x00, 0x00};
 inline const QColor kTeal{0x00, 0x80, 0x80};
@@ -20,9 +21,10 @@ inline constexpr int kFieldHeight = 21;
 TAlignEdit* makeField(QWidget* parent, const QString& name, const QRect& geometry,
                       bool rightAligned = true);
 
-// A label whose text ends at the right edge of its rectangle, or starts at its left edge.
-QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry,
-                  Qt::Alignment alignment = Qt::AlignLeft, const QColor& color = QColor());
+// A caption whose text ends at the right edge of its rectangle, or starts at its left edge;
+// returns its index in the layer.
+int makeLabel(LabelLayer* layer, const QString& text, const QRect& geometry,
+              Qt::Alignment alignment = Qt::AlignLeft, const QColor& color = QColor());
 
 // A push button; its focus comes by a click only unless it is a tab stop.
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,

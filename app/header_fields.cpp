@@ -3,6 +3,7 @@
 #include <QGroupBox>
 
 #include "app/field_factory.h"
+#include "app/label_layer.h"
 #include "controls/align_edit.h"
 
 namespace vardo::app {
@@ -12,23 +13,24 @@ std::vector<HeaderField> buildHeaderFields(QWidget* client) {
     auto* year = new QGroupBox(client);
     year->setObjectName(QStringLiteral("GroupBox28"));
     year->setGeometry(8, 8, 137, 49);
-    makeLabel(year, QStringLiteral("Comptabilité :"), QRect(16, 20, 70, 13));
-    out.push_back({makeField(year, QStringLiteral("aledComptabilite"), QRect(88, 16, 33, 21)), 4,
-                   true});
+    makeLabel(new LabelLayer(year), QStringLiteral("Comptabilité :"), QRect(16, 20, 70, 13));
+    out.push_back(
+        {makeField(year, QStringLiteral("aledComptabilite"), QRect(88, 16, 33, 21)), 4, true});
 
     auto* vehicle = new QGroupBox(client);
     vehicle->setObjectName(QStringLiteral("GroupBox29"));
     vehicle->setGeometry(152, 8, 489, 49);
-    makeLabel(vehicle, QStringLiteral("Véhicule :"), QRect(16, 20, 54, 13));
+    auto* labels = new LabelLayer(vehicle);
+    makeLabel(labels, QStringLiteral("Véhicule :"), QRect(16, 20, 54, 13));
     out.push_back(
         {makeField(vehicle, QStringLiteral("aledVehicule"), QRect(72, 16, 209, 21), false), 0,
          false});
-    makeLabel(vehicle, QStringLiteral("Année :"), QRect(296, 20, 46, 13));
+    makeLabel(labels, QStringLiteral("Année :"), QRect(296, 20, 46, 13));
     out.push_back(
         {makeField(vehicle, QStringLiteral("aledAnnee"), QRect(344, 16, 33, 21), false), 4, true});
-    makeLabel(vehicle, QStringLiteral("Chevaux :"), QRect(392, 20, 54, 13));
-    out.push_back(
-        {makeField(vehicle, QStringLiteral("aledChevaux"), QRect(448, 16, 25, 21), false), 3, true});
+    makeLabel(labels, QStringLiteral("Chevaux :"), QRect(392, 20, 54, 13));
+    out.push_back({makeField(vehicle, QStringLiteral("aledChevaux"), QRect(448, 16, 25, 21), false),
+                   3, true});
     return out;
 }
 

@@ -28,7 +28,9 @@ void TfrmVardo::formActivate() {
     syncMenuChecks();
 }
 
-void TfrmVardo::formDestroy() { closeAllHelp(); }
+void TfrmVardo::formDestroy() {
+    closeAllHelp();
+}
 
 void TfrmVardo::start() {
     // The creation event: FormCreate first; an error there is shown and the load still runs.
@@ -51,6 +53,8 @@ void TfrmVardo::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TfrmVardo::quit() { close(); }
+void TfrmVardo::quit() {
+    close();
+}
 
 }  // namespace vardo::app

@@ -12,6 +12,7 @@
 #include "app/error_guard.h"
 #include "app/field_binder.h"
 #include "app/header_fields.h"
+#include "app/label_layer.h"
 #include "app/menu_bar.h"
 #include "app/month_page.h"
 #include "app/page_control.h"
@@ -22,7 +23,9 @@
 #include "reports/qt/print_service.h"
 
 // The icon lives in this static library's resources, which the linker keeps only when asked.
-static void initAppResources() { Q_INIT_RESOURCE(vardo); }
+static void initAppResources() {
+    Q_INIT_RESOURCE(vardo);
+}
 
 namespace vardo::app {
 
@@ -55,7 +58,8 @@ public:
         window_.status_->setPanelText(index, QString::fromStdString(window_.form_.panel(index)));
     }
     void correctionCaptionChanged(int month) override {
-        if (QPushButton* b = window_.button(QStringLiteral("btnCorr") + utf8(monthInfo(month).code)))
+        if (QPushButton* b =
+                window_.button(QStringLiteral("btnCorr") + utf8(monthInfo(month).code)))
             b->setText(QString::fromStdString(window_.form_.correctionCaption(month)));
     }
 
@@ -117,14 +121,17 @@ void TfrmVardo::buildWindow() {
     pages_->setGeometry(8, 64, 633, 385);
     std::vector<TAlignEdit*> fields;
     for (int m = 0; m < kMonths; ++m) {
-        QWidget* page = pages_->addPage(utf8(monthInfo(m).caption),
-                                        QStringLiteral("TabSheet%1").arg(m + 1));
+        QWidget* page =
+            pages_->addPage(utf8(monthInfo(m).caption), QStringLiteral("TabSheet%1").arg(m + 1));
         MonthPage built = buildMonthPage(page, m);
-        if (built.day29) day29_ = built.day29;
+        if (m == 1) {
+            februaryDays_ = built.dayNumbers;
+            day29Caption_ = built.day29;
+        }
         fields.insert(fields.end(), built.fields.begin(), built.fields.end());
     }
-    BilanPage bilan = buildBilanPage(pages_->addPage(QStringLiteral("Bilan"),
-                                                     QStringLiteral("TabSheet13")));
+    BilanPage bilan =
+        buildBilanPage(pages_->addPage(QStringLiteral("Bilan"), QStringLiteral("TabSheet13")));
     fields.insert(fields.end(), bilan.fields.begin(), bilan.fields.end());
     for (const HeaderField& header : buildHeaderFields(client)) {
         fields.push_back(header.edit);
@@ -165,8 +172,17 @@ void TfrmVardo::buildExitTable() {
     }
 }
 
-TAlignEdit* TfrmVardo::field(std::string_view name) const { return binder_->edit(name); }
-TAlignEdit* TfrmVardo::field(FieldId id) const { return binder_->edit(id); }
+TAlignEdit* TfrmVardo::field(std::string_view name) const {
+    return binder_->edit(name);
+}
+TAlignEdit* TfrmVardo::field(FieldId id) const {
+    return binder_->edit(id);
+}
+
+bool TfrmVardo::day29Shown() const {
+    return februaryDays_->captionVisible(day29Caption_) &&
+           !field(morningField(1, 29))->isHidden() && !field(eveningField(1, 29))->isHidden();
+}
 
 QPushButton* TfrmVardo::button(const QString& name) const {
     return findChild<QPushButton*>(name);
@@ -205,7 +221,7 @@ void TfrmVardo::pageShown(int page) {
         const Ledger::MonthPageShown shown =
             ledger_->showMonthPage(page, dateTimeValue(setup_.today()));
         if (page == 1) {
-            day29_->setVisible(shown.day29Visible);
+            februaryDays_->setCaptionVisible(day29Caption_, shown.day29Visible);
             field(morningField(1, 29))->setVisible(shown.day29Visible);
             field(eveningField(1, 29))->setVisible(shown.day29Visible);
         }

@@ -30,6 +30,7 @@ namespace vardo::app {
 
 class DigitKeyFilter;
 class FieldBinder;
+class LabelLayer;
 class PageControl;
 class StatusPanels;
 
@@ -70,7 +71,8 @@ public:
     QPushButton* button(const QString& name) const;
     PageControl* pages() const { return pages_; }
     StatusPanels* statusPanels() const { return status_; }
-    QLabel* day29Label() const { return day29_; }
+    // Whether February's row 29 (its day number and its two fields) is shown.
+    bool day29Shown() const;
 
     // Start-up after construction (lifecycle.cpp): the creation event (FormCreate, then the
     // store's load), the window shown centred, the active page's show handler, the activation.
@@ -117,7 +119,8 @@ private:
     std::unique_ptr<ModelEcho> echo_;
     PageControl* pages_ = nullptr;
     StatusPanels* status_ = nullptr;
-    QLabel* day29_ = nullptr;
+    LabelLayer* februaryDays_ = nullptr;
+    int day29Caption_ = -1;
     QHash<QString, QAction*> menuItems_;
     TAboutBox* aboutBox_ = nullptr;
     std::unique_ptr<PrintService> printService_;

@@ -20,8 +20,8 @@ void addMenu(QMenuBar* bar, const char* name, const char* title, std::initialize
     menu->menuAction()->setObjectName(QString::fromUtf8(name));
     out.insert(QString::fromUtf8(name), menu->menuAction());
     for (const Item& item : items) {
-        QAction* action = item.caption ? menu->addAction(QString::fromUtf8(item.caption))
-                                       : menu->addSeparator();
+        QAction* action =
+            item.caption ? menu->addAction(QString::fromUtf8(item.caption)) : menu->addSeparator();
         action->setObjectName(QString::fromUtf8(item.name));
         out.insert(QString::fromUtf8(item.name), action);
     }

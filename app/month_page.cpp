@@ -1,10 +1,10 @@
 #include "app/month_page.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 
 #include "app/field_factory.h"
+#include "app/label_layer.h"
 #include "controls/align_edit.h"
 #include "ledger/naming.h"
 
@@ -29,11 +29,13 @@ QString name(int month, std::string_view suffix) {
 
 void buildDays(QGroupBox* box, int month, MonthPage& out) {
     const int rows = monthInfo(month).dayRows;
+    auto* labels = new LabelLayer(box);
+    out.dayNumbers = labels;
     for (int column = 0; column < 3; ++column) {
         const int left = kColumnLeft[column];
-        makeLabel(box, QStringLiteral("Matin"), QRect(left + 24, 20, kDayWidth, 16),
+        makeLabel(labels, QStringLiteral("Matin"), QRect(left + 24, 20, kDayWidth, 16),
                   Qt::AlignHCenter, kTeal);
-        makeLabel(box, QStringLiteral("Soir"), QRect(left + 77, 20, kDayWidth, 16),
+        makeLabel(labels, QStringLiteral("Soir"), QRect(left + 77, 20, kDayWidth, 16),
                   Qt::AlignHCenter, kTeal);
     }
     for (int day = 1; day <= rows; ++day) {
@@ -41,29 +43,30 @@ void buildDays(QGroupBox* box, int month, MonthPage& out) {
         const int row = day <= 20 ? (day - 1) % 10 : day - 21;
         const int left = kColumnLeft[column];
         const int top = kFirstRowTop + row * kRowPitch;
-        QLabel* number = makeLabel(box, QString::number(day), QRect(left, top, 20, kFieldHeight),
-                                   Qt::AlignRight, kMaroon);
+        const int number = makeLabel(labels, QString::number(day),
+                                     QRect(left, top, 20, kFieldHeight), Qt::AlignRight, kMaroon);
         if (day == 29 && month == 1) out.day29 = number;
         const QString dd = QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0'));
-        out.fields.push_back(makeField(box, name(month, "M") + dd,
-                                       QRect(left + 24, top, kDayWidth, kFieldHeight)));
-        out.fields.push_back(makeField(box, name(month, "S") + dd,
-                                       QRect(left + 77, top, kDayWidth, kFieldHeight)));
+        out.fields.push_back(
+            makeField(box, name(month, "M") + dd, QRect(left + 24, top, kDayWidth, kFieldHeight)));
+        out.fields.push_back(
+            makeField(box, name(month, "S") + dd, QRect(left + 77, top, kDayWidth, kFieldHeight)));
     }
 }
 
 void buildBalance(QGroupBox* box, int month, MonthPage& out) {
+    auto* labels = new LabelLayer(box);
     static const char* const kLabels[kBalanceCount] = {
-        "Kilométrage initial :", "Kilométrage final :", "Kilométrage total :",
-        "Kilométrage Pro :",     "Kilométrage Perso :", "Coefficient Pro :",
-        "Coefficient Perso :"};
+        "Kilométrage initial :", "Kilométrage final :", "Kilométrage total :", "Kilométrage Pro :",
+        "Kilométrage Perso :",   "Coefficient Pro :",   "Coefficient Perso :"};
     static const char* const kSuffixes[kBalanceCount] = {"KMIn",    "KMFin", "KMTot",  "KMPro",
                                                          "KMPerso", "CoPro", "CoPerso"};
     for (int i = 0; i < kBalanceCount; ++i) {
         const int top = kBalanceTop + i * kBalancePitch;
         const bool coefficient = i >= 5;
-        makeLabel(box, QString::fromUtf8(kLabels[i]), QRect(2, top, kBalanceLeft - 6, kFieldHeight),
-                  Qt::AlignRight, coefficient ? QColor(Qt::black) : QColor());
+        makeLabel(labels, QString::fromUtf8(kLabels[i]),
+                  QRect(2, top, kBalanceLeft - 6, kFieldHeight), Qt::AlignRight,
+                  coefficient ? QColor(Qt::black) : QColor());
         TAlignEdit* edit = makeField(box, name(month, kSuffixes[i]),
                                      QRect(kBalanceLeft, top, kBalanceWidth, kFieldHeight));
         if (i > 0) edit->setFocusPolicy(Qt::ClickFocus);  // only the initial reading is a tab stop
@@ -76,14 +79,12 @@ void buildBalance(QGroupBox* box, int month, MonthPage& out) {
         }
         out.fields.push_back(edit);
     }
-    out.correction = makeButton(box, name(month, "").prepend(QStringLiteral("btnCorr")),
-                                QStringLiteral("&Corriger"),
-                                QStringLiteral("Corriger ou protéger les données."),
-                                QRect(8, 288, 75, 25), false);
-    out.print = makeButton(box, name(month, "").prepend(QStringLiteral("btnImp")),
-                           QStringLiteral("&Imprimer"),
-                           QStringLiteral("Imprimer le kilométrage mensuel."),
-                           QRect(94, 288, 75, 25), false);
+    out.correction = makeButton(
+        box, name(month, "").prepend(QStringLiteral("btnCorr")), QStringLiteral("&Corriger"),
+        QStringLiteral("Corriger ou protéger les données."), QRect(8, 288, 75, 25), false);
+    out.print = makeButton(
+        box, name(month, "").prepend(QStringLiteral("btnImp")), QStringLiteral("&Imprimer"),
+        QStringLiteral("Imprimer le kilométrage mensuel."), QRect(94, 288, 75, 25), false);
 }
 
 }  // namespace

@@ -3,17 +3,19 @@
 // balance ("Bilan mensuel : ") with the correction and print buttons.
 #include <vector>
 
-class QLabel;
 class QPushButton;
 class QWidget;
 class TAlignEdit;
 
 namespace vardo::app {
 
+class LabelLayer;
+
 struct MonthPage {
     QPushButton* correction = nullptr;  // btnCorr<M>
     QPushButton* print = nullptr;       // btnImp<M>
-    QLabel* day29 = nullptr;            // February's day number 29
+    LabelLayer* dayNumbers = nullptr;   // the day numbers and column headings
+    int day29 = -1;                     // February's day number 29 in that layer
     std::vector<TAlignEdit*> fields;    // every aligned edit of the page
 };
 

@@ -47,16 +47,24 @@ QWidget* PageControl::addPage(const QString& caption, const QString& objectName)
     return page;
 }
 
-int PageControl::count() const { return stack_->count(); }
-int PageControl::currentIndex() const { return tabs_->currentIndex(); }
-QWidget* PageControl::page(int index) const { return stack_->widget(index); }
+int PageControl::count() const {
+    return stack_->count();
+}
+int PageControl::currentIndex() const {
+    return tabs_->currentIndex();
+}
+QWidget* PageControl::page(int index) const {
+    return stack_->widget(index);
+}
 
 QRect PageControl::pageRect() const {
     const int top = tabs_->sizeHint().height();
     return QRect(4, top + 2, width() - 8, height() - top - 6);
 }
 
-void PageControl::setCurrentIndex(int index) { tabs_->setCurrentIndex(index); }
+void PageControl::setCurrentIndex(int index) {
+    tabs_->setCurrentIndex(index);
+}
 
 void PageControl::switchTo(int index) {
     QWidget* old = stack_->currentWidget();
@@ -78,8 +86,8 @@ void PageControl::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionTabWidgetFrame frame;
     frame.initFrom(this);
-    frame.rect = QRect(0, tabs_->sizeHint().height() - 1, width(), height() -
-                                                                  tabs_->sizeHint().height() + 1);
+    frame.rect = QRect(0, tabs_->sizeHint().height() - 1, width(),
+                       height() - tabs_->sizeHint().height() + 1);
     frame.shape = QTabBar::RoundedNorth;
     frame.tabBarSize = tabs_->sizeHint();
     frame.tabBarRect = tabs_->geometry();

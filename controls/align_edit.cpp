@@ -8,7 +8,9 @@
 
 namespace {
 
-bool isReturn(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+bool isReturn(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 // Window activation and popups do not move the focus between controls: no enter or exit look.
 bool movesBetweenControls(Qt::FocusReason reason) {
@@ -17,7 +19,9 @@ bool movesBetweenControls(Qt::FocusReason reason) {
 
 }  // namespace
 
-TAlignEdit::TAlignEdit(QWidget* parent) : QLineEdit(parent) {
+TAlignEdit::TAlignEdit(QWidget* parent) : TAlignEdit(QString(), parent) {}
+
+TAlignEdit::TAlignEdit(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
     const QPalette& system = QApplication::palette();
     colorOnFocus_ = colorOnNoFocus_ = system.color(QPalette::Base);
     textOnFocus_ = textOnNoFocus_ = system.color(QPalette::Text);

@@ -10,6 +10,8 @@ class TAlignEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit TAlignEdit(QWidget* parent = nullptr);
+    // With its first text: cheaper than a text set afterwards, for the window's 888 boxes.
+    TAlignEdit(const QString& text, QWidget* parent);
 
     // Horizontal part of the alignment: Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter.
     Qt::Alignment Alignment() const { return alignment() & Qt::AlignHorizontal_Mask; }

@@ -27,22 +27,20 @@ TEST_P(DigitKeyRule, Passes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, DigitKeyRule,
-    ::testing::Values(FilterRow{"Digit", Qt::Key_7, "7", true},
-                      FilterRow{"KeypadDigit", Qt::Key_0, "0", true},
-                      FilterRow{"Backspace", Qt::Key_Backspace, "\b", true},
-                      FilterRow{"Letter", Qt::Key_A, "a", false},
-                      FilterRow{"Minus", Qt::Key_Minus, "-", false},
-                      FilterRow{"Comma", Qt::Key_Comma, ",", false},
-                      FilterRow{"FullStop", Qt::Key_Period, ".", false},
-                      FilterRow{"Space", Qt::Key_Space, " ", false},
-                      FilterRow{"CtrlC", Qt::Key_C, QString(QChar(3)), false},
-                      FilterRow{"CtrlV", Qt::Key_V, QString(QChar(0x16)), false},
-                      FilterRow{"CtrlX", Qt::Key_X, QString(QChar(0x18)), false},
-                      FilterRow{"Delete", Qt::Key_Delete, QString(QChar(0x7f)), true},
-                      FilterRow{"Left", Qt::Key_Left, QString(), true},
-                      FilterRow{"Home", Qt::Key_Home, QString(), true},
-                      FilterRow{"End", Qt::Key_End, QString(), true},
-                      FilterRow{"Tab", Qt::Key_Tab, "\t", true}),
+    ::testing::Values(
+        FilterRow{"Digit", Qt::Key_7, "7", true}, FilterRow{"KeypadDigit", Qt::Key_0, "0", true},
+        FilterRow{"Backspace", Qt::Key_Backspace, "\b", true},
+        FilterRow{"Letter", Qt::Key_A, "a", false}, FilterRow{"Minus", Qt::Key_Minus, "-", false},
+        FilterRow{"Comma", Qt::Key_Comma, ",", false},
+        FilterRow{"FullStop", Qt::Key_Period, ".", false},
+        FilterRow{"Space", Qt::Key_Space, " ", false},
+        FilterRow{"CtrlC", Qt::Key_C, QString(QChar(3)), false},
+        FilterRow{"CtrlV", Qt::Key_V, QString(QChar(0x16)), false},
+        FilterRow{"CtrlX", Qt::Key_X, QString(QChar(0x18)), false},
+        FilterRow{"Delete", Qt::Key_Delete, QString(QChar(0x7f)), true},
+        FilterRow{"Left", Qt::Key_Left, QString(), true},
+        FilterRow{"Home", Qt::Key_Home, QString(), true},
+        FilterRow{"End", Qt::Key_End, QString(), true}, FilterRow{"Tab", Qt::Key_Tab, "\t", true}),
     [](const ::testing::TestParamInfo<FilterRow>& row) { return std::string(row.param.name); });
 
 TEST_F(Keys, DayFieldTakesDigitsAndBackspaceOnly) {

@@ -13,8 +13,9 @@ using Lifecycle = WindowTest;
 
 TEST_F(Lifecycle, FirstRunOpensOnJanuaryWithTheYearAndEveryFieldEditable) {
     open();
-    EXPECT_EQ(window->windowTitle(),
-              QString::fromUtf8("Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule"));
+    EXPECT_EQ(
+        window->windowTitle(),
+        QString::fromUtf8("Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule"));
     EXPECT_EQ(window->centralWidget()->size(), QSize(649, 476));
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the size is pinned";
     EXPECT_EQ(window->pages()->currentIndex(), 0);

@@ -9,9 +9,9 @@ namespace {
 
 using Navigation = WindowTest;
 
-const char* const kItems[kPages] = {"Janvier1", "Fvrier1",    "Mars1",     "Avril1",    "Mai1",
-                                    "Juin1",    "Juillet1",   "Aot1",      "Septembre1", "Octobre1",
-                                    "Novembre1", "Dcembre1", "BilanAnnuel1"};
+const char* const kItems[kPages] = {
+    "Janvier1", "Fvrier1",    "Mars1",    "Avril1",    "Mai1",     "Juin1",       "Juillet1",
+    "Aot1",     "Septembre1", "Octobre1", "Novembre1", "Dcembre1", "BilanAnnuel1"};
 
 TEST_F(Navigation, EveryMenuCommandShowsItsPageAndChecksOnlyItsItem) {
     open();
@@ -85,13 +85,13 @@ TEST_F(Navigation, FebruaryShowsRow29OnlyInALeapYear) {
     window->showPageCommand(1);
     EXPECT_FALSE(edit("FevM29")->isVisible()) << "2026 is not a leap year";
     EXPECT_FALSE(edit("FevS29")->isVisible());
-    EXPECT_FALSE(window->day29Label()->isVisible());
+    EXPECT_FALSE(window->day29Shown());
     today = QDate(2028, 2, 3);
     window->showPageCommand(0);
     window->showPageCommand(1);
     EXPECT_TRUE(edit("FevM29")->isVisible());
     EXPECT_TRUE(edit("FevS29")->isVisible());
-    EXPECT_TRUE(window->day29Label()->isVisible());
+    EXPECT_TRUE(window->day29Shown());
 }
 
 TEST_F(Navigation, MenuHasItsItemsCaptionsAndSeparators) {
@@ -100,17 +100,15 @@ TEST_F(Navigation, MenuHasItsItemsCaptionsAndSeparators) {
         const char* name;
         const char* caption;
     };
-    for (const Row& row : {Row{"Nouvelleanne1", "&Commencer nouvelle année"},
-                           Row{"Sauvegarderlanne1", "&Sauvegarder le bilan annuel"},
-                           Row{"Sauvegarderlebilanannuelsous1",
-                               "Sa&uvegarder le bilan annuel sous..."},
-                           Row{"Imprimerlebilanannuel1", "&Imprimer le bilan annuel"},
-                           Row{"Quitter1", "&Quitter"}, Row{"Fvrier1", "Février"},
-                           Row{"Aot1", "Août"}, Row{"Dcembre1", "Décembre"},
-                           Row{"BilanAnnuel1", "&Bilan Annuel"},
-                           Row{"Rubriquesdelaide1", "&Rubriques de l'aide"},
-                           Row{"Aproposde1", "A &propos de..."}, Row{"Fichier1", "&Fichier"},
-                           Row{"Edition1", "&Edition"}, Row{"Aide1", "&Aide"}})
+    for (const Row& row :
+         {Row{"Nouvelleanne1", "&Commencer nouvelle année"},
+          Row{"Sauvegarderlanne1", "&Sauvegarder le bilan annuel"},
+          Row{"Sauvegarderlebilanannuelsous1", "Sa&uvegarder le bilan annuel sous..."},
+          Row{"Imprimerlebilanannuel1", "&Imprimer le bilan annuel"}, Row{"Quitter1", "&Quitter"},
+          Row{"Fvrier1", "Février"}, Row{"Aot1", "Août"}, Row{"Dcembre1", "Décembre"},
+          Row{"BilanAnnuel1", "&Bilan Annuel"}, Row{"Rubriquesdelaide1", "&Rubriques de l'aide"},
+          Row{"Aproposde1", "A &propos de..."}, Row{"Fichier1", "&Fichier"},
+          Row{"Edition1", "&Edition"}, Row{"Aide1", "&Aide"}})
         EXPECT_EQ(window->menuItem(row.name)->text(), QString::fromUtf8(row.caption)) << row.name;
     for (const char* separator : {"N1", "N2", "N3", "N4"})
         EXPECT_TRUE(window->menuItem(separator)->isSeparator()) << separator;

@@ -1,0 +1,48 @@
+// Regional settings and language: the decimal separator and the short date of the locale, and
+// Qt's own French translations.
+#include "app/regional.h"
+
+#include <QCoreApplication>
+
+#include "app/application.h"
+#include "window_fixture.h"
+
+namespace vardo::app::testing {
+namespace {
+
+struct LocaleRow {
+    const char* name;
+    QLocale locale;
+    char separator;
+    const char* date;
+};
+
+class RegionalSettings : public ::testing::TestWithParam<LocaleRow> {};
+
+TEST_P(RegionalSettings, SeparatorAndShortDate) {
+    const LocaleRow& row = GetParam();
+    EXPECT_EQ(regionalSettings(row.locale).decimalSeparator, row.separator);
+    EXPECT_EQ(shortDate(row.locale, QDate(2026, 3, 7)), QString::fromUtf8(row.date));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, RegionalSettings,
+    ::testing::Values(
+        LocaleRow{"France", QLocale(QLocale::French, QLocale::France), ',', "07/03/2026"},
+        LocaleRow{"Switzerland", QLocale(QLocale::French, QLocale::Switzerland), ',', "07.03.26"},
+        LocaleRow{"UnitedStates", QLocale(QLocale::English, QLocale::UnitedStates), '.', "3/7/26"}),
+    [](const ::testing::TestParamInfo<LocaleRow>& row) { return std::string(row.param.name); });
+
+TEST(Language, QtSpeaksFrench) {
+    ASSERT_TRUE(loadFrenchTranslations());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annuler");
+}
+
+TEST(Language, WindowFontIsTheSansSerifStandIn) {
+    const QFont font = windowFont();
+    EXPECT_EQ(font.family(), "Liberation Sans");
+    EXPECT_EQ(font.pointSize(), 8);
+}
+
+}  // namespace
+}  // namespace vardo::app::testing

@@ -46,7 +46,8 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterStart) {
     {
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("vardo"));
-        QApplication::setApplicationDisplayName(QString::fromUtf8(kApplicationTitle));
+        // The title "Vardo 1.0" captions the message boxes. It is not made the display name: the
+        // toolkit would append that to the window's own caption ("... — Vardo 1.0").
         QApplication::setDesktopFileName(QStringLiteral("vardo"));
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/vardo/vardo.png")));
         loadFrenchTranslations();

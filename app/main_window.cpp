@@ -124,6 +124,7 @@ void TfrmVardo::buildWindow() {
         QWidget* page =
             pages_->addPage(utf8(monthInfo(m).caption), QStringLiteral("TabSheet%1").arg(m + 1));
         MonthPage built = buildMonthPage(page, m);
+        for (QPushButton* b : {built.correction, built.print}) buttons_.insert(b->objectName(), b);
         if (m == 1) {
             februaryDays_ = built.dayNumbers;
             day29Caption_ = built.day29;
@@ -133,6 +134,7 @@ void TfrmVardo::buildWindow() {
     BilanPage bilan =
         buildBilanPage(pages_->addPage(QStringLiteral("Bilan"), QStringLiteral("TabSheet13")));
     fields.insert(fields.end(), bilan.fields.begin(), bilan.fields.end());
+    for (QPushButton* b : {bilan.save, bilan.print}) buttons_.insert(b->objectName(), b);
     for (const HeaderField& header : buildHeaderFields(client)) {
         fields.push_back(header.edit);
         if (header.digitsOnly) digits_->attach(header.edit, header.maxLength);
@@ -185,7 +187,7 @@ bool TfrmVardo::day29Shown() const {
 }
 
 QPushButton* TfrmVardo::button(const QString& name) const {
-    return findChild<QPushButton*>(name);
+    return buttons_.value(name);
 }
 
 // Exit handlers run when the focus moves to another control of this window: not when the window

@@ -122,6 +122,7 @@ private:
     LabelLayer* februaryDays_ = nullptr;
     int day29Caption_ = -1;
     QHash<QString, QAction*> menuItems_;
+    QHash<QString, QPushButton*> buttons_;
     TAboutBox* aboutBox_ = nullptr;
     std::unique_ptr<PrintService> printService_;
     // Per field: the exit handler it runs (month, day; day 0 for the initial reading), or none.

@@ -20,9 +20,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 mkdir -p "$share/applications" "$share/icons/hicolor/256x256/apps"
 install -m 644 "$prefix/share/icons/hicolor/256x256/apps/vardo.png" \
   "$share/icons/hicolor/256x256/apps/vardo.png"
-sed "s|@VARDO_EXEC@|\"$prefix/vardo\"|" "$prefix/share/applications/vardo.desktop" \
-  > "$share/applications/vardo.desktop"
-chmod 644 "$share/applications/vardo.desktop"
+install -m 644 "$prefix/share/applications/vardo.desktop" "$share/applications/vardo.desktop"
 if command -v update-desktop-database >/dev/null; then
   update-desktop-database -q "$share/applications" || true
 fi

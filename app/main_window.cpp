@@ -102,6 +102,10 @@ TfrmVardo::~TfrmVardo() {
         formDestroy();
     }
     form_.removeObserver(echo_.get());
+    // The binder observes the model, which is a member: it goes before the members do (the
+    // window's children are only deleted after them, by the base class).
+    delete binder_;
+    binder_ = nullptr;
 }
 
 void TfrmVardo::buildWindow() {

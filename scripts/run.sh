@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installe ce qui manque, construit Vardo, l'installe dans un dossier à lui, hors de l'arbre de
-# construction ($HOME/.local/opt/vardo : l'année enregistrée VARDO.INI vit à côté du programme,
-# une reconstruction ou un nettoyage n'y touche jamais), ajoute l'entrée du menu des applications
+# construction ($HOME/.local/opt/vardo : l'année enregistrée vit à côté du programme, dans le
+# fichier VARDO, sans extension puisque le chemin contient un « . » ; une reconstruction ou un
+# nettoyage n'y touche jamais), ajoute l'entrée du menu des applications
 # et l'icône sous $HOME/.local/share, puis lance le programme installé.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,5 +29,5 @@ if command -v gtk-update-icon-cache >/dev/null; then
   gtk-update-icon-cache -q -t "$share/icons/hicolor" 2>/dev/null || true
 fi
 
-echo "Vardo est installé dans $prefix (l'année y est enregistrée dans VARDO.INI)."
+echo "Vardo est installé dans $prefix (l'année y est enregistrée dans le fichier VARDO)."
 exec "$prefix/vardo" "$@"

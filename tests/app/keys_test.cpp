@@ -18,6 +18,10 @@ struct FilterRow {
     bool passes;
 };
 
+void PrintTo(const FilterRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class DigitKeyRule : public ::testing::TestWithParam<FilterRow> {};
 
 TEST_P(DigitKeyRule, Passes) {

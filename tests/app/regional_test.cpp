@@ -17,6 +17,10 @@ struct LocaleRow {
     const char* date;
 };
 
+void PrintTo(const LocaleRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class RegionalSettings : public ::testing::TestWithParam<LocaleRow> {};
 
 TEST_P(RegionalSettings, SeparatorAndShortDate) {

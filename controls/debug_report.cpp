@@ -9,7 +9,7 @@
 #include <QtGlobal>
 
 #include "controls/locale_ids.h"
-#include "controls/windows1252.h"
+#include "persist/cp1252.h"
 
 namespace vardo {
 
@@ -46,7 +46,8 @@ QString formatLogLine(const QString& line, const QTime& now) {
 void appendLogLine(const QString& reportPath, const QString& line) {
     QFile report(reportPath);
     if (!report.open(QIODevice::WriteOnly | QIODevice::Append)) return;
-    report.write(toWindows1252(formatLogLine(line, QTime::currentTime())) + "\r\n");
+    report.write(QByteArray::fromStdString(
+        utf8ToCp1252(formatLogLine(line, QTime::currentTime()).toStdString())) + "\r\n");
     report.flush();
     report.close();
 }

@@ -64,6 +64,8 @@ std::string_view cutValue(std::string_view text) {
     return text;
 }
 
+}  // namespace
+
 std::string readWholeFile(const std::string& path, bool& missing) {
     missing = false;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -93,8 +95,6 @@ std::string readWholeFile(const std::string& path, bool& missing) {
     ::close(fd);
     return bytes;
 }
-
-}  // namespace
 
 std::size_t ProfileNameHash::operator()(std::string_view name) const {
     std::size_t hash = 14695981039346656037ull;

@@ -24,6 +24,10 @@ public:
     int error() const { return code().value(); }
 };
 
+// The whole file in one read loop. A missing file (or folder) sets missing and returns nothing;
+// other failures throw FileReadError.
+std::string readWholeFile(const std::string& path, bool& missing);
+
 // Section and key names compared whatever the letter case of their ASCII letters, looked up
 // without building a lower-case copy.
 struct ProfileNameHash {

@@ -12,6 +12,7 @@
 #include "persist/annual_text.h"
 #include "persist/atomic_file.h"
 #include "persist/cp1252.h"
+#include "persist/ini_file.h"
 #include "persist/system_reason.h"
 
 namespace vardo {
@@ -34,23 +35,14 @@ std::string openFailure(const std::string& path, int error) {
 }
 
 std::string readSource(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw Error(openFailure(path, errno));
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got == 0) break;
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            const int error = errno;
-            ::close(fd);
-            throw Error(openFailure(path, error));
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
+    try {
+        bool missing = false;
+        std::string bytes = readWholeFile(path, missing);
+        if (missing) throw Error(openFailure(path, ENOENT));
+        return bytes;
+    } catch (const FileReadError& failure) {
+        throw Error(openFailure(path, failure.code().value()));
     }
-    ::close(fd);
-    return bytes;
 }
 
 }  // namespace

@@ -40,6 +40,19 @@ protected:
         }
     }
 
+    // How many text changes an operation makes.
+    template <typename Operation>
+    int textChangesDuring(Operation&& operation) {
+        struct Counter : FormObserver {
+            int count = 0;
+            void textChanged(FieldId, Origin) override { ++count; }
+        } counter;
+        form.addObserver(&counter);
+        operation();
+        form.removeObserver(&counter);
+        return counter.count;
+    }
+
     FormModel form;
     Ledger ledger;
 };

@@ -173,16 +173,7 @@ TEST_F(LedgerTest, NewYearTwiceChangesNothingTheSecondTime) {
     ledger.leaveInitialReading(kJanuary);
     day(kJanuary, 1, "10010", "10100");
     ledger.resetYear();
-    int notified = 0;
-    struct Counter : FormObserver {
-        int* count;
-        void textChanged(FieldId, Origin) override { ++*count; }
-    } counter;
-    counter.count = &notified;
-    form.addObserver(&counter);
-    ledger.resetYear();
-    EXPECT_EQ(notified, 0);
-    form.removeObserver(&counter);
+    EXPECT_EQ(textChangesDuring([&] { ledger.resetYear(); }), 0);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // correction buttons and the wiring of every menu item and button to them.
 #include <QAction>
 #include <QFileDialog>
-#include <QMessageBox>
+#include "controls/message_box.h"
 #include <QPushButton>
 
 #include "app/error_guard.h"
@@ -25,10 +25,7 @@ QString utf8(std::string_view text) {
 }
 
 void defaultInformation(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text,
-                    QMessageBox::NoButton, parent);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
+    showMessageBox(QMessageBox::Information, QStringLiteral("Information"), text, parent);
 }
 
 // Opened empty every time; an existing file is replaced without a question.

@@ -1,8 +1,8 @@
 #include "app/error_guard.h"
 
-#include <QMessageBox>
+#include "controls/message_box.h"
+
 #include <QPointer>
-#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -46,10 +46,7 @@ void showErrorLater(const std::string& message) {
 }
 
 void showErrorBox(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle), text,
-                    QMessageBox::NoButton, parent);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
+    showMessageBox(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle), text, parent);
 }
 
 }  // namespace vardo::app

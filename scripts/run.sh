@@ -15,7 +15,7 @@ share="${XDG_DATA_HOME:-$HOME/.local/share}"
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARDO_BENCH=OFF >/dev/null
 cmake --build "$build" --target vardo -j "$(nproc)"
-cmake --install "$build" --prefix "$prefix" >/dev/null
+bash scripts/install-program.sh "$build" "$prefix"
 
 # Entrée du menu des applications et icône de l'utilisateur.
 mkdir -p "$share/applications" "$share/icons/hicolor/256x256/apps"

@@ -3,6 +3,7 @@ manager, keys typed with xdotool, message boxes read through the clipboard (Ctrl
 message box's text), screenshots with ImageMagick. Every wait is bounded."""
 
 import os
+import select
 import shutil
 import signal
 import subprocess
@@ -36,15 +37,23 @@ class Display:
     """A private Xvfb display at 96 dpi with openbox, so that Alt+F4 and activation work."""
 
     def __init__(self, width=1024, height=768):
-        for tool in ("Xvfb", "xdotool", "openbox", "xclip", "import"):
+        for tool in ("Xvfb", "xdotool", "openbox", "xclip", "xprop", "import"):
             if shutil.which(tool) is None:
                 raise Skip(f"{tool} is not installed")
-        self.number = next(n for n in range(90, 200)
-                           if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"))
-        self.name = f":{self.number}"
-        self.xvfb = subprocess.Popen(["Xvfb", self.name, "-screen", "0", f"{width}x{height}x24",
-                                      "-dpi", "96", "-nolisten", "tcp"],
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Xvfb chooses a free display number itself and reports it on a pipe: tests running side
+        # by side never race for the same number.
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                                      f"{width}x{height}x24", "-dpi", "96", "-nolisten", "tcp"],
+                                     pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as reported:
+            ready, _, _ = select.select([reported], [], [], 15)
+            number = reported.readline().strip() if ready else ""  # empty: the server gave up
+        if not number:
+            self.close()
+            raise Skip("Xvfb could not start")
+        self.name = f":{number}"
         self.env = dict(os.environ, DISPLAY=self.name)
         try:
             wait_until(lambda: self.xvfb.poll() is None and
@@ -55,7 +64,8 @@ class Display:
             raise Skip(f"Xvfb could not start: {error}")
         self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        time.sleep(0.3)  # openbox takes the root window; nothing to poll for
+        wait_until(lambda: "window id" in run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                              check=False).stdout, 10, "the window manager")
 
     def close(self):
         for process in (getattr(self, "wm", None), self.xvfb):
@@ -76,9 +86,13 @@ class Display:
 class Program:
     """The installed vardo, copied into a fresh program folder of its own."""
 
-    def __init__(self, display, installed_folder, locale="fr_FR.UTF-8", folder=None, extra_env=None):
+    def __init__(self, display, installed_folder, locale="fr_FR.UTF-8", folder=None, extra_env=None,
+                 dotted=False):
         self.display = display
-        self.folder = folder or tempfile.mkdtemp(prefix="vardo-e2e-")
+        # A folder whose path holds a "." (like the user's ~/.local/opt/vardo) keeps the year in
+        # the file VARDO, any other in VARDO.INI.
+        self.folder = folder or tempfile.mkdtemp(prefix="vardo.e2e-" if dotted else "vardo-e2e-")
+        self.store = self.path("VARDO" if "." in self.folder else "VARDO.INI")
         if folder is None:
             shutil.copytree(installed_folder, self.folder, dirs_exist_ok=True)
         self.env = dict(display.env, LANG=locale, LC_ALL=locale, LANGUAGE="", QT_QPA_PLATFORM="xcb")
@@ -128,18 +142,25 @@ class Program:
     def type(self, text):
         self.xdo("type", "--clearmodifiers", "--delay", "15", text)
 
+    def click(self, x, y, window=None):
+        """A left click at (x, y) inside the window, as a user points at a field."""
+        self.xdo("mousemove", "--sync", "--window", window or self.window, str(x), str(y))
+        self.xdo("click", "1")
+
     def message_box_text(self, title):
         """Waits for a message box, copies its text with Ctrl+C and reads the clipboard."""
         box = self.wait_window(title, 10)
         self.focus(box)
-        run(["xclip", "-selection", "clipboard", "-i", "/dev/null"], env=self.env, check=False)
+        # xclip stays behind to serve the emptied clipboard until Ctrl+C takes it over
+        subprocess.run(["xclip", "-selection", "clipboard", "-i", "/dev/null"], env=self.env, timeout=10,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.key("ctrl+c")
         return wait_until(lambda: run(["xclip", "-selection", "clipboard", "-o"], env=self.env,
                                       check=False).stdout, 5, "the message box text on the clipboard")
 
-    def screenshot(self, path, expected_size=None):
+    def screenshot(self, path, expected_size=None, window=None):
         """Saves the window's picture; fails on a mis-sized or blank (uniform) window."""
-        run(["import", "-window", self.window, path], env=self.env)
+        run(["import", "-window", window or self.window, path], env=self.env)
         size = run(["identify", "-format", "%w %h", path]).stdout.split()
         width, height = int(size[0]), int(size[1])
         if expected_size:
@@ -168,6 +189,37 @@ class Program:
             self.process.wait(5)
 
 
+def differing_pixels(first, second, hidden=None):
+    """How many pixels two pictures differ by, a rectangle (x0, y0, x1, y1) left out of both."""
+    pictures = []
+    for path in (first, second):
+        if hidden:
+            masked = path + ".masked.png"
+            run(["convert", path, "-fill", "black", "-draw", "rectangle %d,%d %d,%d" % hidden, masked])
+            path = masked
+        pictures.append(path)
+    result = run(["compare", "-metric", "AE", *pictures, "null:"], check=False)
+    for path in pictures:
+        if path.endswith(".masked.png"):
+            os.remove(path)
+    return int(float(result.stderr.split()[0]))
+
+
+def wait_file(path, timeout=10, since=0.0):
+    """Waits until the file exists, was written after `since` and has stopped growing."""
+    def ready():
+        try:
+            status = os.stat(path)
+        except FileNotFoundError:
+            return False
+        if status.st_mtime < since or status.st_size == 0:
+            return False
+        time.sleep(0.1)
+        return os.stat(path).st_size == status.st_size
+    wait_until(ready, timeout, f"the file {path}")
+    return path
+
+
 def read_ini(path):
     """Reads an INI file as the program writes it: Windows-1252, CRLF."""
     with open(path, "rb") as handle:
@@ -181,3 +233,36 @@ def read_ini(path):
             key, value = line.split("=", 1)
             current.setdefault(key, value)
     return sections
+
+
+def read_lines(path):
+    """A text file as the program writes it (Windows-1252, CRLF): its lines, without the ends."""
+    with open(path, "rb") as handle:
+        raw = handle.read()
+    assert raw.endswith(b"\r\n"), f"{path} does not end with CRLF"
+    return raw.decode("cp1252").split("\r\n")[:-1]
+
+
+def test_main(scenario):
+    """Runs one end-to-end test from the command line: --installed DIR --artifacts DIR [--locale L].
+    A machine that cannot run it makes the test skipped (SKIP), never passed."""
+    import argparse
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--installed", required=True, help="the installed program's folder")
+    parser.add_argument("--artifacts", required=True, help="where screenshots and files are kept")
+    parser.add_argument("--locale", default="fr_FR.UTF-8")
+    args = parser.parse_args()
+    os.makedirs(args.artifacts, exist_ok=True)
+    try:
+        scenario(args)
+    except Skip as reason:
+        print(f"SKIPPED: {reason}")
+        raise SystemExit(SKIP)
+    print("passed")
+
+
+def locale_available(name):
+    wanted = name.lower().replace("-", "")
+    return any(line.strip().lower().replace("-", "") == wanted
+               for line in run(["locale", "-a"], check=False).stdout.splitlines())
+

@@ -1,0 +1,73 @@
+#!/usr/bin/env python3
+"""A new year started from the "Bilan" page of a logged year: the program closed and started
+again finds every field at "0", and the replaced year waits in its archive beside the program."""
+
+import filecmp
+import os
+import shutil
+
+from harness import Display, Program, read_ini, test_main
+
+JANV_KMIN = (590, 150)
+FIELD_COUNT = 888  # the aligned edit fields; the store adds the menu items' check marks
+MENU_ITEMS = {"Fichier1", "Nouvelleanne1", "N1", "Sauvegarderlanne1", "Sauvegarderlebilanannuelsous1",
+              "Imprimerlebilanannuel1", "N2", "Quitter1", "Edition1", "Janvier1", "Fvrier1", "Mars1",
+              "Avril1", "Mai1", "Juin1", "Juillet1", "Aot1", "Septembre1", "Octobre1", "Novembre1",
+              "Dcembre1", "N4", "BilanAnnuel1", "Aide1", "Rubriquesdelaide1", "N3", "Aproposde1"}
+
+
+def stored_values(path):
+    values = {}
+    for section in read_ini(path).values():
+        values.update(section)
+    assert len(values) == FIELD_COUNT + len(MENU_ITEMS), f"{len(values)} keys stored in {path}"
+    assert MENU_ITEMS <= set(values), f"menu items missing from {path}"
+    return values
+
+
+def fields_not_zero(values):
+    return {name: text for name, text in values.items() if name not in MENU_ITEMS and text != "0"}
+
+
+def scenario(args):
+    with Display() as display:
+        program = Program(display, args.installed)
+        try:
+            program.start()
+            program.focus()
+            program.click(330, 52)
+            program.type("Kangoo")
+            program.click(*JANV_KMIN)
+            program.key("End", "BackSpace")
+            program.type("30000")
+            program.key("Tab")
+            for text in ("30040", "30100"):
+                program.type(text)
+                program.key("Tab")
+            program.key("alt+e", "b")
+            program.key("alt+f", "c")
+            program.screenshot(os.path.join(args.artifacts, "new-year.png"))
+            program.close_with_alt_f4()
+
+            assert fields_not_zero(stored_values(program.store)) == {}
+            archives = [name for name in os.listdir(program.folder) if name.startswith("VARDO_")]
+            assert len(archives) == 1, archives
+            archived = stored_values(program.path(archives[0]))
+            assert archived["JanvKMIn"] == "30000" and archived["JanvS01"] == "30100"
+            assert archived["aledVehicule"] == "Kangoo" and archived["TotPro"] == "60"
+            first_store = os.path.join(args.artifacts, "new-year-store.ini")
+            shutil.copy(program.store, first_store)
+
+            program.start()
+            program.focus()
+            program.screenshot(os.path.join(args.artifacts, "new-year-restarted.png"))
+            program.close_with_alt_f4()
+            assert filecmp.cmp(program.store, first_store, shallow=False)
+            assert fields_not_zero(stored_values(program.store)) == {}
+        finally:
+            program.kill()
+            shutil.rmtree(program.folder, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    test_main(scenario)

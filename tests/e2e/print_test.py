@@ -1,0 +1,128 @@
+#!/usr/bin/env python3
+"""A month printed as a user prints it: "&Imprimer" on the January page, the print dialog
+accepted with its default printer, a private CUPS server's PDF queue, the PDF's text read back."""
+
+import os
+import pwd
+import re
+import shutil
+import subprocess
+import tempfile
+import time
+
+from harness import Display, Program, Skip, run, test_main, wait_until
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+CUPS_SCRIPT = os.path.join(HERE, "..", "..", "scripts", "cups-test-server.sh")
+JANV_KMIN = (590, 150)
+
+
+class CupsServer:
+    """The private cupsd of scripts/cups-test-server.sh, its default queue a cups-pdf printer."""
+
+    def __init__(self):
+        for tool in ("pdftotext", "lpstat"):
+            if shutil.which(tool) is None:
+                raise Skip(f"{tool} is not installed")
+        self.folder = tempfile.mkdtemp(prefix="vardo-cups-")
+        os.chmod(self.folder, 0o755)
+        started = subprocess.run(["bash", CUPS_SCRIPT, "start", self.folder], capture_output=True,
+                                 text=True, timeout=90)
+        if started.returncode != 0:
+            shutil.rmtree(self.folder, ignore_errors=True)
+            raise Skip(f"the test CUPS server could not start: {started.stderr.strip()}")
+        self.env = dict(os.environ, CUPS_SERVER=os.path.join(self.folder, "cups.sock"))
+
+    def jobs_pending(self):
+        return run(["lpstat", "-o"], env=self.env, check=False).stdout.strip() != ""
+
+    def close(self):
+        subprocess.run(["bash", CUPS_SCRIPT, "stop", self.folder], timeout=60)
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+
+def pdf_folder():
+    """cups-pdf's "Out" folder: ${HOME}/PDF of the job's owner unless configured otherwise."""
+    out = "${HOME}/PDF"
+    try:
+        with open("/etc/cups/cups-pdf.conf") as conf:
+            for line in conf:
+                if line.strip().startswith("Out "):
+                    out = line.strip()[4:].strip()
+    except FileNotFoundError:
+        pass
+    return out.replace("${HOME}", pwd.getpwuid(os.getuid()).pw_dir)
+
+
+def new_pdf(since):
+    folder = pdf_folder()
+    if not os.path.isdir(folder):
+        return None
+    pdfs = [os.path.join(folder, name) for name in os.listdir(folder) if name.endswith(".pdf")]
+    fresh = [path for path in pdfs if os.stat(path).st_mtime >= since]
+    return max(fresh, key=lambda path: os.stat(path).st_mtime) if fresh else None
+
+
+def expected_lines():
+    days = {1: (10010, 10100), 2: (10130, 10200)}
+    lines = ["KILOMETRAGE DE : JANVIER 2026", "Véhicule : Clio Année : 2021 Chevaux : 4"]
+    for day in range(1, 32):
+        morning, evening = days.get(day, (0, 0))
+        lines.append(f"{day:02} | Matin : {morning} Km | Soir : {evening} Km")
+    lines += ["Kilométrage initial  : 10000 Km", "Kilométrage final : 10200 Km",
+              "Kilométarge total : 200 Km", "Kilométrage professionnel : 160 Km",
+              "Kilométrage personnel      : 40 Km",
+              "Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule"]
+    return [re.sub(r"\s", "", line) for line in lines]
+
+
+def scenario(args):
+    with CupsServer() as cups, Display() as display:
+        program = Program(display, args.installed, extra_env={"CUPS_SERVER": cups.env["CUPS_SERVER"]})
+        try:
+            program.start()
+            program.focus()
+            program.click(112, 52)
+            program.key("End", *["BackSpace"] * 4)
+            program.type("2026")
+            for text in ("Clio", "2021", "4"):
+                program.key("Tab")
+                program.type(text)
+            program.click(*JANV_KMIN)
+            program.key("End", "BackSpace")
+            program.type("10000")
+            program.key("Tab")
+            for text in ("10010", "10100", "10130", "10200"):
+                program.type(text)
+                program.key("Tab")
+
+            since = time.time() - 1
+            program.key("alt+i")
+            dialog = program.wait_window("Imprimer", 20)
+            program.focus(dialog)
+            program.screenshot(os.path.join(args.artifacts, "print-dialog.png"), window=dialog)
+            program.key("Return")
+            program.wait_no_window("Imprimer", 20)
+            pdf = wait_until(lambda: not cups.jobs_pending() and new_pdf(since), 120, "the printed PDF")
+            kept = os.path.join(args.artifacts, "janvier.pdf")
+            shutil.move(pdf, kept)
+
+            text = run(["pdftotext", "-layout", "-enc", "UTF-8", kept, "-"]).stdout
+            pages = [page for page in text.split("\f") if page.strip()]
+            assert len(pages) == 1, f"{len(pages)} pages printed"
+            printed = [re.sub(r"\s", "", line) for line in pages[0].splitlines() if line.strip()]
+            assert printed == expected_lines(), "\n".join(printed)
+            program.close_with_alt_f4()
+        finally:
+            program.kill()
+            shutil.rmtree(program.folder, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    test_main(scenario)

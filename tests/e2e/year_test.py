@@ -1,0 +1,211 @@
+#!/usr/bin/env python3
+"""A user's January, typed in a real window: the header, the initial reading, a week of readings,
+an emptied evening and its error box, the last day handing on to February, a correction, the
+"Bilan" page through the menu, the annual text saved, Alt+F4. Then what the user would check:
+the stored year, the page and every figure back after a restart, the 519-line annual text, a
+picture of each page."""
+
+import filecmp
+import os
+import shutil
+
+from harness import (Display, differing_pixels, Program, Skip, locale_available, read_ini, read_lines, test_main,
+                     wait_file)
+
+# Points inside the window (its client area, 96 dpi) where a user clicks.
+COMPTABILITE = (112, 52)
+COMPTABILITE_BOX = (90, 38, 134, 66)
+JANV_KMIN = (590, 150)
+JANV_M02 = (80, 190)
+JANV_M31 = (352, 406)
+
+WEEK = [(10010, 10100), (10130, 10200), (10200, 10200), (10250, 10400),
+        (10420, 10480), (10480, 10480), (10500, 10560)]
+
+MONTHS = ["Janvier", "Février", "Mars", "Avril", "Mai", "Juin", "Juillet", "Août", "Septembre",
+          "Octobre", "Novembre", "Décembre"]
+
+
+def box_text(clipboard):
+    """The text of a copied message box: the part between its title and its button."""
+    parts = [part.strip("\n") for part in clipboard.replace("\r", "\n").split("---------------------------")]
+    return [part for part in parts if part][1]
+
+
+def type_over(program, point, text, old_length):
+    """Clicks into a field, deletes its text from the end and types a new one."""
+    program.click(*point)
+    program.key("End", *["BackSpace"] * old_length)
+    program.type(text)
+
+
+def enter_january(program, expected_error):
+    # The header first: once a day is counted, the header fields are locked like every figure.
+    type_over(program, COMPTABILITE, "2025", 4)
+    program.key("Tab")
+    program.type("Peugeot 308 AB-123-CD")
+    program.key("Tab")
+    program.type("2019")
+    program.key("Tab")
+    program.type("5")
+    type_over(program, JANV_KMIN, "10000", 1)
+    program.key("Tab")
+    for morning, evening in WEEK:
+        program.type(str(morning))
+        program.key("Tab")
+        program.type(str(evening))
+        program.key("Tab")
+
+    # Day 8: the evening's "0" deleted, the field left empty.
+    program.type("10600")
+    program.key("Tab", "BackSpace", "Tab")
+    assert box_text(program.message_box_text("Vardo 1.0")) == expected_error
+    program.key("Return")
+    program.wait_no_window("Vardo 1.0")
+    program.focus()
+    program.key("shift+Tab")  # back to the empty evening
+    program.type("10650")
+    program.key("Tab")
+
+    # The last day of January hands its evening on to February.
+    type_over(program, JANV_M31, "11900", 1)
+    program.key("Tab")
+    program.type("12000")
+    program.key("Tab")
+
+    # Correction: day 2's morning was 10140, then every evening left again, day after day.
+    program.key("alt+c")
+    type_over(program, JANV_M02, "10140", 5)
+    program.key("Tab")
+    program.xdo("key", "--clearmodifiers", "--delay", "20", "--repeat", str(2 * (31 - 2) + 1), "Tab")
+    program.key("alt+p")
+
+
+def expected_store(decimal):
+    figures = {
+        "aledComptabilite": "2025", "aledVehicule": "Peugeot 308 AB-123-CD", "aledAnnee": "2019",
+        "aledChevaux": "5",
+        "JanvKMIn": "10000", "JanvKMFin": "12000", "JanvKMTot": "2000", "JanvKMPro": "570",
+        "JanvKMPerso": "1430", "JanvCoPro": f"0{decimal}285", "JanvCoPerso": f"0{decimal}715",
+        "JanvM02": "10140", "JanvM08": "10600", "JanvS08": "10650", "JanvM31": "11900",
+        "JanvS31": "12000", "FevKMIn": "12000", "FevKMFin": "0",
+        "KMIniJanv": "10000", "KMFinJanv": "12000", "KMTotJanv": "2000", "KMProJanv": "570",
+        "KMPersoJanv": "1430", "KMIniFev": "12000",
+        "DebAnnee": "10000", "FinAnnee": "12000", "TotAnnee": "2000", "TotPro": "570",
+        "TotPerso": "1430", "KmReporter": "12000", "CoefPro": f"0{decimal}285",
+        "CoefPerso": f"0{decimal}715", "BilanAnnuel1": "1", "Janvier1": "0",
+    }
+    for day, (morning, evening) in enumerate(WEEK, start=1):
+        if day != 2:
+            figures[f"JanvM{day:02}"] = str(morning)
+        figures[f"JanvS{day:02}"] = str(evening)
+    return figures
+
+
+def check_store(program, decimal):
+    sections = read_ini(program.store)
+    values = {}
+    for section in sections.values():
+        values.update(section)
+    assert len(values) == 915, f"{len(values)} keys stored"
+    for name, text in expected_store(decimal).items():
+        assert values.get(name) == text, f"{name}: stored {values.get(name)!r}, expected {text!r}"
+    with open(program.path("VardoM.ini"), "rb") as options:
+        assert options.read() == b"[Default]\r\nMois=0000000000001\r\n"
+
+
+def check_annual_text(path, decimal):
+    lines = read_lines(path)
+    assert len(lines) == 519, f"{len(lines)} lines"
+    expected = {
+        1: "KILOMETRAGE DE L'ANNEE : 2025",
+        2: "Véhicule : Peugeot 308 AB-123-CD Année : 2019 Chevaux : 5",
+        3: "KILOMETRAGE DE : JANVIER 2025",
+        5: "02 | Matin : 10140 Km | Soir : 10200 Km",
+        11: "08 | Matin : 10600 Km | Soir : 10650 Km",
+        34: "31 | Matin : 11900 Km | Soir : 12000 Km",
+        37: "Kilométrage initial  : 10000 Km",
+        38: "Kilométrage final    : 12000 Km",
+        39: "Kilométarge total    : 2000 Km",
+        40: "Kilométrage professionnel  : 570 Km",
+        41: "Kilométrage personnel      : 1430 Km",
+        45: "KILOMETRAGE DE : FEVRIER 2025",
+        501: "BILAN KILOMETRAGE ANNUEL  : 2025",
+        504: "KILOMETRAGE DEBUT ANNEE   : 10000 Km",
+        505: "KILOMETRAGE FIN ANNEE     : 12000 Km",
+        506: "KILOMETRAGE A REPORTER    : 12000 Km",
+        507: "KILOMETRAGE TOTAL ANNEE   : 2000 Km",
+        508: "KILOMETRAGE PROFESSIONNEL : 570 Km",
+        509: "KILOMETRAGE PERSONNEL     : 1430 Km",
+        511: f"COEFFICIENT PROFESSIONNEL : 0{decimal}285",
+        512: f"COEFFICIENT PERSONNEL     : 0{decimal}715",
+    }
+    for number, text in expected.items():
+        assert lines[number - 1] == text, f"line {number}: {lines[number - 1]!r}, expected {text!r}"
+    assert "Kilométrage initial  : 12000 Km" in lines[44:85], "February's initial reading"
+
+
+def show_page(program, page):
+    """A page chosen through the "Edition" menu: months by arrow keys, "Bilan" by its access key."""
+    if page == 12:
+        program.key("alt+e", "b")
+    else:
+        program.key("alt+e", *["Down"] * page, "Return")
+
+
+def scenario(args):
+    if not locale_available(args.locale):
+        raise Skip(f"the locale {args.locale} is not generated on this machine")
+    decimal = "," if args.locale.startswith("fr_") else "."
+    tag = args.locale.split(".")[0]
+    expected_error = "'' n'est pas une valeur entière correcte."
+    with Display() as display:
+        # French settings in a folder like the user's own (~/.local/opt/vardo); the other locale
+        # in a plain folder, where the year is kept in VARDO.INI.
+        program = Program(display, args.installed, locale=args.locale, dotted=decimal == ",")
+        try:
+            program.start()
+            program.focus()
+            enter_january(program, expected_error)
+            show_page(program, 12)
+            program.key("alt+f", "s")
+            saved = program.path("vardo_2025.txt")
+            message = box_text(program.message_box_text("Information"))
+            assert message == f"Sauvegarde réalisée dans le répertoire de l'application :\n\n{saved} !", message
+            program.key("Return")
+            program.wait_no_window("Information")
+            bilan_before = os.path.join(args.artifacts, f"{tag}-bilan-before-close.png")
+            program.screenshot(bilan_before)
+            program.close_with_alt_f4()
+
+            check_store(program, decimal)
+            check_annual_text(wait_file(saved), decimal)
+            first_store = os.path.join(args.artifacts, f"{tag}-{os.path.basename(program.store)}")
+            shutil.copy(program.store, first_store)
+            shutil.copy(saved, os.path.join(args.artifacts, f"{tag}-{os.path.basename(saved)}"))
+
+            # Started again: the "Bilan" page as it was closed, with every figure.
+            program.start()
+            program.focus()
+            bilan_after = os.path.join(args.artifacts, f"{tag}-bilan-after-restart.png")
+            size = program.screenshot(bilan_after)
+            # Only the focus may differ: it was in the accounting year before the close.
+            assert differing_pixels(bilan_before, bilan_after, COMPTABILITE_BOX) == 0, \
+                "the window after the restart differs from the window before the close"
+            if program.store.endswith("VARDO"):
+                assert filecmp.cmp(program.path("Vardo.vrd"), first_store, shallow=False), \
+                    "the start-up copy differs from the stored year"
+            for page in range(13):
+                show_page(program, page)
+                name = MONTHS[page] if page < 12 else "Bilan"
+                program.screenshot(os.path.join(args.artifacts, f"{tag}-page-{page + 1:02}-{name}.png"), size)
+            program.close_with_alt_f4()
+            assert filecmp.cmp(program.store, first_store, shallow=False), \
+                "the year stored after the restart differs from the one stored before"
+        finally:
+            program.kill()
+            shutil.rmtree(program.folder, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    test_main(scenario)

@@ -62,10 +62,31 @@ class Display:
         except AssertionError as error:
             self.close()
             raise Skip(f"Xvfb could not start: {error}")
-        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_until(lambda: "window id" in run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
-                                              check=False).stdout, 10, "the window manager")
+        self.wm = None
+        self.start_window_manager()
+
+    def start_window_manager(self, attempts=3):
+        """openbox, waited for until it announces itself on the root window; started again if
+        it ends before (a loaded machine has been seen to lose it)."""
+        def announced():
+            if self.wm.poll() is not None:
+                return "ended"
+            check = run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env, check=False)
+            return "ready" if "window id" in check.stdout else None
+        log = tempfile.TemporaryFile()
+        for _ in range(attempts):
+            self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                       stdout=log, stderr=subprocess.STDOUT)
+            try:
+                if wait_until(announced, 20, "the window manager") == "ready":
+                    return
+                failure = "openbox ended at start"
+            except AssertionError as error:
+                failure = str(error)
+                break
+        log.seek(0)
+        self.close()
+        raise AssertionError(failure + ":\n" + log.read().decode(errors="replace"))
 
     def close(self):
         for process in (getattr(self, "wm", None), self.xvfb):

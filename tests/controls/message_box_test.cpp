@@ -1,0 +1,32 @@
+// Ctrl+C in one of the program's message boxes puts the whole box on the clipboard.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "controls/message_box.h"
+
+namespace {
+
+TEST(MessageBox, CtrlCCopiesTitleTextAndButton) {
+    QApplication::clipboard()->clear();
+    QString copied;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        copied = QApplication::clipboard()->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    vardo::showMessageBox(QMessageBox::Critical, "Vardo 1.0",
+                          "'' n'est pas une valeur entière correcte.", nullptr);
+    EXPECT_EQ(copied,
+              "---------------------------\nVardo 1.0\n---------------------------\n"
+              "'' n'est pas une valeur entière correcte.\n---------------------------\nOK\n"
+              "---------------------------\n");
+}
+
+}  // namespace

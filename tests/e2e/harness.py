@@ -179,16 +179,42 @@ class Program:
         return wait_until(lambda: run(["xclip", "-selection", "clipboard", "-o"], env=self.env,
                                       check=False).stdout, 5, "the message box text on the clipboard")
 
-    def screenshot(self, path, expected_size=None, window=None):
-        """Saves the window's picture; fails on a mis-sized or blank (uniform) window."""
-        run(["import", "-window", window or self.window, path], env=self.env)
-        size = run(["identify", "-format", "%w %h", path]).stdout.split()
-        width, height = int(size[0]), int(size[1])
-        if expected_size:
-            assert (width, height) == expected_size, f"window is {width}x{height}, expected {expected_size}"
-        deviation = float(run(["convert", path, "-colorspace", "Gray", "-format", "%[fx:standard_deviation]", "info:"]).stdout)
-        assert deviation > 0.01, f"window picture {path} is uniform (blank)"
-        return width, height
+    def screenshot(self, path, expected_size=None, window=None, timeout=10):
+        """Saves the window's picture; fails on a window that stays mis-sized or blank (uniform)
+        for the whole wait (a window just mapped may not be drawn yet)."""
+        problem = []
+
+        def taken():
+            run(["import", "-window", window or self.window, path], env=self.env)
+            width, height = map(int, run(["identify", "-format", "%w %h", path]).stdout.split())
+            deviation = float(run(["convert", path, "-colorspace", "Gray", "-format",
+                                   "%[fx:standard_deviation]", "info:"]).stdout)
+            if expected_size and (width, height) != expected_size:
+                problem[:] = [f"window is {width}x{height}, expected {expected_size}"]
+            elif deviation <= 0.01:
+                problem[:] = [f"window picture {path} is uniform (blank)"]
+            else:
+                return width, height
+            return None
+        try:
+            return wait_until(taken, timeout, "the window's picture")
+        except AssertionError:
+            raise AssertionError(problem[0] if problem else "no picture of the window") from None
+
+    def screenshot_after_change(self, path, previous, expected_size=None, timeout=10):
+        """Waits for the window's picture to change from `previous` (by more than a blinking
+        text cursor could), then keeps it: the program has drawn what the keys asked for."""
+        def changed():
+            self.screenshot(path, expected_size)
+            return differing_pixels(previous, path) > 500
+        wait_until(changed, timeout, f"the window to change from {os.path.basename(previous)}")
+
+    def screenshot_matching(self, path, reference, hidden=None, timeout=10):
+        """Waits for the window's picture to equal `reference` (a rectangle left out of both)."""
+        def same():
+            self.screenshot(path)
+            return differing_pixels(reference, path, hidden) == 0
+        wait_until(same, timeout, f"the window to look as in {os.path.basename(reference)}")
 
     def close_with_alt_f4(self, timeout=15):
         self.focus()
@@ -227,16 +253,13 @@ def differing_pixels(first, second, hidden=None):
 
 
 def wait_file(path, timeout=10, since=0.0):
-    """Waits until the file exists, was written after `since` and has stopped growing."""
+    """Waits until the file exists and was written after `since` (the program writes every file
+    whole, through a rename, so a file that exists is complete)."""
     def ready():
         try:
-            status = os.stat(path)
+            return os.stat(path).st_mtime >= since
         except FileNotFoundError:
             return False
-        if status.st_mtime < since or status.st_size == 0:
-            return False
-        time.sleep(0.1)
-        return os.stat(path).st_size == status.st_size
     wait_until(ready, timeout, f"the file {path}")
     return path
 

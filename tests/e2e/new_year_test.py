@@ -35,6 +35,8 @@ def scenario(args):
         try:
             program.start()
             program.focus()
+            first_page = os.path.join(args.artifacts, "first-start.png")
+            program.screenshot(first_page)
             program.click(330, 52)
             program.type("Kangoo")
             program.click(*JANV_KMIN)
@@ -45,8 +47,10 @@ def scenario(args):
                 program.type(text)
                 program.key("Tab")
             program.key("alt+e", "b")
+            bilan = os.path.join(args.artifacts, "bilan-before-new-year.png")
+            program.screenshot_after_change(bilan, first_page)
             program.key("alt+f", "c")
-            program.screenshot(os.path.join(args.artifacts, "new-year.png"))
+            program.screenshot_after_change(os.path.join(args.artifacts, "new-year.png"), bilan)
             program.close_with_alt_f4()
 
             assert fields_not_zero(stored_values(program.store)) == {}

@@ -11,6 +11,11 @@ import tempfile
 import time
 
 SKIP = 77  # ctest's SKIP_RETURN_CODE
+
+# Points inside the main window (its client area, 96 dpi) where a user clicks.
+COMPTABILITE = (112, 52)
+VEHICULE = (330, 52)
+JANV_KMIN = (590, 150)
 MAIN_TITLE = "Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule"
 
 
@@ -167,6 +172,12 @@ class Program:
         """A left click at (x, y) inside the window, as a user points at a field."""
         self.xdo("mousemove", "--sync", "--window", window or self.window, str(x), str(y))
         self.xdo("click", "1")
+
+    def type_over(self, point, text, old_length):
+        """Clicks into a field, deletes its old text from the end and types the new one."""
+        self.click(*point)
+        self.key("End", *["BackSpace"] * old_length)
+        self.type(text)
 
     def message_box_text(self, title):
         """Waits for a message box, copies its text with Ctrl+C and reads the clipboard."""

@@ -6,9 +6,8 @@ import filecmp
 import os
 import shutil
 
-from harness import Display, Program, read_ini, test_main
+from harness import JANV_KMIN, VEHICULE, Display, Program, read_ini, test_main
 
-JANV_KMIN = (590, 150)
 FIELD_COUNT = 888  # the aligned edit fields; the store adds the menu items' check marks
 MENU_ITEMS = {"Fichier1", "Nouvelleanne1", "N1", "Sauvegarderlanne1", "Sauvegarderlebilanannuelsous1",
               "Imprimerlebilanannuel1", "N2", "Quitter1", "Edition1", "Janvier1", "Fvrier1", "Mars1",
@@ -37,11 +36,9 @@ def scenario(args):
             program.focus()
             first_page = os.path.join(args.artifacts, "first-start.png")
             program.screenshot(first_page)
-            program.click(330, 52)
+            program.click(*VEHICULE)
             program.type("Kangoo")
-            program.click(*JANV_KMIN)
-            program.key("End", "BackSpace")
-            program.type("30000")
+            program.type_over(JANV_KMIN, "30000", 1)
             program.key("Tab")
             for text in ("30040", "30100"):
                 program.type(text)

@@ -10,11 +10,10 @@ import subprocess
 import tempfile
 import time
 
-from harness import Display, Program, Skip, run, test_main, wait_until
+from harness import COMPTABILITE, JANV_KMIN, Display, Program, Skip, run, test_main, wait_until
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 CUPS_SCRIPT = os.path.join(HERE, "..", "..", "scripts", "cups-test-server.sh")
-JANV_KMIN = (590, 150)
 
 
 class CupsServer:
@@ -88,15 +87,11 @@ def scenario(args):
         try:
             program.start()
             program.focus()
-            program.click(112, 52)
-            program.key("End", *["BackSpace"] * 4)
-            program.type("2026")
+            program.type_over(COMPTABILITE, "2026", 4)
             for text in ("Clio", "2021", "4"):
                 program.key("Tab")
                 program.type(text)
-            program.click(*JANV_KMIN)
-            program.key("End", "BackSpace")
-            program.type("10000")
+            program.type_over(JANV_KMIN, "10000", 1)
             program.key("Tab")
             for text in ("10010", "10100", "10130", "10200"):
                 program.type(text)

@@ -9,13 +9,10 @@ import filecmp
 import os
 import shutil
 
-from harness import (Display, Program, Skip, locale_available, read_ini, read_lines, test_main,
-                     wait_file)
+from harness import (COMPTABILITE, JANV_KMIN, Display, Program, Skip, locale_available,
+                     read_ini, read_lines, test_main, wait_file)
 
-# Points inside the window (its client area, 96 dpi) where a user clicks.
-COMPTABILITE = (112, 52)
 COMPTABILITE_BOX = (90, 38, 134, 66)
-JANV_KMIN = (590, 150)
 JANV_M02 = (80, 190)
 JANV_M31 = (352, 406)
 
@@ -32,23 +29,16 @@ def box_text(clipboard):
     return [part for part in parts if part][1]
 
 
-def type_over(program, point, text, old_length):
-    """Clicks into a field, deletes its text from the end and types a new one."""
-    program.click(*point)
-    program.key("End", *["BackSpace"] * old_length)
-    program.type(text)
-
-
 def enter_january(program, expected_error):
     # The header first: once a day is counted, the header fields are locked like every figure.
-    type_over(program, COMPTABILITE, "2025", 4)
+    program.type_over(COMPTABILITE, "2025", 4)
     program.key("Tab")
     program.type("Peugeot 308 AB-123-CD")
     program.key("Tab")
     program.type("2019")
     program.key("Tab")
     program.type("5")
-    type_over(program, JANV_KMIN, "10000", 1)
+    program.type_over(JANV_KMIN, "10000", 1)
     program.key("Tab")
     for morning, evening in WEEK:
         program.type(str(morning))
@@ -68,14 +58,14 @@ def enter_january(program, expected_error):
     program.key("Tab")
 
     # The last day of January hands its evening on to February.
-    type_over(program, JANV_M31, "11900", 1)
+    program.type_over(JANV_M31, "11900", 1)
     program.key("Tab")
     program.type("12000")
     program.key("Tab")
 
     # Correction: day 2's morning was 10140, then every evening left again, day after day.
     program.key("alt+c")
-    type_over(program, JANV_M02, "10140", 5)
+    program.type_over(JANV_M02, "10140", 5)
     program.key("Tab")
     program.xdo("key", "--clearmodifiers", "--delay", "20", "--repeat", str(2 * (31 - 2) + 1), "Tab")
     program.key("alt+p")

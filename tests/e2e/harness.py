@@ -221,11 +221,12 @@ class Program:
         wait_until(changed, timeout, f"the window to change from {os.path.basename(previous)}")
 
     def screenshot_matching(self, path, reference, hidden=None, timeout=10):
-        """Waits for the window's picture to equal `reference` (a rectangle left out of both)."""
+        """Waits for the window's picture to equal `reference` (a rectangle left out of both);
+        returns the picture's size."""
         def same():
-            self.screenshot(path)
-            return differing_pixels(reference, path, hidden) == 0
-        wait_until(same, timeout, f"the window to look as in {os.path.basename(reference)}")
+            size = self.screenshot(path)
+            return size if differing_pixels(reference, path, hidden) == 0 else None
+        return wait_until(same, timeout, f"the window to look as in {os.path.basename(reference)}")
 
     def close_with_alt_f4(self, timeout=15):
         self.focus()
@@ -240,6 +241,14 @@ class Program:
             raise AssertionError("the program did not end after the close")
         output = self.process.stdout.read().decode(errors="replace")
         assert self.process.returncode == 0, f"exit code {self.process.returncode}\n{output}"
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        """The program never outlives its test, nor does its folder."""
+        self.kill()
+        shutil.rmtree(self.folder, ignore_errors=True)
 
     def kill(self):
         if self.process and self.process.poll() is None:
@@ -263,31 +272,22 @@ def differing_pixels(first, second, hidden=None):
     return int(float(result.stderr.split()[0]))
 
 
-def wait_file(path, timeout=10, since=0.0):
-    """Waits until the file exists and was written after `since` (the program writes every file
-    whole, through a rename, so a file that exists is complete)."""
-    def ready():
-        try:
-            return os.stat(path).st_mtime >= since
-        except FileNotFoundError:
-            return False
-    wait_until(ready, timeout, f"the file {path}")
-    return path
+STORED_KEYS = 915  # the 888 fields and the check marks of the 27 menu items
 
 
-def read_ini(path):
-    """Reads an INI file as the program writes it: Windows-1252, CRLF."""
+def read_store(path):
+    """The stored year (or an archive of one) as the program writes it, Windows-1252 and CRLF:
+    every key with its text, the first of a repeated key as the program reads it."""
     with open(path, "rb") as handle:
         raw = handle.read()
     assert raw.endswith(b"\r\n"), f"{path} does not end with CRLF"
-    sections, current = {}, None
+    values = {}
     for line in raw.decode("cp1252").split("\r\n"):
-        if line.startswith("[") and "]" in line:
-            current = sections.setdefault(line[1:line.rindex("]")], {})
-        elif "=" in line and current is not None:
+        if "=" in line and not line.startswith("["):
             key, value = line.split("=", 1)
-            current.setdefault(key, value)
-    return sections
+            values.setdefault(key, value)
+    assert len(values) == STORED_KEYS, f"{len(values)} keys stored in {path}"
+    return values
 
 
 def read_lines(path):

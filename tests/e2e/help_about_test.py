@@ -3,15 +3,13 @@
 still open: the program ends and the year is saved."""
 
 import os
-import shutil
 
-from harness import JANV_KMIN, Display, Program, read_ini, test_main
+from harness import JANV_KMIN, Display, Program, read_store, test_main
 
 
 def scenario(args):
     with Display() as display:
-        program = Program(display, args.installed)
-        try:
+        with Program(display, args.installed) as program:
             program.start()
             program.focus()
             program.type_over(JANV_KMIN, "5000", 1)
@@ -33,13 +31,8 @@ def scenario(args):
             program.key("alt+f", "q")
             program.wait_exit(15)
             program.wait_no_window("Aide de Vardo")
-            values = {}
-            for section in read_ini(program.store).values():
-                values.update(section)
+            values = read_store(program.store)
             assert values["JanvKMIn"] == "5000" and values["DebAnnee"] == "5000"
-        finally:
-            program.kill()
-            shutil.rmtree(program.folder, ignore_errors=True)
 
 
 if __name__ == "__main__":

@@ -83,8 +83,7 @@ def expected_lines():
 
 def scenario(args):
     with CupsServer() as cups, Display() as display:
-        program = Program(display, args.installed, extra_env={"CUPS_SERVER": cups.env["CUPS_SERVER"]})
-        try:
+        with Program(display, args.installed, extra_env={"CUPS_SERVER": cups.env["CUPS_SERVER"]}) as program:
             program.start()
             program.focus()
             program.type_over(COMPTABILITE, "2026", 4)
@@ -114,9 +113,6 @@ def scenario(args):
             printed = [re.sub(r"\s", "", line) for line in pages[0].splitlines() if line.strip()]
             assert printed == expected_lines(), "\n".join(printed)
             program.close_with_alt_f4()
-        finally:
-            program.kill()
-            shutil.rmtree(program.folder, ignore_errors=True)
 
 
 if __name__ == "__main__":

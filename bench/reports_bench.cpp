@@ -10,6 +10,7 @@
 #include "ledger/form_model.h"
 #include "reports/report_text.h"
 #include "reports/text_printer.h"
+#include "tests/reports_qt/sample_year.h"
 
 #ifdef VARDO_REPORTS_BENCH_QT
 #include <QDir>
@@ -25,24 +26,10 @@ using namespace vardo;
 
 namespace {
 
-void fillYear(FormModel& form) {
-    form.setText(headerField(Header::Comptabilite), "2004");
-    form.setText(headerField(Header::Vehicule), "Fourgon");
-    form.setText(headerField(Header::Annee), "1999");
-    form.setText(headerField(Header::Chevaux), "5");
-    int reading = 12000;
-    for (int m = 0; m < kMonths; ++m) {
-        for (int day = 1; day <= monthInfo(m).dayRows; ++day) {
-            form.setText(morningField(m, day), std::to_string(reading += 7));
-            form.setText(eveningField(m, day), std::to_string(reading += 31));
-        }
-    }
-}
-
 const std::vector<std::string>& yearLines() {
     static const std::vector<std::string> lines = [] {
         FormModel form;
-        fillYear(form);
+        testing::fillSampleYear(form, "Fourgon");
         return annualReportLines(form);
     }();
     return lines;
@@ -66,7 +53,7 @@ public:
 
 void BM_AnnualReportText(benchmark::State& state) {
     FormModel form;
-    fillYear(form);
+    testing::fillSampleYear(form, "Fourgon");
     for (auto _ : state) benchmark::DoNotOptimize(annualReportLines(form));
 }
 BENCHMARK(BM_AnnualReportText);

@@ -53,6 +53,4 @@ void TAboutBox::Execute(QWidget* parent) {
     TFAbout::setLabelText(window->Label2, version_);
     TFAbout::setLabelText(window->Label3, copyright_);
     window->exec();
-    window.reset();
-    emit closed();
 }

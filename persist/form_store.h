@@ -46,7 +46,6 @@ public:
 
     // The loading-finished notification: fills in the file name, attaches when Automatic.
     void Loaded(const std::string& programFolder);
-    void Attach(const std::string& programFolder) { Loaded(programFolder); }
     bool attached() const { return attached_; }
 
     // The creation event: the window's own handler first (a failure of it does not keep the

@@ -93,7 +93,6 @@ TEST_F(AboutFixture, AHundredAndTwentyCharacterNameIsShownCutToAHundred) {
 
 TEST_F(AboutFixture, EachOpeningPlaysOneSoundAndShowsFreshMemoryFigures) {
     TAboutBox box;
-    QSignalSpy closed(&box, &TAboutBox::closed);
     const QStringList first = executeAndRead(box);
     EXPECT_EQ(sounds, 1);
     const QStringList second = executeAndRead(box);
@@ -103,7 +102,6 @@ TEST_F(AboutFixture, EachOpeningPlaysOneSoundAndShowsFreshMemoryFigures) {
     EXPECT_NE(first[3], second[3]);
     EXPECT_EQ(first[4], QStringLiteral("Ressources système      : 70% libre."));
     EXPECT_EQ(second[4], QStringLiteral("Ressources système      : 69% libre."));
-    EXPECT_EQ(closed.count(), 2) << "the main window learns of each return";
 }
 
 class FailingAboutBox : public TAboutBox {
@@ -113,11 +111,9 @@ protected:
 
 TEST_F(AboutFixture, AWindowThatCantBeCreatedGivesTheSoundAndNothingElse) {
     FailingAboutBox box;
-    QSignalSpy closed(&box, &TAboutBox::closed);
     box.Execute();
     EXPECT_EQ(sounds, 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(closed.count(), 0);
 }
 
 TEST_F(AboutFixture, TheWindowHasItsCaptionSizeAndComponentsInPlace) {

@@ -5,7 +5,7 @@
 #include <QString>
 
 class QWidget;
-class TFAbout;
+class AboutWindow;
 
 class TAboutBox : public QObject {
     Q_OBJECT
@@ -27,7 +27,7 @@ public:
 
 protected:
     // The window to show; a test may make the creation fail.
-    virtual TFAbout* createWindow(QWidget* parent);
+    virtual AboutWindow* createWindow(QWidget* parent);
 
 private:
     QString productName_;

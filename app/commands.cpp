@@ -12,9 +12,10 @@
 #include "controls/about_box.h"
 #include "controls/align_edit.h"
 #include "controls/help_access.h"
-#include "persist/annual_text.h"
+#include "persist/annual_text_file.h"
 #include "persist/year_archive.h"
 #include "reports/qt/print_commands.h"
+#include "reports/report_text.h"
 
 namespace vardo::app {
 

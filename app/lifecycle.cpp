@@ -15,16 +15,16 @@
 namespace vardo::app {
 
 void TfrmVardo::formCreate() {
-    chargeOptions(form_, setup_.programFolder);
+    chargeOptions(form_, setup_.filesFolder);
     pages_->setCurrentIndex(ledger_->activePageFromChecks());
-    startupCopy(setup_.programFolder, setup_.programPath, form_.memo());
+    startupCopy(setup_.filesFolder, setup_.programPath, form_.memo());
     ledger_->startupUnlockPass();
     form_.setPanel(0, "Date : " + shortDate(setup_.locale, setup_.today()).toStdString());
     ledger_->setAccountingYearDefault(setup_.today().year());
 }
 
 void TfrmVardo::formActivate() {
-    guarded([&] { chargeOptions(form_, setup_.programFolder); });
+    guarded([&] { chargeOptions(form_, setup_.filesFolder); });
     syncMenuChecks();
 }
 
@@ -49,7 +49,7 @@ void TfrmVardo::start() {
 
 // Close box, Alt+F4, the system menu, "&Quitter", a signal or the session's end: one path.
 void TfrmVardo::closeEvent(QCloseEvent* event) {
-    guarded([&] { sauveOptions(form_, setup_.programFolder); });
+    guarded([&] { sauveOptions(form_, setup_.filesFolder); });
     event->accept();
 }
 

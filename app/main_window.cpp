@@ -91,7 +91,7 @@ TfrmVardo::TfrmVardo(WindowSetup setup, QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this, &TfrmVardo::onFocusChanged);
     setErrorBoxParent(this);
     // The store attaches itself once every component has loaded.
-    store_.Loaded(setup_.programFolder);
+    store_.Loaded(setup_.filesFolder);
 }
 
 TfrmVardo::~TfrmVardo() {

@@ -60,8 +60,10 @@ bool helpViewerAttached() {
     return module().attached;
 }
 
-void runStartupProbe(const QStringList& commandLine) {
-    module().probe = runProbe(currentProbeEnvironment(commandLine));
+void runStartupProbe(const QStringList& commandLine, const QString& reportFallback) {
+    ProbeEnvironment environment = currentProbeEnvironment(commandLine);
+    if (!reportFallback.isEmpty()) environment.tempFolder = reportFallback;
+    module().probe = runProbe(environment);
 }
 
 const ProbeResult& startupProbeResult() {

@@ -130,8 +130,8 @@ class Program:
     def path(self, name):
         return os.path.join(self.folder, name)
 
-    def start(self):
-        self.process = subprocess.Popen([self.path("vardo")], env=self.env, cwd="/",
+    def start(self, *parameters):
+        self.process = subprocess.Popen([self.path("vardo"), *parameters], env=self.env, cwd="/",
                                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         self.window = self.wait_window(MAIN_TITLE, 20)
         return self

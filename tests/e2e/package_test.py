@@ -3,7 +3,7 @@
 entry and an AppStream description that their validators accept, lintian without errors. Then the
 package's program, extracted into a temporary root whose usr/bin refuses new files and started
 with HOME in a temporary folder: a reading typed and the program closed, the year is in that
-home's .local/share/vardo, and a second start shows it."""
+home's .local/share/vardo, and a second start shows it (and writes its debug report there)."""
 
 import glob
 import os
@@ -88,7 +88,7 @@ def check_lintian(deb, artifacts):
     if shutil.which("lintian") is None:
         print("lintian is not installed: the package's lint is left out")
         return
-    result = run(["lintian", "--no-tag-display-limit", deb], check=False, timeout=300)
+    result = run(["lintian", "--tag-display-limit", "0", deb], check=False, timeout=300)
     with open(os.path.join(artifacts, "lintian.txt"), "w", encoding="utf-8") as report:
         report.write(result.stdout + result.stderr)
     print(result.stdout, end="")
@@ -147,8 +147,9 @@ def check_program(root, artifacts):
                 assert read_store(store)["JanvKMIn"] == "23456"
                 assert sorted(os.listdir(program_folder)) == ["vardo"], os.listdir(program_folder)
 
-                # Started again: the "Bilan" page as it was closed, the reading in its grid.
-                program.start()
+                # Started again: the "Bilan" page as it was closed, the reading in its grid; the
+                # debug report asked for goes with the other files.
+                program.start("-debug")
                 program.focus()
                 program.screenshot_matching(os.path.join(artifacts, "package-bilan-after-restart.png"),
                                             bilan, BILAN_TAB)
@@ -156,6 +157,7 @@ def check_program(root, artifacts):
             finally:
                 program.kill()
         assert read_store(store)["JanvKMIn"] == "23456"
+        assert os.path.exists(os.path.join(os.path.dirname(store), "HHDebug.txt"))
         shutil.copy(store, os.path.join(artifacts, "package-store.ini"))
     finally:
         shutil.rmtree(home, ignore_errors=True)

@@ -132,7 +132,7 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterStart) {
         setup.programPath = places.programPath;
         setup.locale = QLocale::system();
         {
-            TfrmVardo window(setup);
+            MainWindow window(setup);
             SignalCloser closer(&window);
             window.start();
             if (afterStart) afterStart();

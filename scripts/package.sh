@@ -21,6 +21,10 @@ if [ -z "$build" ]; then
   bash scripts/install-deps.sh run package
   build="$root/build/package"
   rm -rf "$build"
+  # Debian's compiler and linker flags, hardening included.
+  export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+  CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+  LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARDO_TESTS=OFF -DVARDO_BENCH=OFF >/dev/null
   cmake --build "$build" -j "$(nproc)"
 fi

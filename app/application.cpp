@@ -63,7 +63,8 @@ ProgramPlaces findProgramPlaces() {
 }
 
 bool displayAvailable() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    // Not QT_QPA_PLATFORM: an offscreen box would wait for a click that never comes.
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
         if (!qEnvironmentVariableIsEmpty(name)) return true;
     }
     return false;

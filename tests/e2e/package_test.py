@@ -146,6 +146,8 @@ def check_program(root, artifacts):
                 program.close_with_alt_f4()
                 assert read_store(store)["JanvKMIn"] == "23456"
                 assert sorted(os.listdir(program_folder)) == ["vardo"], os.listdir(program_folder)
+                with open(store, "rb") as handle:
+                    first_store = handle.read()
 
                 # Started again: the "Bilan" page as it was closed, the reading in its grid; the
                 # debug report asked for goes with the other files.
@@ -157,7 +159,10 @@ def check_program(root, artifacts):
             finally:
                 program.kill()
         assert read_store(store)["JanvKMIn"] == "23456"
-        assert os.path.exists(os.path.join(os.path.dirname(store), "HHDebug.txt"))
+        data = os.path.dirname(store)
+        assert os.path.exists(os.path.join(data, "HHDebug.txt"))
+        with open(os.path.join(data, "Vardo.vrd"), "rb") as handle:
+            assert handle.read() == first_store, "the start-up copy is not the year found at the start"
         shutil.copy(store, os.path.join(artifacts, "package-store.ini"))
     finally:
         shutil.rmtree(home, ignore_errors=True)

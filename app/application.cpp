@@ -4,11 +4,16 @@
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <iostream>
+#include <string>
+#include <vector>
 
+#include "app/command_line.h"
 #include "app/error_guard.h"
 #include "app/main_window.h"
 #include "app/signal_closer.h"
 #include "controls/help_access.h"
+#include "persist/files_folder.h"
 
 namespace vardo::app {
 
@@ -37,11 +42,81 @@ bool loadFrenchTranslations() {
     return true;
 }
 
+namespace {
+
+// Where the program is and where its files live, or why that can't be known.
+struct ProgramPlaces {
+    std::string programPath;
+    FilesFolder files;
+    std::string failure;
+};
+
+ProgramPlaces findProgramPlaces() {
+    ProgramPlaces places;
+    try {
+        places.programPath = runningProgramPath();
+        places.files = chooseFilesFolder(folderOf(places.programPath), currentUserFolders());
+    } catch (const Error& error) {
+        places.failure = error.what();
+    }
+    return places;
+}
+
+bool displayAvailable() {
+    // Not QT_QPA_PLATFORM: an offscreen box would wait for a click that never comes.
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(name)) return true;
+    }
+    return false;
+}
+
+// A start that can't go on: the reason on the error output and, where there is a display, in
+// the error box.
+int stopAtStart(int argc, char** argv, const std::string& message) {
+    std::cerr << "vardo : " << message << '\n';
+    if (displayAvailable()) {
+        QApplication app(argc, argv);
+        loadFrenchTranslations();
+        showErrorBox(nullptr, QString::fromStdString(errorBoxText(message)));
+    }
+    return 1;
+}
+
+}  // namespace
+
 int runProgram(int argc, char** argv, const std::function<void()>& afterStart) {
+    // The command line is answered before the application object: no display is needed.
+    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (line.option == "--version") {
+        std::cout << versionText() << '\n';
+        return 0;
+    }
+    const ProgramPlaces places = findProgramPlaces();
+    const std::string folderShown = places.failure.empty() ? places.files.path : places.failure;
+    if (!line.error.empty()) {
+        std::cerr << "vardo : " << line.error << "\n\n" << usageText(folderShown);
+        return 2;
+    }
+    if (line.option == "--help") {
+        std::cout << usageText(folderShown);
+        return 0;
+    }
+    if (!places.failure.empty()) return stopAtStart(argc, argv, places.failure);
+    if (!places.files.besideProgram) {
+        try {
+            createFolder(places.files.path);
+        } catch (const Error& error) {
+            return stopAtStart(argc, argv, error.what());
+        }
+    }
+
     AttachHelpViewer();
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    runStartupProbe(arguments);
+    // Away from the program's folder, the debug report goes with the other files.
+    runStartupProbe(arguments, places.files.besideProgram
+                                   ? QString()
+                                   : QString::fromLocal8Bit(places.files.path));
     int code = 0;
     {
         QApplication app(argc, argv);
@@ -54,8 +129,8 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterStart) {
         QApplication::setFont(windowFont());
 
         WindowSetup setup;
-        setup.programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
-        setup.programPath = QCoreApplication::applicationFilePath().toStdString();
+        setup.filesFolder = places.files.path;
+        setup.programPath = places.programPath;
         setup.locale = QLocale::system();
         {
             MainWindow window(setup);

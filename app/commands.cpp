@@ -78,7 +78,7 @@ void MainWindow::showPageCommand(int page) {
 
 // The stored year is first kept in an archive; a failed archive is shown and the reset goes on.
 void MainWindow::newYear() {
-    guarded([&] { archiveYear(form_, setup_.programFolder); });
+    guarded([&] { archiveYear(form_, setup_.filesFolder); });
     pages_->setCurrentIndex(kJanuary);
     ledger_->resetYear();
     field(balanceField(kJanuary, Balance::KMIn))->setFocus(Qt::OtherFocusReason);
@@ -87,7 +87,10 @@ void MainWindow::newYear() {
 void MainWindow::saveAnnualText() {
     std::vector<std::string>& lines = form_.memo();
     lines = annualTextLines(form_, savedFileLabels(), true);
-    const std::string fileName = annualTextFileName(setup_.programPath, comptabilite());
+    // Named after the program, in the folder of the program's files.
+    const std::string programName = setup_.programPath.substr(setup_.programPath.rfind('/') + 1);
+    const std::string fileName =
+        annualTextFileName(setup_.filesFolder + programName, comptabilite());
     writeAnnualTextSave(lines, fileName);
     const QString text = QString::fromStdString(saveConfirmationText(fileName));
     setup_.information ? setup_.information(this, text) : defaultInformation(this, text);

@@ -15,16 +15,16 @@
 namespace vardo::app {
 
 void MainWindow::formCreate() {
-    loadOptions(form_, setup_.programFolder);
+    loadOptions(form_, setup_.filesFolder);
     pages_->setCurrentIndex(ledger_->activePageFromChecks());
-    startupCopy(setup_.programFolder, setup_.programPath, form_.memo());
+    startupCopy(setup_.filesFolder, setup_.programPath, form_.memo());
     ledger_->startupUnlockPass();
     form_.setPanel(kDatePanel, "Date : " + shortDate(setup_.locale, setup_.today()).toStdString());
     ledger_->setAccountingYearDefault(setup_.today().year());
 }
 
 void MainWindow::formActivate() {
-    guarded([&] { loadOptions(form_, setup_.programFolder); });
+    guarded([&] { loadOptions(form_, setup_.filesFolder); });
     syncMenuChecks();
 }
 
@@ -49,7 +49,7 @@ void MainWindow::start() {
 
 // Close box, Alt+F4, the system menu, "&Quitter", a signal or the session's end: one path.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    guarded([&] { saveOptions(form_, setup_.programFolder); });
+    guarded([&] { saveOptions(form_, setup_.filesFolder); });
     event->accept();
 }
 

@@ -85,7 +85,7 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
     setErrorBoxParent(this);
     // The store attaches itself once every component has loaded.
-    store_.windowLoaded(setup_.programFolder);
+    store_.windowLoaded(setup_.filesFolder);
 }
 
 MainWindow::~MainWindow() {

@@ -35,8 +35,8 @@ class StatusPanels;
 
 // What the window takes from its surroundings; tests replace the clock and the dialogs.
 struct WindowSetup {
-    std::string programFolder;  // ends with '/'
-    std::string programPath;
+    std::string filesFolder;  // where the program keeps its files, ending with '/'
+    std::string programPath;  // the running program, as bytes
     QLocale locale = QLocale::system();
     std::function<QDate()> today = [] { return QDate::currentDate(); };
     // The information box of the save command ("Information").

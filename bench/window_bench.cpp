@@ -45,8 +45,8 @@ void BM_EveningUpdateWindow(benchmark::State& state) {
     application();
     QTemporaryDir dir;
     vardo::app::WindowSetup setup;
-    setup.programFolder = dir.path().toStdString() + "/";
-    setup.programPath = setup.programFolder + "vardo";
+    setup.filesFolder = dir.path().toStdString() + "/";
+    setup.programPath = setup.filesFolder + "vardo";
     setup.locale = QLocale(QLocale::French, QLocale::France);
     vardo::app::MainWindow window(setup);
     window.start();

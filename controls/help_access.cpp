@@ -43,8 +43,10 @@ bool helpViewerAttached() {
     return module().attached;
 }
 
-void runStartupProbe(const QStringList& commandLine) {
-    runProbe(currentProbeEnvironment(commandLine));
+void runStartupProbe(const QStringList& commandLine, const QString& reportFallback) {
+    ProbeEnvironment environment = currentProbeEnvironment(commandLine);
+    if (!reportFallback.isEmpty()) environment.tempFolder = reportFallback;
+    runProbe(environment);
 }
 
 void openHelp() {

@@ -22,8 +22,9 @@ bool helpViewerAttached();
 // Module start, after AttachHelpViewer: records the program and module folders, picks the debug
 // folder, deletes an old HHDebug.txt there and, in debug mode, writes a new one. commandLine is
 // the command line as QCoreApplication::arguments() gives it: the program first, then its
-// parameters.
-void runStartupProbe(const QStringList& commandLine);
+// parameters. reportFallback, when not empty, replaces the temporary folder as the place of the
+// report when the module folder refuses new files.
+void runStartupProbe(const QStringList& commandLine, const QString& reportFallback = {});
 
 // "&Rubriques de l'aide": shows the one help window on the default topic, creating it or
 // bringing it forward. The window belongs to no other window and is not modal.

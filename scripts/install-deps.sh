@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
-# Installe les paquets Debian 12 dont Vardo a besoin, seulement ceux qui manquent.
-# En root : apt-get install direct. Sinon : affiche la commande sudo à lancer.
+# Installe les paquets Debian 12 d'un ou plusieurs ensembles, seulement ceux qui manquent :
+#   install-deps.sh run           construire et lancer le programme (scripts/packages/run.txt)
+#   install-deps.sh run test      y ajoute ce que demandent les tests (test.txt)
+#   install-deps.sh run package   y ajoute ce que demande le paquet Debian (package.txt)
+# En root : apt-get install direct. Sinon, quand il manque quelque chose : affiche la commande
+# sudo à lancer et rend 1 ; quand rien ne manque, il ne demande aucun privilège.
 set -euo pipefail
+cd "$(dirname "$0")/packages"
 
-packages=(
-  # construction
-  g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang libclang-rt-14-dev
-  python3
-  # affichage et tests bout en bout
-  fonts-liberation xvfb xdotool xclip openbox x11-utils imagemagick desktop-file-utils locales
-  # impression de test
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-)
+[ $# -gt 0 ] || { echo "usage : $0 run|package|test..." >&2; exit 2; }
+packages=()
+for set in "$@"; do
+  [ -f "$set.txt" ] || { echo "ensemble de paquets inconnu : $set" >&2; exit 2; }
+  while read -r name _; do
+    case "$name" in ''|'#'*) ;; *) packages+=("$name") ;; esac
+  done < "$set.txt"
+done
 
 missing=()
 for p in "${packages[@]}"; do
@@ -35,13 +36,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   fi
 fi
 
-# Paramètres régionaux français pour l'interface et les tests.
-if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
-  if [ "$(id -u)" -eq 0 ]; then
-    sed -i 's/^# *fr_FR.UTF-8 UTF-8/fr_FR.UTF-8 UTF-8/' /etc/locale.gen
-    grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen || echo 'fr_FR.UTF-8 UTF-8' >> /etc/locale.gen
-    locale-gen >/dev/null
-  else
-    echo "Paramètres régionaux fr_FR.UTF-8 absents (sudo locale-gen fr_FR.UTF-8)."
-  fi
-fi
+# Les tests demandent les paramètres régionaux français.
+case " $* " in
+  *" test "*)
+    if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
+      if [ "$(id -u)" -eq 0 ]; then
+        sed -i 's/^# *fr_FR.UTF-8 UTF-8/fr_FR.UTF-8 UTF-8/' /etc/locale.gen
+        grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen || echo 'fr_FR.UTF-8 UTF-8' >> /etc/locale.gen
+        locale-gen >/dev/null
+      else
+        echo "Paramètres régionaux fr_FR.UTF-8 absents (sudo locale-gen fr_FR.UTF-8)."
+      fi
+    fi
+    ;;
+esac

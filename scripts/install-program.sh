@@ -7,4 +7,4 @@
 #   install-program.sh CONSTRUCTION PREFIXE
 set -euo pipefail
 [ $# -eq 2 ] || { echo "usage : $0 CONSTRUCTION PREFIXE" >&2; exit 2; }
-cmake --install "$1" --prefix "$2" >/dev/null
+cmake --install "$1" --prefix "$2" --component portable >/dev/null

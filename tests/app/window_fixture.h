@@ -53,7 +53,7 @@ protected:
 
     MainWindow& open(bool start = true) {
         WindowSetup setup;
-        setup.programFolder = folder();
+        setup.filesFolder = folder();
         setup.programPath = folder() + "vardo";
         setup.locale = QLocale(QLocale::French, QLocale::France);
         setup.today = [this] { return today; };

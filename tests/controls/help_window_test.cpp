@@ -196,7 +196,10 @@ TEST(HelpPagesTest, TheFilesPageNamesEveryFileOfTheProgramFolder) {
     browser.setSource(vardo::helpPageUrl(QStringLiteral("fichiers.html")));
     const QString shown = browser.toPlainText();
     for (const char* name : {"VARDO.INI", "VardoM.ini", "Vardo.vrd", "vardo_<année>.txt",
-                             "VARDO_<année>.INI", "HHDebug.txt", "debug.debug"}) {
+                             "VARDO_<année>.INI", "HHDebug.txt", "debug.debug",
+                             // the two places, and how to know which one is in use
+                             "dossier du programme", "~/.local/share/vardo",
+                             "$XDG_DATA_HOME/vardo", "vardo --help"}) {
         EXPECT_TRUE(shown.contains(QString::fromUtf8(name))) << name;
     }
 }

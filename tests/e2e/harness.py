@@ -110,15 +110,16 @@ class Display:
 
 
 class Program:
-    """The installed vardo, copied into a fresh program folder of its own."""
+    """The installed vardo, copied into a fresh program folder of its own, or the one already in
+    `folder`; `store` names the stored year when it is kept elsewhere than beside the program."""
 
     def __init__(self, display, installed_folder, locale="fr_FR.UTF-8", folder=None, extra_env=None,
-                 dotted=False):
+                 dotted=False, store=None):
         self.display = display
         # A folder whose path holds a "." (like the user's ~/.local/opt/vardo) keeps the year in
         # the file VARDO, any other in VARDO.INI.
         self.folder = folder or tempfile.mkdtemp(prefix="vardo.e2e-" if dotted else "vardo-e2e-")
-        self.store = self.path("VARDO" if "." in self.folder else "VARDO.INI")
+        self.store = store or self.path("VARDO" if "." in self.folder else "VARDO.INI")
         if folder is None:
             shutil.copytree(installed_folder, self.folder, dirs_exist_ok=True)
         self.env = dict(display.env, LANG=locale, LC_ALL=locale, LANGUAGE="", QT_QPA_PLATFORM="xcb")
@@ -129,8 +130,8 @@ class Program:
     def path(self, name):
         return os.path.join(self.folder, name)
 
-    def start(self):
-        self.process = subprocess.Popen([self.path("vardo")], env=self.env, cwd="/",
+    def start(self, *parameters):
+        self.process = subprocess.Popen([self.path("vardo"), *parameters], env=self.env, cwd="/",
                                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         self.window = self.wait_window(MAIN_TITLE, 20)
         return self
@@ -306,6 +307,7 @@ def test_main(scenario):
     parser.add_argument("--installed", required=True, help="the installed program's folder")
     parser.add_argument("--artifacts", required=True, help="where screenshots and files are kept")
     parser.add_argument("--locale", default="fr_FR.UTF-8")
+    parser.add_argument("--package", help="the folder where the Debian package was built")
     args = parser.parse_args()
     os.makedirs(args.artifacts, exist_ok=True)
     try:

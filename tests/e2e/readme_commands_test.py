@@ -52,11 +52,12 @@ def scenario(args):
                   if "-DVARDO_GUI=OFF" not in words
                   and any(shlex.split(line)[:3] == ["ctest", "--test-dir", folder] for line in test_lines)]
     assert with_suite, f"{test_command} runs no build that holds the end-to-end tests"
-    assert "bash scripts/install-deps.sh" in test_lines
+    assert "bash scripts/install-deps.sh run package test" in test_lines
 
     # The start command installs with the script this suite installs with.
     start_lines = commands(start_command)
-    assert "bash scripts/install-deps.sh" in start_lines
+    # The start command installs the run set alone.
+    assert "bash scripts/install-deps.sh run" in start_lines
     assert any(INSTALL_SCRIPT in line for line in start_lines), f"{start_command} does not call {INSTALL_SCRIPT}"
     assert INSTALL_SCRIPT in source_text("tests/e2e/CMakeLists.txt")
     assert re.search(r"^exec ", source_text(start_command), re.M), f"{start_command} does not start the program"

@@ -1,5 +1,13 @@
+#include <iostream>
+
 #include "app/application.h"
+#include "app/tool_commands.h"
 
 int main(int argc, char** argv) {
+    // The tools' command-line forms are decided before any toolkit object exists: no display.
+    const std::vector<std::string> arguments(argv, argv + argc);
+    if (vardo::app::isToolCommand(arguments))
+        return *vardo::app::runToolCommand(arguments, vardo::app::runningProgramFolder(),
+                                           std::cout, std::cerr);
     return vardo::app::runProgram(argc, argv);
 }

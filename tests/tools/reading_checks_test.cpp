@@ -26,6 +26,10 @@ const CheckCase kCases[] = {
      {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"JanvM02", "10050"}, {"JanvS02", "10120"}},
      {"02/01 - JanvM02, JanvS01 : Le relevé du matin (10050) est inférieur au relevé du soir du "
       "01/01 (10100) : le compteur recule."}},
+    {"odometer_back_by_one_km",
+     {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"JanvM02", "10099"}, {"JanvS02", "10120"}},
+     {"02/01 - JanvM02, JanvS01 : Le relevé du matin (10099) est inférieur au relevé du soir du "
+      "01/01 (10100) : le compteur recule."}},
     {"odometer_back_across_month_end",
      {{"JanvM31", "10010"}, {"JanvS31", "10100"}, {"FevKMIn", "10100"}, {"FevM01", "10090"},
       {"FevS01", "10150"}},

@@ -36,7 +36,7 @@ QString askExportFileName(QWidget* parent, const QString& suggested) {
 
 }  // namespace
 
-ToolsMenu::ToolsMenu(TfrmVardo& window)
+ToolsMenu::ToolsMenu(MainWindow& window)
     : QObject(&window), window_(window), menu_(new QMenu(QStringLiteral("&Outils"), &window)) {
     setObjectName(QStringLiteral("ToolsMenu"));
     menu_->setObjectName(QStringLiteral("Outils"));

@@ -12,12 +12,12 @@ class QWidget;
 
 namespace vardo::app {
 
-class TfrmVardo;
+class MainWindow;
 
 class ToolsMenu : public QObject {
     Q_OBJECT
 public:
-    explicit ToolsMenu(TfrmVardo& window);
+    explicit ToolsMenu(MainWindow& window);
 
     QMenu* menu() const { return menu_; }
 
@@ -32,7 +32,7 @@ public:
     std::function<QString(QWidget*, const QString& suggested)> exportFileName;
 
 private:
-    TfrmVardo& window_;
+    MainWindow& window_;
     QMenu* menu_;
 };
 

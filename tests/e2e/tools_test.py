@@ -29,6 +29,30 @@ ANOMALY = ("03/01 - JanvM03, JanvS02 : Le relevé du matin (10240) est inférieu
            "du 02/01 (10250) : le compteur recule.\n")
 
 
+CHECK, EXPORT, ALLOWANCE = "Contrôler les relevés", "Exporter pour le comptable", "Indemnités kilométriques"
+
+
+class Tool:
+    """One dialog of the "Outils" menu at a time, chosen by its access key, pictured as it opens."""
+
+    def __init__(self, program, artifacts):
+        self.program, self.artifacts = program, artifacts
+        self.dialog = self.title = None
+
+    def open(self, key, title, picture):
+        self.program.focus()
+        self.program.key("alt+o", key)
+        self.title, self.dialog = title, self.program.wait_window(title)
+        shot = os.path.join(self.artifacts, picture)
+        self.program.screenshot(shot, window=self.dialog)
+        self.program.focus(self.dialog)
+        return shot
+
+    def close(self, key):
+        self.program.key(key)
+        self.program.wait_no_window(self.title)
+
+
 def plant(program):
     lines = ["[frmVardo]"] + [f"{key}={value}" for key, value in PLANTED.items()]
     with open(program.store, "wb") as handle:
@@ -62,25 +86,17 @@ def scenario(args):
             assert command(program, "--controle") == (1, ANOMALY, "")
 
             program.start()
-            program.focus()
             # The check lists the planted anomaly; Return takes the user to JanvM03.
-            program.key("alt+o", "c")
-            check = program.wait_window("Contrôler les relevés")
-            program.screenshot(os.path.join(args.artifacts, "check-anomaly.png"), window=check)
-            program.focus(check)
-            program.key("Return")
-            program.wait_no_window("Contrôler les relevés")
+            tool = Tool(program, args.artifacts)
+            tool.open("c", CHECK, "check-anomaly.png")
+            tool.close("Return")
             program.focus()
             program.type("10260")
             program.key("Tab")
 
             # Exported while the evening of 3 January still has the focus: its exit runs first.
-            program.key("alt+o", "x")
-            save = program.wait_window("Exporter pour le comptable")
-            program.screenshot(os.path.join(args.artifacts, "export-dialog.png"), window=save)
-            program.focus(save)
-            program.key("Return")
-            program.wait_no_window("Exporter pour le comptable")
+            tool.open("x", EXPORT, "export-dialog.png")
+            tool.close("Return")
             exported = os.path.join(home, "vardo_2025.csv")
             wait_until(lambda: os.path.exists(exported), 10, "the exported file")
             shutil.copy(exported, os.path.join(args.artifacts, "vardo_2025.csv"))
@@ -94,25 +110,14 @@ def scenario(args):
             assert ["Coefficient professionnel", "83,33 %"] in rows, rows
             assert rows[-1] == ["Indemnités kilométriques (€)", "222,60"], rows[-1]
 
-            program.focus()
-            program.key("alt+o", "c")
-            check = program.wait_window("Contrôler les relevés")
-            program.screenshot(os.path.join(args.artifacts, "check-clean.png"), window=check)
-            program.focus(check)
-            program.key("Escape")
-            program.wait_no_window("Contrôler les relevés")
+            tool.open("c", CHECK, "check-clean.png")
+            tool.close("Escape")
 
-            program.focus()
-            program.key("alt+o", "i")
-            allowance = program.wait_window("Indemnités kilométriques")
-            shot = os.path.join(args.artifacts, "allowance.png")
-            program.screenshot(shot, window=allowance)
-            program.focus(allowance)
+            shot = tool.open("i", ALLOWANCE, "allowance.png")
             program.key("space")
             program.screenshot_after_change(os.path.join(args.artifacts, "allowance-electric.png"),
-                                            shot, window=allowance)
-            program.key("Escape")
-            program.wait_no_window("Indemnités kilométriques")
+                                            shot, window=tool.dialog)
+            tool.close("Escape")
             program.close_with_alt_f4()
 
             values = read_store(program.store)

@@ -23,7 +23,7 @@ TEST(ToolOptions, ElectricSurvivesTheOptionsSave) {
     FormModel form;
     form.setChecked(navigationItem(0), false);
     form.setChecked(navigationItem(5), true);
-    sauveOptions(form, folder.path());
+    saveOptions(form, folder.path());
 
     EXPECT_TRUE(readElectric(folder.path()));
     EXPECT_EQ(readExportFolder(folder.path()), "/home/moi/compta 2024");
@@ -42,7 +42,7 @@ TEST(ToolOptions, WritingLeavesTheRecordedPageAlone) {
               "[Default]\r\nMois=0000000000001\r\nAutre=x\r\n[Outils]\r\nVehiculeElectrique=0\r\n");
 
     FormModel form;
-    chargeOptions(form, folder.path());
+    loadOptions(form, folder.path());
     EXPECT_TRUE(form.checked(navigationItem(kBilanPage)));
 }
 

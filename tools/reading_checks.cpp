@@ -117,7 +117,7 @@ private:
             } else if (gap > kLargestPlausibleDistance) {
                 add(m, d, {morningId, previous_->field},
                     "Écart de " + groupedInteger(gap) + " km depuis le " + previous_->noun() +
-                        ", plus de 2 000 km.");
+                        ", plus de " + groupedInteger(kLargestPlausibleDistance) + " km.");
             }
         }
         if (morning.usable() && evening.usable()) {
@@ -129,7 +129,7 @@ private:
             } else if (distance > kLargestPlausibleDistance) {
                 add(m, d, {eveningId, morningId},
                     "Distance de la journée de " + groupedInteger(distance) +
-                        " km, plus de 2 000 km.");
+                        " km, plus de " + groupedInteger(kLargestPlausibleDistance) + " km.");
             }
         }
         if (morning.recorded && !evening.recorded && dayOrdinal(m, d) < lastDay_) {

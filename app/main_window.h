@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QLocale>
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -67,7 +68,9 @@ public:
 
     TAlignEdit* field(std::string_view name) const;
     TAlignEdit* field(FieldId id) const;
-    QAction* menuItem(const QString& name) const { return menuItems_.value(name); }
+    QAction* menuItem(Menu item) const { return menuItem(menuId(item)); }
+    QAction* menuItem(MenuId id) const { return menuActions_[static_cast<std::size_t>(id)]; }
+    QAction* menuItem(const QString& name) const;  // nullptr when no item has that name
     QPushButton* button(const QString& name) const;
     PageControl* pages() const { return pages_; }
     StatusPanels* statusPanels() const { return status_; }
@@ -124,7 +127,7 @@ private:
     StatusPanels* status_ = nullptr;
     LabelLayer* februaryDays_ = nullptr;
     int day29Caption_ = -1;
-    QHash<QString, QAction*> menuItems_;
+    std::array<QAction*, kMenuCount> menuActions_{};
     QHash<QString, QPushButton*> buttons_;
     TAboutBox* aboutBox_ = nullptr;
     std::unique_ptr<PrintService> printService_;

@@ -41,7 +41,7 @@ ToolsMenu::ToolsMenu(MainWindow& window)
     setObjectName(QStringLiteral("ToolsMenu"));
     menu_->setObjectName(QStringLiteral("Outils"));
     menu_->menuAction()->setObjectName(QStringLiteral("Outils"));
-    QAction* help = window.menuItem(QStringLiteral("Aide1"));
+    QAction* help = window.menuItem(Menu::Help);
     window.menuBar()->insertMenu(help, menu_);
 
     const struct {

@@ -12,9 +12,9 @@
 #include "controls/about_box.h"
 #include "controls/align_edit.h"
 #include "controls/help_access.h"
-#include "persist/annual_text.h"
+#include "persist/annual_text_file.h"
 #include "persist/year_archive.h"
-#include "reports/qt/print_service.h"
+#include "reports/qt/print_commands.h"
 #include "reports/report_text.h"
 
 namespace vardo::app {
@@ -102,20 +102,18 @@ void MainWindow::saveAnnualTextAs() {
     writeAnnualTextSaveAs(lines, name.toStdString());
 }
 
-void MainWindow::printLines(const std::vector<std::string>& lines) {
-    if (setup_.print) {
-        setup_.print(this, lines);
-        return;
-    }
-    if (!printService_) printService_ = std::make_unique<PrintService>();
-    printService_->print(this, lines, font());
+PrintService& MainWindow::printService() {
+    if (!printService_)
+        printService_ = std::make_unique<PrintService>(
+            setup_.printPlatform ? *setup_.printPlatform : PrintService::systemPlatform());
+    return *printService_;
 }
 
 void MainWindow::printMonth(int month) {
-    printLines(monthlyReportLines(form_, month));
+    printMonthReport(printService(), form_, month, this, font());
 }
 void MainWindow::printAnnual() {
-    printLines(annualReportLines(form_));
+    printAnnualReport(printService(), form_, this, font());
 }
 
 void MainWindow::openHelpCommand() {

@@ -22,7 +22,6 @@
 #include "app/utf8.h"
 #include "controls/about_box.h"
 #include "controls/align_edit.h"
-#include "reports/qt/print_service.h"
 
 // The icon lives in this static library's resources, which the linker keeps only when asked.
 static void initAppResources() {
@@ -69,7 +68,7 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
       ledger_(std::make_unique<Ledger>(form_, regionalSettings(setup_.locale))),
       store_(form_) {
     initAppResources();
-    setObjectName(QStringLiteral("frmVardo"));
+    setObjectName(utf8(kMainWindowName));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setWindowIcon(QIcon(QStringLiteral(":/vardo/vardo.png")));
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint |

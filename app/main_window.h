@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,16 +17,13 @@
 #include "ledger/form_model.h"
 #include "ledger/ledger.h"
 #include "persist/form_store.h"
+#include "reports/qt/print_service.h"
 
 class QAction;
 class QLabel;
 class QPushButton;
 class TAboutBox;
 class TAlignEdit;
-
-namespace vardo {
-class PrintService;
-}
 
 namespace vardo::app {
 
@@ -45,8 +43,8 @@ struct WindowSetup {
     std::function<void(QWidget*, const QString&)> information;
     // The save-as dialog; an empty name means cancelled.
     std::function<QString(QWidget*)> saveFileName;
-    // The print command, given the report's lines; empty: the system's print service.
-    std::function<void(QWidget*, const std::vector<std::string>&)> print;
+    // The printing platform (print dialog, printer); empty: the system's.
+    std::optional<PrintService::Platform> printPlatform;
 };
 
 inline constexpr const char* kWindowCaption =
@@ -113,7 +111,7 @@ private:
     bool leaveField(FieldId id, bool later = true);
     void pageShown(int page);
     void syncMenuChecks();
-    void printLines(const std::vector<std::string>& lines);
+    PrintService& printService();
     std::string comptabilite() const;
 
     WindowSetup setup_;

@@ -17,6 +17,9 @@ namespace vardo {
 using FieldId = int;
 using MenuId = int;
 
+// The main window's component name, which is also the stored year's section.
+inline constexpr std::string_view kMainWindowName = "frmVardo";
+
 constexpr int kMonths = 12;
 constexpr int kFieldCount = 888;
 constexpr int kMenuCount = 27;

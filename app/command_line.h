@@ -24,6 +24,12 @@ struct CommandLineOption {
 inline constexpr std::array kCommandLineOptions{
     CommandLineOption{"--help", OptionArgument::None, "", "affiche cette aide et quitte"},
     CommandLineOption{"--version", OptionArgument::None, "", "affiche la version et quitte"},
+    CommandLineOption{"--controle", OptionArgument::Optional, "DOSSIER",
+                      "contrôle les relevés de l'année enregistrée"},
+    CommandLineOption{"--export-csv", OptionArgument::Required, "FICHIER",
+                      "exporte l'année pour le comptable (CSV)"},
+    CommandLineOption{"--bareme", OptionArgument::None, "",
+                      "calcule les indemnités kilométriques"},
 };
 
 struct CommandLine {

@@ -18,6 +18,7 @@
 #include "app/page_control.h"
 #include "app/regional.h"
 #include "app/status_bar.h"
+#include "app/tools_menu.h"
 #include "app/utf8.h"
 #include "controls/about_box.h"
 #include "controls/align_edit.h"
@@ -80,6 +81,7 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
     buildWindow();
     buildExitTable();
     connectCommands();
+    new ToolsMenu(*this);
     aboutBox_ = new TAboutBox(this);
     aboutBox_->setObjectName(QStringLiteral("AboutBox1"));
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
@@ -203,17 +205,22 @@ void MainWindow::onFocusChanged(QWidget* old, QWidget* now) {
     if (id >= 0) leaveField(id);
 }
 
-void MainWindow::leaveField(FieldId id) {
+bool MainWindow::leaveField(FieldId id, bool later) {
     const ExitOf exit = exits_[static_cast<std::size_t>(id)];
-    if (exit.month < 0) return;
-    guarded(
+    if (exit.month < 0) return true;
+    return guarded(
         [&] {
             if (exit.day == 0)
                 ledger_->leaveInitialReading(exit.month);
             else
                 ledger_->leaveEvening(exit.month, exit.day);
         },
-        true);
+        later);
+}
+
+bool MainWindow::leaveFocusedField() {
+    const FieldId id = binder_->fieldOf(focusWidget());
+    return id < 0 || leaveField(id, false);
 }
 
 void MainWindow::pageShown(int page) {

@@ -93,6 +93,9 @@ public:
     void aboutCommand();
     void correction(int month);
     void quit();
+    // Runs the exit handler of the field that has the focus, as leaving it would; false when it
+    // failed (its error has been shown).
+    bool leaveFocusedField();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,7 +108,7 @@ private:
     void connectCommands();
     void buildExitTable();
     void onFocusChanged(QWidget* old, QWidget* now);
-    void leaveField(FieldId id);
+    bool leaveField(FieldId id, bool later = true);
     void pageShown(int page);
     void syncMenuChecks();
     PrintService& printService();

@@ -213,11 +213,11 @@ class Program:
         except AssertionError:
             raise AssertionError(problem[0] if problem else "no picture of the window") from None
 
-    def screenshot_after_change(self, path, previous, expected_size=None, timeout=10):
+    def screenshot_after_change(self, path, previous, expected_size=None, timeout=10, window=None):
         """Waits for the window's picture to change from `previous` (by more than a blinking
         text cursor could), then keeps it: the program has drawn what the keys asked for."""
         def changed():
-            self.screenshot(path, expected_size)
+            self.screenshot(path, expected_size, window=window)
             return differing_pixels(previous, path) > 500
         wait_until(changed, timeout, f"the window to change from {os.path.basename(previous)}")
 

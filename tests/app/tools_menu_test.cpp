@@ -1,0 +1,133 @@
+// The "&Outils" menu in a real window: its place in the bar, the exit of the focused field run
+// first, the check's jump to a field, the export, and the electric check box kept in the options.
+#include <QCheckBox>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "app/allowance_dialog.h"
+#include "app/reading_check_dialog.h"
+#include "app/tools_menu.h"
+#include "window_fixture.h"
+
+namespace vardo::app::testing {
+namespace {
+
+class ToolsMenuTest : public WindowTest {
+protected:
+    ToolsMenu* tools() const { return window->findChild<ToolsMenu*>(QStringLiteral("ToolsMenu")); }
+
+    // Chooses a tool; `inDialog` runs on the modal dialog the tool opens (null when none opened).
+    void choose(const char* item, std::function<void(QWidget*)> inDialog) {
+        QTimer::singleShot(0, [inDialog] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            inDialog(dialog);
+            if (dialog && dialog->isVisible()) QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        tools()->menu()->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+        settle();
+    }
+
+    void typeDay(const char* kmIn, const char* morning, const char* evening) {
+        edit("JanvKMIn")->setFocus();
+        typeAndTab(kmIn);
+        typeAndTab(morning);
+        QTest::keyClicks(focus(), evening);  // the evening field keeps the focus
+    }
+};
+
+TEST_F(ToolsMenuTest, SitsBetweenEditionAndAideWithoutNewModelItems) {
+    open();
+    QStringList titles;
+    for (QAction* action : window->menuBar()->actions()) titles << action->text();
+    EXPECT_EQ(titles, (QStringList{"&Fichier", "&Edition", "&Outils", "&Aide"}));
+    QStringList captions;
+    for (QAction* action : tools()->menu()->actions()) captions << action->text();
+    EXPECT_EQ(captions, (QStringList{"&Contrôler les relevés...", "E&xporter pour le comptable...",
+                                     "&Indemnités kilométriques..."}));
+    EXPECT_EQ(window->form().menuCount(), 27);
+}
+
+TEST_F(ToolsMenuTest, TheFocusedFieldsExitRunsFirst) {
+    open();
+    typeDay("10000", "10010", "9990");
+    EXPECT_EQ(model("JanvKMPro"), "0");
+    QStringList lines;
+    choose("ControleReleves", [&](QWidget* dialog) {
+        auto* check = qobject_cast<ReadingCheckDialog*>(dialog);
+        ASSERT_NE(check, nullptr);
+        for (int row = 0; row < check->list()->count(); ++row) lines << check->list()->item(row)->text();
+    });
+    EXPECT_EQ(model("JanvKMPro"), "-20");
+    EXPECT_EQ(lines, (QStringList{"01/01 - JanvS01, JanvM01 : Le relevé du soir (9990) est "
+                                  "inférieur à celui du matin (10010)."}));
+}
+
+TEST_F(ToolsMenuTest, ReturnOnALineTakesTheUserToItsField) {
+    open();
+    FormModel& form = window->form();
+    form.setText(form.findField("MarsM05"), "20000");
+    form.setText(form.findField("MarsS05"), "19000");
+    choose("ControleReleves", [](QWidget* dialog) {
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClick(qobject_cast<ReadingCheckDialog*>(dialog)->list(), Qt::Key_Return);
+    });
+    EXPECT_EQ(window->pages()->currentIndex(), 2);
+    EXPECT_TRUE(checked("Mars1"));
+    window->activateWindow();  // as the window manager does once the dialog is gone
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(focus(), edit("MarsS05"));
+    EXPECT_EQ(edit("MarsS05")->selectedText(), "19000");
+}
+
+TEST_F(ToolsMenuTest, AFailingExitShowsItsErrorAndOpensNothing) {
+    open();
+    typeDay("10000", "10010", "");
+    QTest::keyClick(focus(), Qt::Key_Backspace);
+    bool opened = true;
+    choose("ControleReleves", [&](QWidget* dialog) { opened = dialog != nullptr; });
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(errors, (std::vector<QString>{"'' n'est pas une valeur entière correcte."}));
+}
+
+TEST_F(ToolsMenuTest, ExportWritesTheFileAndRemembersItsFolder) {
+    open();
+    QString suggested;
+    const QString target = dir.filePath(QStringLiteral("sortie/compta.csv"));
+    QDir(dir.path()).mkdir(QStringLiteral("sortie"));
+    tools()->exportFileName = [&](QWidget*, const QString& name) {
+        suggested = name;
+        return target;
+    };
+    choose("ExportComptable", [](QWidget*) {});
+    EXPECT_EQ(QFileInfo(suggested).fileName(), "vardo_2026.csv");
+    EXPECT_TRUE(readFile(QStringLiteral("sortie/compta.csv")).startsWith("\xEF\xBB\xBF"));
+    EXPECT_TRUE(readFile(QStringLiteral("VardoM.ini")).contains("DossierExport=" + dir.filePath("sortie").toUtf8()));
+
+    choose("ExportComptable", [](QWidget*) {});
+    EXPECT_EQ(suggested, dir.filePath(QStringLiteral("sortie/vardo_2026.csv")));
+}
+
+TEST_F(ToolsMenuTest, TheElectricBoxIsKeptThroughTheClose) {
+    open();
+    FormModel& form = window->form();
+    form.setText(form.findField("aledChevaux"), "6");
+    form.setText(form.findField("TotPro"), "1000");
+    QString before, after;
+    choose("IndemnitesKm", [&](QWidget* dialog) {
+        auto* allowance = qobject_cast<AllowanceDialog*>(dialog);
+        ASSERT_NE(allowance, nullptr);
+        before = allowance->shownText();
+        QTest::keyClick(allowance->electric(), Qt::Key_Space);
+        after = allowance->shownText();
+    });
+    EXPECT_TRUE(before.endsWith("Indemnités kilométriques : 665,00 €")) << before.toStdString();
+    EXPECT_TRUE(after.endsWith("Indemnités kilométriques : 798,00 €")) << after.toStdString();
+    window->close();
+    const QByteArray options = readFile(QStringLiteral("VardoM.ini"));
+    EXPECT_TRUE(options.contains("[Outils]\r\nVehiculeElectrique=1\r\n")) << options.toStdString();
+    EXPECT_TRUE(options.contains("[Default]\r\nMois=1000000000000\r\n")) << options.toStdString();
+}
+
+}  // namespace
+}  // namespace vardo::app::testing

@@ -1,0 +1,156 @@
+// The tools' command-line forms, run as a script runs them: the installed program alone in its
+// folder, no display, no toolkit platform in the environment.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "tests/persist/test_support.h"
+
+namespace {
+
+using vardo::testing::readBytes;
+using vardo::testing::ScratchFolder;
+using vardo::testing::writeBytes;
+
+struct Outcome {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+// A stored year as the program writes it: Windows-1252, CRLF.
+std::string store(const std::vector<std::string>& lines) {
+    std::string bytes = "[frmVardo]\r\n";
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    return bytes;
+}
+
+const std::vector<std::string> kYear = {
+    "JanvKMIn=10000", "JanvM01=10010", "JanvS01=10100", "JanvM02=10150", "JanvS02=10300",
+    "JanvKMFin=10300", "JanvKMTot=300", "JanvKMPro=240", "JanvKMPerso=60",
+    "DebAnnee=10000", "FinAnnee=10300", "TotAnnee=300", "TotPro=240", "TotPerso=60",
+    "CoefPro=0,8", "CoefPerso=0,2", "aledComptabilite=2025", "aledVehicule=Clio",
+    "aledAnnee=2020", "aledChevaux=4"};
+
+class ToolCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::copy_file(VARDO_PROGRAM, folder / "vardo");
+        ::chmod(folder.path().c_str(), 0755);
+    }
+
+    // Runs the copied program with an environment that holds no display at all.
+    Outcome run(const std::string& arguments, const std::string& prefix = "") {
+        const std::string out = scratch / "out", err = scratch / "err";
+        const std::string command = prefix + "env -i PATH=/usr/bin:/bin LANG=C.UTF-8 " +
+                                    folder / "vardo" + " " + arguments + " >" + out + " 2>" + err;
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(out), readBytes(err)};
+    }
+
+    ScratchFolder folder;   // the program's folder
+    ScratchFolder scratch;  // outputs
+};
+
+TEST_F(ToolCommands, ControleListsTheAnomaliesAndWritesNothing) {
+    std::vector<std::string> lines = kYear;
+    lines.push_back("JanvM03=10250");
+    writeBytes(folder / "VARDO.INI", store(lines));
+    const Outcome outcome = run("--controle");
+    EXPECT_EQ(outcome.code, 1) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              "03/01 - JanvM03, JanvS02 : Le relevé du matin (10250) est inférieur au relevé du "
+              "soir du 02/01 (10300) : le compteur recule.\n");
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()), 2)
+        << "the program and its stored year, nothing more";
+}
+
+TEST_F(ToolCommands, ControleOfAnotherFolder) {
+    ScratchFolder other;
+    writeBytes(other / "VARDO.INI", store(kYear));
+    const Outcome clean = run("--controle " + other.path());
+    EXPECT_EQ(clean.code, 0) << clean.err;
+    EXPECT_EQ(clean.out, "Aucune anomalie.\n");
+
+    const Outcome none = run("--controle");
+    EXPECT_EQ(none.code, 2);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(none.err, "Aucune année n'est enregistrée : le fichier \"" + folder / "VARDO.INI" +
+                            "\" n'existe pas.\n");
+    EXPECT_EQ(run("--controle a b").code, 2);
+}
+
+TEST_F(ToolCommands, ControleOfAStoreThatCannotBeRead) {
+    writeBytes(folder / "VARDO.INI", store(kYear));
+    ::chmod((folder / "VARDO.INI").c_str(), 0);
+    std::string prefix;
+    if (::geteuid() == 0) {
+        if (::access("/usr/bin/setpriv", X_OK) != 0)
+            GTEST_SKIP() << "root reads any file and setpriv is missing to run as nobody";
+        prefix = "setpriv --reuid=nobody --regid=nogroup --clear-groups ";
+    }
+    const Outcome outcome = run("--controle", prefix);
+    EXPECT_EQ(outcome.code, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find("Impossible d'ouvrir le fichier"), std::string::npos) << outcome.err;
+}
+
+TEST_F(ToolCommands, BaremeUsesTheElectricOption) {
+    writeBytes(folder / "VARDO.INI", store(kYear));
+    const Outcome plain = run("--bareme");
+    EXPECT_EQ(plain.code, 0) << plain.err;
+    EXPECT_EQ(plain.out,
+              "Barème kilométrique 2025 des voitures\n"
+              "Puissance fiscale : 4 CV\n"
+              "Kilomètres professionnels : 240 km\n"
+              "Tranche : jusqu'à 5 000 km\n"
+              "Véhicule électrique : non\n"
+              "Formule : 240 × 0,606 = 145,44 €\n"
+              "Indemnités kilométriques : 145,44 €\n");
+
+    writeBytes(folder / "VardoM.ini", "[Default]\r\nMois=1\r\n[Outils]\r\nVehiculeElectrique=1\r\n");
+    const Outcome electric = run("--bareme");
+    EXPECT_NE(electric.out.find("Formule : 240 × 0,606 × 1,2 = 174,53 €\n"), std::string::npos)
+        << electric.out;
+    EXPECT_EQ(run("--bareme x").code, 2);
+}
+
+TEST_F(ToolCommands, BaremeWithoutHorsepowerSaysSo) {
+    std::vector<std::string> lines = kYear;
+    lines.back() = "aledChevaux=";
+    writeBytes(folder / "VARDO.INI", store(lines));
+    const Outcome outcome = run("--bareme");
+    EXPECT_EQ(outcome.code, 1);
+    EXPECT_NE(outcome.out.find("La puissance fiscale (Chevaux) n'est pas renseignée : l'indemnité "
+                               "ne peut pas être calculée.\n"),
+              std::string::npos);
+}
+
+TEST_F(ToolCommands, ExportCsvWritesTheFileAsked) {
+    writeBytes(folder / "VARDO.INI", store(kYear));
+    const std::string file = scratch / "compta.csv";
+    const Outcome outcome = run("--export-csv " + file);
+    EXPECT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, "");
+    const std::string bytes = readBytes(file);
+    EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF" "Année comptable;2025\r\nVéhicule;Clio\r\n", 0), 0u);
+    EXPECT_NE(bytes.find("\r\n02/01/2025;10150;10300;150;50\r\nTotal Janvier;;;240;60\r\n"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("\r\nIndemnités kilométriques (€);145,44\r\n"), std::string::npos);
+
+    const Outcome missing = run("--export-csv");
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.err, "L'option --export-csv demande un nom de fichier, et lui seul.\n");
+    const std::string nowhere = scratch / "absent/compta.csv";
+    const Outcome failed = run("--export-csv " + nowhere);
+    EXPECT_EQ(failed.code, 2);
+    EXPECT_EQ(failed.err, "Impossible d'écrire dans " + nowhere + ".\n");
+}
+
+}  // namespace

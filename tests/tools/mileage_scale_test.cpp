@@ -1,0 +1,147 @@
+// The fiscal mileage scale: every band at the edges of its brackets, the electric 20 %, the
+// lines of the dialog and the sentences that replace the amount.
+#include <gtest/gtest.h>
+
+#include "tools/mileage_scale.h"
+
+namespace vardo {
+namespace {
+
+struct ScaleCase {
+    const char* name;
+    int horsepower;
+    std::int64_t distance;
+    bool electric;
+    std::int64_t cents;
+};
+void PrintTo(const ScaleCase& row, std::ostream* out) { *out << row.name; }
+
+
+const ScaleCase kCases[] = {
+    {"cv3_5000", 3, 5000, false, 264500},   {"cv3_5001", 3, 5001, false, 264532},
+    {"cv3_20000", 3, 20000, false, 738500}, {"cv3_20001", 3, 20001, false, 740037},
+    {"cv4_5000", 4, 5000, false, 303000},   {"cv4_5001", 4, 5001, false, 303034},
+    {"cv4_20000", 4, 20000, false, 813000}, {"cv4_20001", 4, 20001, false, 814041},
+    {"cv5_5000", 5, 5000, false, 318000},   {"cv5_5001", 5, 5001, false, 318036},
+    {"cv5_20000", 5, 20000, false, 853500}, {"cv5_20001", 5, 20001, false, 854043},
+    {"cv6_5000", 6, 5000, false, 332500},   {"cv6_5001", 6, 5001, false, 332737},
+    {"cv6_20000", 6, 20000, false, 893700}, {"cv6_20001", 6, 20001, false, 894045},
+    {"cv7_5000", 7, 5000, false, 348500},   {"cv7_5001", 7, 5001, false, 348539},
+    {"cv7_20000", 7, 20000, false, 939500}, {"cv7_20001", 7, 20001, false, 940047},
+    {"cv1_is_3_and_less", 1, 1000, false, 52900},
+    {"cv12_is_7_and_more", 12, 1000, false, 69700},
+    {"zero_km", 5, 0, false, 0},
+    {"electric_first_bracket", 4, 5000, true, 363600},
+    {"electric_middle_bracket", 5, 12000, true, 681480},
+    {"electric_rounds_half_up", 3, 5001, true, 317438},
+    {"electric_last_bracket", 7, 20001, true, 1128056},
+};
+
+class ScaleBrackets : public ::testing::TestWithParam<ScaleCase> {};
+
+TEST_P(ScaleBrackets, AmountInCents) {
+    const ScaleCase& c = GetParam();
+    for (const YearScale& scale : fiscalScales())
+        EXPECT_EQ(allowanceCents(scale, horsepowerBand(c.horsepower), c.distance, c.electric), c.cents)
+            << scale.year;
+}
+
+INSTANTIATE_TEST_SUITE_P(Bands, ScaleBrackets, ::testing::ValuesIn(kCases),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(FiscalScales, PublishedYearsOldestFirst) {
+    std::vector<int> years;
+    for (const YearScale& scale : fiscalScales()) years.push_back(scale.year);
+    EXPECT_EQ(years, (std::vector<int>{2023, 2024, 2025}));
+    EXPECT_EQ(scaleFor(2024).year, 2024);
+    EXPECT_EQ(scaleFor(2031).year, 2025);
+    EXPECT_EQ(scaleFor(std::nullopt).year, 2025);
+}
+
+FormModel& header(FormModel& form, const char* year, const char* horsepower, const char* totPro) {
+    form.setText(form.findField("aledComptabilite"), year);
+    form.setText(form.findField("aledChevaux"), horsepower);
+    form.setText(form.findField("TotPro"), totPro);
+    return form;
+}
+
+TEST(MileageAllowance, LinesOfAYearWithItsOwnScale) {
+    FormModel form;
+    const Allowance allowance = mileageAllowance(header(form, "2025", "5", "12000"), false);
+    EXPECT_EQ(allowance.lines, (std::vector<std::string>{
+                                   "Barème kilométrique 2025 des voitures",
+                                   "Puissance fiscale : 5 CV",
+                                   "Kilomètres professionnels : 12 000 km",
+                                   "Tranche : de 5 001 à 20 000 km",
+                                   "Véhicule électrique : non",
+                                   "Formule : 12 000 × 0,357 + 1 395 = 5 679,00 €",
+                                   "Indemnités kilométriques : 5 679,00 €",
+                               }));
+    EXPECT_EQ(allowance.cents, 567900);
+}
+
+TEST(MileageAllowance, ElectricCarAndAYearWithoutItsOwnScale) {
+    FormModel form;
+    const Allowance allowance = mileageAllowance(header(form, "2026", "7", "25000"), true);
+    EXPECT_EQ(allowance.lines, (std::vector<std::string>{
+                                   "Barème kilométrique 2025 des voitures",
+                                   "Aucun barème n'est publié pour l'année comptable 2026 : le "
+                                   "barème le plus récent (2025) est appliqué.",
+                                   "Puissance fiscale : 7 CV et plus",
+                                   "Kilomètres professionnels : 25 000 km",
+                                   "Tranche : plus de 20 000 km",
+                                   "Véhicule électrique : oui, +20 %",
+                                   "Formule : 25 000 × 0,470 × 1,2 = 14 100,00 €",
+                                   "Indemnités kilométriques : 14 100,00 €",
+                               }));
+}
+
+struct SentenceCase {
+    const char* name;
+    const char* horsepower;
+    const char* totPro;
+    const char* sentence;
+};
+void PrintTo(const SentenceCase& row, std::ostream* out) { *out << row.name; }
+
+
+const SentenceCase kSentences[] = {
+    {"empty_horsepower", "", "12000",
+     "La puissance fiscale (Chevaux) n'est pas renseignée : l'indemnité ne peut pas être calculée."},
+    {"zero_horsepower", "0", "12000",
+     "La puissance fiscale (Chevaux) n'est pas renseignée : l'indemnité ne peut pas être calculée."},
+    {"horsepower_not_a_number", "5a", "12000",
+     "La puissance fiscale (Chevaux) « 5a » n'est pas un nombre de chevaux : l'indemnité ne peut "
+     "pas être calculée."},
+    {"kilometres_not_whole", "5", "12000,5",
+     "Les kilomètres professionnels de l'année (« 12000,5 ») ne sont pas un nombre entier : "
+     "l'indemnité ne peut pas être calculée."},
+    {"kilometres_negative", "5", "-300",
+     "Les kilomètres professionnels de l'année (-300) sont négatifs : l'indemnité ne peut pas être "
+     "calculée."},
+};
+
+class AllowanceSentences : public ::testing::TestWithParam<SentenceCase> {};
+
+TEST_P(AllowanceSentences, ReplaceTheAmount) {
+    FormModel form;
+    const SentenceCase& c = GetParam();
+    const Allowance allowance = mileageAllowance(header(form, "2024", c.horsepower, c.totPro), false);
+    EXPECT_FALSE(allowance.cents);
+    ASSERT_FALSE(allowance.lines.empty());
+    EXPECT_EQ(allowance.lines.back(), c.sentence);
+    for (const std::string& line : allowance.lines) EXPECT_EQ(line.find("€"), std::string::npos) << line;
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, AllowanceSentences, ::testing::ValuesIn(kSentences),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(MileageAllowance, AccountingYearMissing) {
+    FormModel form;
+    const Allowance allowance = mileageAllowance(header(form, "", "4", "100"), false);
+    EXPECT_EQ(allowance.lines.at(1),
+              "L'année comptable n'est pas renseignée : le barème le plus récent (2025) est appliqué.");
+}
+
+}  // namespace
+}  // namespace vardo

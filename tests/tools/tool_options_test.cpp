@@ -1,0 +1,61 @@
+// The tools' own section of the options file: kept through the program's options save, and
+// never disturbing the page it records.
+#include <gtest/gtest.h>
+
+#include "ledger/error.h"
+#include "persist/options.h"
+#include "tests/persist/test_support.h"
+#include "tools/tool_options.h"
+
+namespace vardo {
+namespace {
+
+using testing::readBytes;
+using testing::ScratchFolder;
+using testing::writeBytes;
+
+TEST(ToolOptions, ElectricSurvivesTheOptionsSave) {
+    ScratchFolder folder;
+    EXPECT_FALSE(readElectric(folder.path()));
+    writeElectric(folder.path(), true);
+    writeExportFolder(folder.path(), "/home/moi/compta 2024");
+
+    FormModel form;
+    form.setChecked(navigationItem(0), false);
+    form.setChecked(navigationItem(5), true);
+    saveOptions(form, folder.path());
+
+    EXPECT_TRUE(readElectric(folder.path()));
+    EXPECT_EQ(readExportFolder(folder.path()), "/home/moi/compta 2024");
+    EXPECT_EQ(readBytes(folder / "VardoM.ini"),
+              "[Outils]\r\nVehiculeElectrique=1\r\nDossierExport=/home/moi/compta 2024\r\n"
+              "[Default]\r\nMois=0000010000000\r\n");
+}
+
+TEST(ToolOptions, WritingLeavesTheRecordedPageAlone) {
+    ScratchFolder folder;
+    writeBytes(folder / "VardoM.ini", "[Default]\r\nMois=0000000000001\r\nAutre=x\r\n");
+    writeElectric(folder.path(), true);
+    writeElectric(folder.path(), false);
+    EXPECT_FALSE(readElectric(folder.path()));
+    EXPECT_EQ(readBytes(folder / "VardoM.ini"),
+              "[Default]\r\nMois=0000000000001\r\nAutre=x\r\n[Outils]\r\nVehiculeElectrique=0\r\n");
+
+    FormModel form;
+    loadOptions(form, folder.path());
+    EXPECT_TRUE(form.checked(navigationItem(kBilanPage)));
+}
+
+TEST(ToolOptions, AFolderThatCannotBeWrittenGivesTheMessage) {
+    ScratchFolder folder;
+    const std::string missing = folder / "absent/";
+    try {
+        writeElectric(missing, true);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(std::string(error.what()), "Impossible d'écrire dans " + missing + "VardoM.ini");
+    }
+}
+
+}  // namespace
+}  // namespace vardo

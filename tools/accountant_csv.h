@@ -1,0 +1,34 @@
+#pragma once
+// The year as a CSV file for the accountant, which French spreadsheets open without an import
+// step: UTF-8 with a byte-order mark, ";" between fields, CRLF, a decimal comma, fields quoted
+// when they hold ";", a quote or a line break.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ledger/form_model.h"
+#include "tools/mileage_scale.h"
+
+namespace vardo {
+
+// The default file name: vardo_<année>.csv.
+std::string accountantCsvName(const FormModel& form);
+
+// The rows: the header block, one row per day whose evening is recorded, "Total <mois>" after
+// each month (its balance fields), the year's totals and coefficients ("Bilan"), and the
+// allowance when it can be computed. Throws Error on a figure that is not a whole number.
+std::vector<std::vector<std::string>> accountantCsvRows(const FormModel& form,
+                                                        const Allowance& allowance);
+
+// One field as the CSV format needs it.
+std::string csvField(std::string_view text);
+
+// The file's bytes.
+std::string accountantCsv(const FormModel& form, const Allowance& allowance);
+
+// Writes the file, whole or not at all; throws Error("Impossible d'écrire dans %s").
+void writeAccountantCsv(const FormModel& form, const Allowance& allowance,
+                        const std::string& fileName);
+
+}  // namespace vardo

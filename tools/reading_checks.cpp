@@ -1,0 +1,176 @@
+#include "tools/reading_checks.h"
+
+#include <cstdint>
+#include <optional>
+
+#include "ledger/error.h"
+#include "ledger/numbers.h"
+#include "tools/accounting_year.h"
+#include "tools/french_format.h"
+
+namespace vardo {
+namespace {
+
+// One field's text as a reading.
+struct Reading {
+    bool recorded = false;  // not "0"
+    bool whole = true;      // readable as an integer (a "0" is)
+    std::int32_t value = 0;
+
+    bool usable() const { return recorded && whole; }
+};
+
+Reading readingOf(const FormModel& form, FieldId id) {
+    Reading r;
+    r.recorded = !form.isZero(id);
+    if (!r.recorded) return r;
+    try {
+        r.value = readFigure(form.text(id));
+    } catch (const Error&) {
+        r.whole = false;
+    }
+    return r;
+}
+
+// The reading the next morning is compared with: the last recorded evening of the year so far,
+// or the month's initial reading when no evening came before.
+struct Previous {
+    std::int32_t value = 0;
+    FieldId field = -1;
+    int month = 0;
+    int day = 0;  // 0: the month's initial reading
+
+    // Both nouns are masculine: "au ..." and "depuis le ..." read right with either.
+    std::string noun() const {
+        if (day == 0) return "kilométrage initial du mois (" + std::to_string(value) + ")";
+        return "relevé du soir du " + dayAndMonth(month, day) + " (" + std::to_string(value) + ")";
+    }
+};
+
+int dayOrdinal(int month, int day) { return month * 32 + day; }
+
+// The ordinal of the last day of the year that holds any reading, 0 when none does.
+int lastDayWithReading(const FormModel& form) {
+    for (int m = kMonths - 1; m >= 0; --m)
+        for (int d = monthInfo(m).dayRows; d >= 1; --d)
+            if (!form.isZero(morningField(m, d)) || !form.isZero(eveningField(m, d)))
+                return dayOrdinal(m, d);
+    return 0;
+}
+
+class Checker {
+public:
+    explicit Checker(const FormModel& form)
+        : form_(form), year_(accountingYear(form)), lastDay_(lastDayWithReading(form)) {}
+
+    std::vector<Anomaly> run() {
+        for (int m = 0; m < kMonths; ++m) checkMonth(m);
+        return std::move(found_);
+    }
+
+private:
+    void add(int month, int day, std::vector<FieldId> fields, std::string sentence) {
+        found_.push_back({month, day, std::move(fields), std::move(sentence)});
+    }
+
+    void notWhole(int month, int day, FieldId id) {
+        add(month, day, {id}, errorBoxText(formatMessage(std::string(kNotAnInteger), form_.text(id))));
+    }
+
+    void checkMonth(int m) {
+        const FieldId initialField = balanceField(m, Balance::KMIn);
+        const Reading initial = readingOf(form_, initialField);
+        if (!initial.whole) notWhole(m, 1, initialField);
+        if (initial.usable() && lastEvening_ && lastEvening_->month == m - 1 &&
+            lastEvening_->value != initial.value) {
+            add(m, 1, {initialField, lastEvening_->field},
+                "Le kilométrage initial (" + std::to_string(initial.value) +
+                    ") diffère du dernier relevé du soir du mois précédent (" +
+                    std::to_string(lastEvening_->value) + ", le " +
+                    dayAndMonth(lastEvening_->month, lastEvening_->day) + ").");
+        }
+        if (!previous_ && initial.usable()) previous_ = Previous{initial.value, initialField, m, 0};
+        for (int d = 1; d <= monthInfo(m).dayRows; ++d) checkDay(m, d);
+    }
+
+    void checkDay(int m, int d) {
+        const FieldId morningId = morningField(m, d);
+        const FieldId eveningId = eveningField(m, d);
+        const Reading morning = readingOf(form_, morningId);
+        const Reading evening = readingOf(form_, eveningId);
+
+        if (m == 1 && d == 29 && (morning.recorded || evening.recorded) && year_ &&
+            !isLeapYear(*year_)) {
+            add(m, d, {morning.recorded ? morningId : eveningId},
+                "Relevé au 29 février, jour que l'année comptable " + std::to_string(*year_) +
+                    " n'a pas.");
+        }
+        if (!morning.whole) notWhole(m, d, morningId);
+        if (!evening.whole) notWhole(m, d, eveningId);
+
+        if (morning.usable() && previous_) {
+            const std::int64_t gap = std::int64_t{morning.value} - previous_->value;
+            if (gap < 0) {
+                add(m, d, {morningId, previous_->field},
+                    "Le relevé du matin (" + std::to_string(morning.value) + ") est inférieur au " +
+                        previous_->noun() + " : le compteur recule.");
+            } else if (gap > kLargestPlausibleDistance) {
+                add(m, d, {morningId, previous_->field},
+                    "Écart de " + groupedInteger(gap) + " km depuis le " + previous_->noun() +
+                        ", plus de " + groupedInteger(kLargestPlausibleDistance) + " km.");
+            }
+        }
+        if (morning.usable() && evening.usable()) {
+            const std::int64_t distance = std::int64_t{evening.value} - morning.value;
+            if (distance < 0) {
+                add(m, d, {eveningId, morningId},
+                    "Le relevé du soir (" + std::to_string(evening.value) +
+                        ") est inférieur à celui du matin (" + std::to_string(morning.value) + ").");
+            } else if (distance > kLargestPlausibleDistance) {
+                add(m, d, {eveningId, morningId},
+                    "Distance de la journée de " + groupedInteger(distance) +
+                        " km, plus de " + groupedInteger(kLargestPlausibleDistance) + " km.");
+            }
+        }
+        if (morning.recorded && !evening.recorded && dayOrdinal(m, d) < lastDay_) {
+            add(m, d, {eveningId, morningId},
+                "Relevé du matin sans relevé du soir, alors que des jours suivants sont remplis.");
+        }
+        if (evening.recorded && !morning.recorded) {
+            add(m, d, {morningId, eveningId}, "Relevé du soir sans relevé du matin.");
+        }
+        if (evening.usable()) {
+            previous_ = Previous{evening.value, eveningId, m, d};
+            lastEvening_ = previous_;
+        }
+    }
+
+    const FormModel& form_;
+    const std::optional<int> year_;
+    const int lastDay_;
+    std::optional<Previous> previous_;
+    std::optional<Previous> lastEvening_;  // the year's last recorded evening so far
+    std::vector<Anomaly> found_;
+};
+
+}  // namespace
+
+std::vector<Anomaly> checkReadings(const FormModel& form) {
+    return Checker(form).run();
+}
+
+std::string anomalyLine(const FormModel& form, const Anomaly& anomaly) {
+    std::string line = dayAndMonth(anomaly.month, anomaly.day) + " - ";
+    for (std::size_t i = 0; i < anomaly.fields.size(); ++i)
+        line += (i ? ", " : "") + form.name(anomaly.fields[i]);
+    return line + " : " + anomaly.sentence;
+}
+
+std::vector<std::string> anomalyLines(const FormModel& form, const std::vector<Anomaly>& found) {
+    if (found.empty()) return {std::string(kNoAnomaly)};
+    std::vector<std::string> lines;
+    for (const Anomaly& anomaly : found) lines.push_back(anomalyLine(form, anomaly));
+    return lines;
+}
+
+}  // namespace vardo

@@ -57,12 +57,17 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterStart) {
         setup.programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
         setup.programPath = QCoreApplication::applicationFilePath().toStdString();
         setup.locale = QLocale::system();
+        // The signal handlers outlive the window, so that a signal during its last save is
+        // only noted.
+        SignalCloser closer;
         {
             TfrmVardo window(setup);
-            SignalCloser closer(&window);
+            closer.setClose([&window] { window.closeUnattended(); });
             window.start();
             if (afterStart) afterStart();
-            code = QApplication::exec();
+            // A signal during start-up has closed the window already.
+            if (!window.closed()) code = QApplication::exec();
+            closer.setClose({});
         }  // the window's destruction: the store's save, then the help windows closed
     }
     DetachHelpViewer();

@@ -18,6 +18,7 @@
 #include "app/page_control.h"
 #include "app/regional.h"
 #include "app/status_bar.h"
+#include "app/year_saver.h"
 #include "controls/about_box.h"
 #include "controls/align_edit.h"
 #include "reports/qt/print_service.h"
@@ -91,14 +92,17 @@ TfrmVardo::TfrmVardo(WindowSetup setup, QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this, &TfrmVardo::onFocusChanged);
     setErrorBoxParent(this);
     // The store attaches itself once every component has loaded.
-    store_.Loaded(setup_.programFolder);
+    store_.Loaded(setup_.programFolder, setup_.programPath);
+    saver_ = new YearSaver(form_, store_, this);
 }
 
 TfrmVardo::~TfrmVardo() {
     if (!destroyed_) {
         destroyed_ = true;
         disconnect(qApp, &QApplication::focusChanged, this, &TfrmVardo::onFocusChanged);
-        guarded([&] { store_.FormDestroy(nullptr); });
+        // Saved at the close already, unless something changed since (or there was no close).
+        saver_->finishWrites();
+        if (!closed_ || saver_->dirty()) guarded([&] { store_.FormDestroy(nullptr); });
         formDestroy();
     }
     form_.removeObserver(echo_.get());
@@ -106,6 +110,8 @@ TfrmVardo::~TfrmVardo() {
     // window's children are only deleted after them, by the base class).
     delete binder_;
     binder_ = nullptr;
+    delete saver_;
+    saver_ = nullptr;
 }
 
 void TfrmVardo::buildWindow() {

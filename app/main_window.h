@@ -33,6 +33,7 @@ class FieldBinder;
 class LabelLayer;
 class PageControl;
 class StatusPanels;
+class YearSaver;
 
 // What the window takes from its surroundings; tests replace the clock and the dialogs.
 struct WindowSetup {
@@ -42,6 +43,8 @@ struct WindowSetup {
     std::function<QDate()> today = [] { return QDate::currentDate(); };
     // The information box of the save command ("Information").
     std::function<void(QWidget*, const QString&)> information;
+    // A question answered "Oui" (true) or "Non"; empty: the question box.
+    std::function<bool(QWidget*, const QString&)> question;
     // The save-as dialog; an empty name means cancelled.
     std::function<QString(QWidget*)> saveFileName;
     // The print command, given the report's lines; empty: the system's print service.
@@ -63,6 +66,7 @@ public:
     FormModel& form() { return form_; }
     Ledger& ledger() { return *ledger_; }
     TIniVal& store() { return store_; }
+    YearSaver& saver() { return *saver_; }
     const WindowSetup& setup() const { return setup_; }
 
     TAlignEdit* field(std::string_view name) const;
@@ -80,6 +84,11 @@ public:
     void formCreate();
     void formActivate();
     void formDestroy();
+    // A close with nobody at the screen (a signal, the end of the session): an open box is
+    // refused, messages go to the standard error output; during start-up, the close waits
+    // for the start-up to end.
+    void closeUnattended();
+    bool closed() const { return closed_; }
 
     // Commands (commands.cpp).
     void showPageCommand(int page);
@@ -92,6 +101,8 @@ public:
     void aboutCommand();
     void correction(int month);
     void quit();
+    // The question box, or what the setup puts in its place.
+    bool ask(const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -131,6 +142,10 @@ private:
         int day = -1;
     };
     std::vector<ExitOf> exits_;
+    YearSaver* saver_ = nullptr;
+    bool started_ = false;
+    bool closeRequested_ = false;  // by a signal during start-up
+    bool closed_ = false;          // the close has saved the year
     bool destroyed_ = false;
 };
 

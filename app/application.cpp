@@ -61,7 +61,7 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterStart) {
         // only noted.
         SignalCloser closer;
         {
-            TfrmVardo window(setup);
+            MainWindow window(setup);
             closer.setClose([&window] { window.closeUnattended(); });
             window.start();
             if (afterStart) afterStart();

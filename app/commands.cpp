@@ -47,7 +47,7 @@ QString defaultSaveFileName(QWidget* parent) {
 
 }  // namespace
 
-void TfrmVardo::connectCommands() {
+void MainWindow::connectCommands() {
     // Every command runs through the one guard and leaves the menu marks as the model has them.
     auto wire = [this](QAction* action, std::function<void()> command) {
         connect(action, &QAction::triggered, this, [this, command] {
@@ -79,12 +79,12 @@ void TfrmVardo::connectCommands() {
     wireButton(button(QStringLiteral("btnImprimer")), [this] { printAnnual(); });
 }
 
-void TfrmVardo::showPageCommand(int page) {
+void MainWindow::showPageCommand(int page) {
     pages_->setCurrentIndex(page);
     ledger_->checkNavigation(page);
 }
 
-bool TfrmVardo::ask(const QString& text) {
+bool MainWindow::ask(const QString& text) {
     if (setup_.question) return setup_.question(this, text);
     return askYesNo(QString::fromUtf8(kApplicationTitle), text, this);
 }
@@ -92,7 +92,7 @@ bool TfrmVardo::ask(const QString& text) {
 // Asked first, "Non" by default: the reset is one keystroke away in the menu. The stored year is
 // then kept in an archive; when the archive fails, the reset does not happen, since the year is
 // saved as it goes and would be gone a second later.
-void TfrmVardo::newYear() {
+void MainWindow::newYear() {
     const std::string archive = nextArchiveFileName(setup_.programFolder, comptabilite());
     if (!ask(QString::fromUtf8("Commencer une nouvelle année ?\n\nToutes les cases seront "
                                "remises à zéro. L'année en cours sera d'abord archivée dans "
@@ -105,7 +105,7 @@ void TfrmVardo::newYear() {
     field(balanceField(0, Balance::KMIn))->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmVardo::saveAnnualText() {
+void MainWindow::saveAnnualText() {
     std::vector<std::string>& lines = form_.memo();
     lines = annualTextLines(form_, savedFileLabels(), true);
     const std::string fileName = annualTextFileName(setup_.programPath, comptabilite());
@@ -114,7 +114,7 @@ void TfrmVardo::saveAnnualText() {
     setup_.information ? setup_.information(this, text) : defaultInformation(this, text);
 }
 
-void TfrmVardo::saveAnnualTextAs() {
+void MainWindow::saveAnnualTextAs() {
     std::vector<std::string>& lines = form_.memo();
     lines = annualTextLines(form_, savedFileLabels(), false);
     const QString name =
@@ -127,7 +127,7 @@ void TfrmVardo::saveAnnualTextAs() {
     writeAnnualTextSaveAs(lines, name.toStdString());
 }
 
-void TfrmVardo::printLines(const std::vector<std::string>& lines) {
+void MainWindow::printLines(const std::vector<std::string>& lines) {
     if (setup_.print) {
         setup_.print(this, lines);
         return;
@@ -136,24 +136,24 @@ void TfrmVardo::printLines(const std::vector<std::string>& lines) {
     printService_->print(this, lines, font());
 }
 
-void TfrmVardo::printMonth(int month) {
+void MainWindow::printMonth(int month) {
     printLines(monthlyReportLines(form_, month));
 }
-void TfrmVardo::printAnnual() {
+void MainWindow::printAnnual() {
     printLines(annualReportLines(form_));
 }
 
-void TfrmVardo::openHelpCommand() {
+void MainWindow::openHelpCommand() {
     openHelp();
 }
 
 // The About window is one of the program's own: coming back from it is an activation.
-void TfrmVardo::aboutCommand() {
+void MainWindow::aboutCommand() {
     aboutBox_->Execute(this);
     formActivate();
 }
 
-void TfrmVardo::correction(int month) {
+void MainWindow::correction(int month) {
     ledger_->pressCorrection(month);
 }
 

@@ -18,8 +18,8 @@
 
 namespace vardo::app {
 
-void TfrmVardo::formCreate() {
-    chargeOptions(form_, setup_.programFolder);
+void MainWindow::formCreate() {
+    loadOptions(form_, setup_.programFolder);
     pages_->setCurrentIndex(ledger_->activePageFromChecks());
     startupCopy(setup_.programFolder, setup_.programPath, form_.memo());
     ledger_->startupUnlockPass();
@@ -27,20 +27,20 @@ void TfrmVardo::formCreate() {
     ledger_->setAccountingYearDefault(setup_.today().year());
 }
 
-void TfrmVardo::formActivate() {
-    guarded([&] { chargeOptions(form_, setup_.programFolder); });
+void MainWindow::formActivate() {
+    guarded([&] { loadOptions(form_, setup_.programFolder); });
     syncMenuChecks();
 }
 
-void TfrmVardo::formDestroy() {
+void MainWindow::formDestroy() {
     closeAllHelp();
 }
 
-void TfrmVardo::start() {
+void MainWindow::start() {
     // A write that a kill cut short left its new file beside the old one.
     removeLeftoverTemporaries(setup_.programFolder, setup_.programPath);
     // The creation event: FormCreate first; an error there is shown and the load still runs.
-    guarded([&] { store_.FormCreate([&] { guarded([&] { formCreate(); }); }); });
+    guarded([&] { store_.onWindowCreated([&] { guarded([&] { formCreate(); }); }); });
     syncMenuChecks();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
@@ -60,7 +60,7 @@ void TfrmVardo::start() {
 // Close box, Alt+F4, the system menu, "&Quitter", a signal or the session's end: one path. The
 // year is saved first, so that nothing waits on the user before it is on disk; the messages come
 // after.
-void TfrmVardo::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (closed_) return;
     closed_ = true;
@@ -74,15 +74,15 @@ void TfrmVardo::closeEvent(QCloseEvent* event) {
     };
     noteFailure([&] { saver_->flush(); });
     saver_->clearPending();  // a failure is told now, not again at destruction
-    noteFailure([&] { sauveOptions(form_, setup_.programFolder); });
+    noteFailure([&] { saveOptions(form_, setup_.programFolder); });
     if (store_.unreadable() && !store_.recoveryFile().empty())
-        messages.push_back("Le fichier \"" + store_.ActualFileName() +
+        messages.push_back("Le fichier \"" + store_.filePath() +
                            "\" n'a pas pu être lu : l'année de cette session est enregistrée dans \"" +
                            store_.recoveryFile() + "\".");
     for (const std::string& message : messages) showError(message);
 }
 
-void TfrmVardo::closeUnattended() {
+void MainWindow::closeUnattended() {
     setUnattended(true);
     // A box open now would wait for nobody: it is refused, as by its Escape key.
     for (int open = 0; open < 16; ++open) {
@@ -99,7 +99,7 @@ void TfrmVardo::closeUnattended() {
         closeRequested_ = true;
 }
 
-void TfrmVardo::quit() {
+void MainWindow::quit() {
     close();
 }
 

@@ -6,7 +6,7 @@
 
 namespace vardo::app {
 
-YearSaver::YearSaver(FormModel& form, TIniVal& store, QObject* parent)
+YearSaver::YearSaver(FormModel& form, FormStore& store, QObject* parent)
     : QObject(parent), form_(form), store_(store) {
     timer_.setSingleShot(true);
     timer_.setInterval(kDefaultIntervalMs);
@@ -32,7 +32,7 @@ void YearSaver::changed() {
 
 void YearSaver::saveInBackground() {
     if (!dirty_ || write_.valid()) return;
-    TIniVal::SaveJob job = store_.prepareSave();
+    FormStore::SaveJob job = store_.prepareSave();
     dirty_ = false;
     if (onValuesTaken) onValuesTaken();
     write_ = std::async(std::launch::async, [this, job = std::move(job)] {
@@ -44,7 +44,7 @@ void YearSaver::saveInBackground() {
                                           Qt::QueuedConnection);
             }
         } notify{this};
-        return TIniVal::runSave(job);
+        return FormStore::runSave(job);
     });
 }
 
@@ -79,7 +79,7 @@ void YearSaver::flush() {
     if (!store_.saves()) return;
     dirty_ = false;
     try {
-        store_.SaveValues();
+        store_.saveAll();
     } catch (...) {
         dirty_ = true;
         throw;

@@ -19,7 +19,7 @@ class YearSaver : public QObject, public FormObserver {
 public:
     static constexpr int kDefaultIntervalMs = 1000;
 
-    YearSaver(FormModel& form, TIniVal& store, QObject* parent = nullptr);
+    YearSaver(FormModel& form, FormStore& store, QObject* parent = nullptr);
     ~YearSaver() override;  // waits for the write in flight
 
     // From now on, changes are saved as they come (after the start-up load).
@@ -49,7 +49,7 @@ private:
     void collect();  // the outcome of the write in flight, on this thread
 
     FormModel& form_;
-    TIniVal& store_;
+    FormStore& store_;
     QTimer timer_;
     bool watching_ = false;
     bool dirty_ = false;

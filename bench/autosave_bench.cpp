@@ -28,14 +28,14 @@ struct Year {
         std::filesystem::create_directories(folder);
         for (vardo::FieldId id = 0; id < form.fieldCount(); ++id)
             form.setText(id, std::to_string(10000 + id * 7));
-        store.Loaded(folder.string() + "/", folder.string() + "/vardo");
-        store.SaveValues();
+        store.windowLoaded(folder.string() + "/", folder.string() + "/vardo");
+        store.saveAll();
     }
     // One changed field, so that every save writes the file.
     void change() { form.setText(vardo::morningField(0, 1), (odd = !odd) ? "1" : "2"); }
 
     vardo::FormModel form;
-    vardo::TIniVal store;
+    vardo::FormStore store;
     bool odd = false;
 };
 
@@ -62,7 +62,7 @@ void WholeSaveOnTheWindowThreadAtTheClose(benchmark::State& state) {
         state.PauseTiming();
         year.change();
         state.ResumeTiming();
-        year.store.SaveValues();
+        year.store.saveAll();
     }
 }
 BENCHMARK(WholeSaveOnTheWindowThreadAtTheClose)->Unit(benchmark::kMicrosecond);

@@ -127,19 +127,19 @@ void saveValues(const FormModel& form, const std::string& fileName) {
     saveValues(takeSnapshot(form), fileName);
 }
 
-void TIniVal::Loaded(const std::string& programFolder, const std::string& programPath) {
-    if (IniFileName.empty()) {
-        IniFileName = programFolder + std::string(kStoreComponent);
+void FormStore::windowLoaded(const std::string& programFolder, const std::string& programPath) {
+    if (fileName.empty()) {
+        fileName = programFolder + std::string(kStoreComponent);
         if (!programPath.empty()) located_ = locateStore(programFolder, programPath);
     }
-    if (Automatic) attached_ = true;
+    if (automatic) attached_ = true;
 }
 
-std::string TIniVal::ActualFileName() const {
-    return located_.empty() ? actualFileName(IniFileName) : located_;
+std::string FormStore::filePath() const {
+    return located_.empty() ? actualFileName(fileName) : located_;
 }
 
-void TIniVal::FormCreate(const std::function<void()>& ownHandler) {
+void FormStore::onWindowCreated(const std::function<void()>& ownHandler) {
     std::exception_ptr ownFailure;
     if (ownHandler) {
         try {
@@ -148,41 +148,41 @@ void TIniVal::FormCreate(const std::function<void()>& ownHandler) {
             ownFailure = std::current_exception();
         }
     }
-    if (attached_ && Automatic) LoadValues();
+    if (attached_ && automatic) loadAll();
     if (ownFailure) std::rethrow_exception(ownFailure);
 }
 
-void TIniVal::FormDestroy(const std::function<void()>& ownHandler) {
-    if (attached_ && Automatic) SaveValues();
+void FormStore::onWindowDestroyed(const std::function<void()>& ownHandler) {
+    if (attached_ && automatic) saveAll();
     if (ownHandler) ownHandler();
 }
 
-void TIniVal::LoadValues() {
+void FormStore::loadAll() {
     unreadable_ = false;
     try {
-        loadValues(owner_, ActualFileName());
+        loadValues(owner_, filePath());
     } catch (const Error&) {
         unreadable_ = true;
         throw;
     }
 }
 
-void TIniVal::SaveValues() {
+void FormStore::saveAll() {
     saveDone(runSave(prepareSave()));
 }
 
-TIniVal::SaveJob TIniVal::prepareSave() const {
+FormStore::SaveJob FormStore::prepareSave() const {
     SaveJob job;
     job.recovery = unreadable_ && recoveryFile_.empty();
-    job.fileName = unreadable_ ? (job.recovery ? ActualFileName() : recoveryFile_)
-                               : ActualFileName();
+    job.fileName = unreadable_ ? (job.recovery ? filePath() : recoveryFile_)
+                               : filePath();
     const std::time_t now = clock();
     localtime_r(&now, &job.when);
     job.values = takeSnapshot(owner_);
     return job;
 }
 
-std::string TIniVal::runSave(const SaveJob& job) {
+std::string FormStore::runSave(const SaveJob& job) {
     if (!job.recovery) {
         saveValues(job.values, job.fileName);
         return job.fileName;
@@ -202,7 +202,7 @@ std::string TIniVal::runSave(const SaveJob& job) {
     throw Error(writeFailure(name));
 }
 
-void TIniVal::saveDone(const std::string& fileWritten) {
+void FormStore::saveDone(const std::string& fileWritten) {
     if (unreadable_) recoveryFile_ = fileWritten;
 }
 

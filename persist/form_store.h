@@ -53,32 +53,31 @@ void saveValues(const StoreSnapshot& values, IniFile& file);
 // The store as a component of the window: attached when the window has finished loading, it
 // runs the window's own creation handler and then the load, and at destruction the save and
 // then the window's own destruction handler.
-class TIniVal {
+class FormStore {
 public:
-    explicit TIniVal(FormModel& owner) : owner_(owner) {}
+    explicit FormStore(FormModel& owner) : owner_(owner) {}
 
-    std::string IniFileName;  // stored unchanged
-    bool Automatic = true;
+    std::string fileName;  // stored unchanged
+    bool automatic = true;
 
-    // The loading-finished notification: fills in the file name, attaches when Automatic. Given
+    // The loading-finished notification: fills in the file name, attaches when automatic. Given
     // the program's path, the store is the file that locateStore finds.
-    void Loaded(const std::string& programFolder, const std::string& programPath = {});
-    void Attach(const std::string& programFolder) { Loaded(programFolder); }
+    void windowLoaded(const std::string& programFolder, const std::string& programPath = {});
     bool attached() const { return attached_; }
-    // Whether the store loads and saves: attached, and Automatic.
-    bool saves() const { return attached_ && Automatic; }
+    // Whether the store loads and saves: attached, and automatic.
+    bool saves() const { return attached_ && automatic; }
 
     // The creation event: the window's own handler first (a failure of it does not keep the
     // load from running, and is thrown again afterwards), then the load.
-    void FormCreate(const std::function<void()>& ownHandler);
+    void onWindowCreated(const std::function<void()>& ownHandler);
     // The destruction event: the save, then the window's own handler.
-    void FormDestroy(const std::function<void()>& ownHandler);
+    void onWindowDestroyed(const std::function<void()>& ownHandler);
 
-    void LoadValues();
+    void loadAll();
     // When the load found a file it could not read, that file is never overwritten: the year
     // goes to a recovery file beside it instead (see recoveryFile).
-    void SaveValues();
-    std::string ActualFileName() const;
+    void saveAll();
+    std::string filePath() const;
     // Puts the store in another file from now on.
     void relocate(const std::string& fileName) { located_ = fileName; }
 

@@ -124,23 +124,23 @@ TEST(StoreLocation, AnUnreadableStoreSendsTheYearToARecoveryFile) {
     std::filesystem::create_directory(folder / "VARDO.INI");  // exists, cannot be read
     writeBytes(folder / "VARDO-recupere-20261209-183000.INI", "someone else's");
     FormModel form;
-    TIniVal store(form);
+    FormStore store(form);
     store.clock = [] {
         std::tm when{};
         when.tm_year = 2026 - 1900, when.tm_mon = 11, when.tm_mday = 9, when.tm_hour = 18,
         when.tm_min = 30, when.tm_isdst = -1;
         return std::mktime(&when);
     };
-    store.Loaded(folder.path(), folder / "vardo");
-    EXPECT_THROW(store.LoadValues(), Error);
+    store.windowLoaded(folder.path(), folder / "vardo");
+    EXPECT_THROW(store.loadAll(), Error);
     ASSERT_TRUE(store.unreadable());
     form.setText(balanceField(0, Balance::KMIn), "4242");
-    store.SaveValues();
+    store.saveAll();
     EXPECT_EQ(store.recoveryFile(), folder / "VARDO-recupere-20261209-183000-2.INI");
     EXPECT_EQ(readBytes(folder / "VARDO-recupere-20261209-183000.INI"), "someone else's");
     EXPECT_TRUE(std::filesystem::is_directory(folder / "VARDO.INI"));
     form.setText(balanceField(1, Balance::KMIn), "5353");
-    store.SaveValues();
+    store.saveAll();
     EXPECT_EQ(store.recoveryFile(), folder / "VARDO-recupere-20261209-183000-2.INI");
     FormModel reread;
     loadValues(reread, store.recoveryFile());

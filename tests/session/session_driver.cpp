@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     vardo::app::WindowSetup setup;
     setup.programFolder = folder;
     setup.programPath = folder + "vardo";
-    vardo::app::TfrmVardo window(setup);
+    vardo::app::MainWindow window(setup);
     window.start();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) log("error the window never became active");

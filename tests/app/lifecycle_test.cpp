@@ -85,7 +85,7 @@ TEST_F(Lifecycle, TerminationSignalClosesByTheOrdinaryPath) {
     open();
     SignalCloser closer([this] { window->closeUnattended(); });
     ::raise(SIGTERM);
-    QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 5000));
     EXPECT_FALSE(readFile("VardoM.ini").isEmpty());
 }
 

@@ -25,7 +25,8 @@ TEST_F(SavedAsYouGo, ACommittedFieldIsOnDiskWithinASecondAndTheCloseWritesTheSam
     int saves = 0;
     window->saver().onSaved = [&saves] { ++saves; };
     typeAndTab("12500");  // JanvKMIn
-    QTRY_VERIFY_WITH_TIMEOUT(readFile("VARDO.INI").contains("JanvKMIn=12500\r\n"), 2000);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return readFile("VARDO.INI").contains("JanvKMIn=12500\r\n"); }, 2000));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(saves, 1);
     // A close finds the file as it would write it: same bytes, so it is not written again.
@@ -45,8 +46,9 @@ TEST_F(SavedAsYouGo, TypingIsCoalescedAndNothingChangedWritesNothing) {
     EXPECT_EQ(saves, 0) << "the start-up load is no change of the user's";
     EXPECT_EQ(readFile("VARDO.INI"), "[frmVardo]\r\nJanvKMIn=12500\r\n");
     QTest::keyClicks(edit("aledVehicule"), "Utilitaire de chantier");  // 22 changes
-    QTRY_VERIFY_WITH_TIMEOUT(readFile("VARDO.INI").contains("aledVehicule=Utilitaire de chantier"),
-                             2000);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return readFile("VARDO.INI").contains("aledVehicule=Utilitaire de chantier"); },
+        2000));
     EXPECT_LE(saves, 2) << "a save per interval, not per keystroke";
 }
 
@@ -55,7 +57,7 @@ TEST_F(SavedAsYouGo, ASaveThatFailsInTheBackgroundIsToldOnceAndTriedAgainAtTheCl
     window->store().relocate(dir.filePath("absent/VARDO.INI").toStdString());
     window->saver().setInterval(50);
     typeAndTab("1");
-    QTRY_COMPARE_WITH_TIMEOUT(errors.size(), 1u, 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return errors.size() == 1u; }, 2000));
     typeAndTab("2");
     QTest::qWait(200);
     EXPECT_EQ(errors.size(), 1u) << "told once";
@@ -154,7 +156,8 @@ TEST_F(SavedAsYouGo, NewYearAnsweredOuiArchivesUnderTheNamedFileThenResets) {
     EXPECT_TRUE(questions[0].contains(QString::fromStdString(folder()) + "VARDO_2025.INI"));
     EXPECT_TRUE(readFile("VARDO_2025.INI").contains("JanvKMIn=12500\r\n"));
     EXPECT_EQ(text("JanvKMIn"), "0");
-    QTRY_VERIFY_WITH_TIMEOUT(readFile("VARDO.INI").contains("JanvKMIn=0\r\n"), 2000);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return readFile("VARDO.INI").contains("JanvKMIn=0\r\n"); }, 2000));
 }
 
 TEST_F(SavedAsYouGo, SaveAsAsksBeforeReplacingAFile) {

@@ -119,4 +119,16 @@ bool fitsCp1252(std::string_view text) {
     return true;
 }
 
+std::string linesToFileBytes(const std::vector<std::string>& lines) {
+    std::string text;
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    text.reserve(size);
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return utf8ToCp1252(text);
+}
+
 }  // namespace vardo

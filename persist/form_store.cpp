@@ -103,7 +103,7 @@ void saveValues(const StoreSnapshot& values, IniFile& file) {
                          protectValue(values.texts[static_cast<std::size_t>(id)]));
     }
     for (MenuId id = 0; id < kMenuCount; ++id) {
-        file.writeString(kStoreSection, menuItemNames()[static_cast<std::size_t>(id)],
+        file.writeString(kStoreSection, kMenuTable[static_cast<std::size_t>(id)].name,
                          values.checks[static_cast<std::size_t>(id)] ? "1" : "0");
     }
 }

@@ -105,10 +105,10 @@ TEST(AnnualTextLines, SaveAsStopsAtTheAnnualBlock) {
     EXPECT_EQ(lines, reference(form, false, false));
 }
 
-TEST(AnnualTextLines, PrintedReportUsesItsTenLabels) {
+TEST(AnnualTextLines, AnnualReportUsesTheTenPrintedLabels) {
     FormModel form;
     fillWithNames(form);
-    EXPECT_EQ(annualTextLines(form, printedReportLabels(), true), reference(form, true, true));
+    EXPECT_EQ(annualReportLines(form), reference(form, true, true));
 }
 
 TEST(AnnualTextLines, DesignValuesGiveZerosAndEmptyHeaderPlaces) {

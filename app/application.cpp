@@ -132,12 +132,17 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterStart) {
         setup.filesFolder = places.files.path;
         setup.programPath = places.programPath;
         setup.locale = QLocale::system();
+        // The signal handlers outlive the window, so that a signal during its last save is
+        // only noted.
+        SignalCloser closer;
         {
             MainWindow window(setup);
-            SignalCloser closer(&window);
+            closer.setClose([&window] { window.closeUnattended(); });
             window.start();
             if (afterStart) afterStart();
-            code = QApplication::exec();
+            // A signal during start-up has closed the window already.
+            if (!window.closed()) code = QApplication::exec();
+            closer.setClose({});
         }  // the window's destruction: the store's save, then the help windows closed
     }
     DetachHelpViewer();

@@ -1,8 +1,9 @@
 // The window's commands: page navigation, new year, annual text, printing, help, About, the
 // correction buttons and the wiring of every menu item and button to them.
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
-#include "controls/message_box.h"
+#include <QFileInfo>
 #include <QPushButton>
 
 #include "app/error_guard.h"
@@ -12,6 +13,7 @@
 #include "controls/about_box.h"
 #include "controls/align_edit.h"
 #include "controls/help_access.h"
+#include "controls/message_box.h"
 #include "persist/annual_text_file.h"
 #include "persist/year_archive.h"
 #include "reports/qt/print_commands.h"
@@ -25,7 +27,8 @@ void defaultInformation(QWidget* parent, const QString& text) {
     showMessageBox(QMessageBox::Information, QStringLiteral("Information"), text, parent);
 }
 
-// Opened empty every time; an existing file is replaced without a question.
+// Opened empty every time. The dialog does not ask before replacing a file: the command does,
+// whatever dialog the desktop provides.
 QString defaultSaveFileName(QWidget* parent) {
     QFileDialog dialog(parent, QStringLiteral("Sauvegarder sous..."));
     dialog.setObjectName(QStringLiteral("SaveDialog1"));
@@ -76,9 +79,22 @@ void MainWindow::showPageCommand(int page) {
     ledger_->checkNavigation(page);
 }
 
-// The stored year is first kept in an archive; a failed archive is shown and the reset goes on.
+bool MainWindow::ask(const QString& text) {
+    if (setup_.question) return setup_.question(this, text);
+    return askYesNo(QString::fromUtf8(kApplicationTitle), text, this);
+}
+
+// Asked first, "Non" by default: the reset is one keystroke away in the menu. The stored year is
+// then kept in an archive; when the archive fails, the reset does not happen, since the year is
+// saved as it goes and would be gone a second later.
 void MainWindow::newYear() {
-    guarded([&] { archiveYear(form_, setup_.filesFolder); });
+    const std::string archive = nextArchiveFileName(setup_.filesFolder, comptabilite());
+    if (!ask(QString::fromUtf8("Commencer une nouvelle année ?\n\nToutes les cases seront "
+                               "remises à zéro. L'année en cours sera d'abord archivée dans "
+                               "le fichier \"") +
+             QString::fromStdString(archive) + QStringLiteral("\".")))
+        return;
+    archiveYear(form_, setup_.filesFolder);
     pages_->setCurrentIndex(kJanuary);
     ledger_->resetYear();
     field(balanceField(kJanuary, Balance::KMIn))->setFocus(Qt::OtherFocusReason);
@@ -102,6 +118,10 @@ void MainWindow::saveAnnualTextAs() {
     const QString name =
         setup_.saveFileName ? setup_.saveFileName(this) : defaultSaveFileName(this);
     if (name.isEmpty()) return;
+    if (QFileInfo::exists(name) &&
+        !ask(QString::fromUtf8("Le fichier \"%1\" existe déjà.\nVoulez-vous le remplacer ?")
+                 .arg(QDir::toNativeSeparators(name))))
+        return;
     writeAnnualTextSaveAs(lines, name.toStdString());
 }
 

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
 
 namespace vardo::app {
 
@@ -20,8 +21,16 @@ QPointer<QWidget>& boxParent() {
     return parent;
 }
 
+bool& unattendedFlag() {
+    static bool flag = false;
+    return flag;
+}
+
 void present(const QString& text) {
-    if (presenter())
+    if (unattendedFlag()) {
+        std::fprintf(stderr, "%s : %s\n", kApplicationTitle, text.toLocal8Bit().constData());
+        std::fflush(stderr);
+    } else if (presenter())
         presenter()(text);
     else
         showErrorBox(boxParent(), text);
@@ -34,6 +43,12 @@ void setErrorPresenter(ErrorPresenter newPresenter) {
 }
 void setErrorBoxParent(QWidget* parent) {
     boxParent() = parent;
+}
+void setUnattended(bool unattended) {
+    unattendedFlag() = unattended;
+}
+bool unattended() {
+    return unattendedFlag();
 }
 
 void showError(const std::string& message) {

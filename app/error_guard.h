@@ -18,6 +18,10 @@ inline constexpr const char* kApplicationTitle = "Vardo 1.0";
 using ErrorPresenter = std::function<void(const QString& text)>;
 void setErrorPresenter(ErrorPresenter presenter);  // an empty one restores the box
 void setErrorBoxParent(QWidget* parent);
+// Nobody is at the screen (a close by a signal or by the end of the session): every box text
+// goes to the standard error output instead, and nothing waits.
+void setUnattended(bool unattended);
+bool unattended();
 
 // The error's message with the full-stop rule applied, shown at once.
 void showError(const std::string& message);

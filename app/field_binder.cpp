@@ -3,12 +3,14 @@
 #include <QSignalBlocker>
 #include <stdexcept>
 
+#include "app/cp1252_validator.h"
 #include "app/error_guard.h"
 #include "controls/align_edit.h"
 
 namespace vardo::app {
 
-FieldBinder::FieldBinder(FormModel& form, QObject* parent) : QObject(parent), form_(form) {
+FieldBinder::FieldBinder(FormModel& form, QObject* parent)
+    : QObject(parent), form_(form), cp1252_(new Cp1252Validator(this)) {
     form_.addObserver(this);
 }
 
@@ -26,6 +28,7 @@ FieldId FieldBinder::bind(TAlignEdit* edit) {
         edit->setText(text);
     }
     edit->setReadOnly(form_.readOnly(id));
+    edit->setValidator(cp1252_);
     connect(edit, &QLineEdit::textEdited, this, &FieldBinder::onTextEdited);
     return id;
 }

@@ -9,6 +9,7 @@
 
 #include "ledger/form_model.h"
 
+class QValidator;
 class QWidget;
 class TAlignEdit;
 
@@ -38,6 +39,7 @@ private:
     void typed(FieldId id, const QString& text);
 
     FormModel& form_;
+    QValidator* cp1252_;  // shared by every field
     std::array<TAlignEdit*, kFieldCount> edits_{};
     std::array<int, kFieldCount> limits_{};
     QHash<const QWidget*, FieldId> ids_;

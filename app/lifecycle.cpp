@@ -1,16 +1,20 @@
 // Start-up and close order of the main window.
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
+#include <QDialog>
 #include <QScreen>
+#include <vector>
 
 #include "app/error_guard.h"
 #include "app/main_window.h"
 #include "app/page_control.h"
 #include "app/regional.h"
 #include "app/status_bar.h"
+#include "app/year_saver.h"
 #include "controls/help_access.h"
 #include "persist/options.h"
 #include "persist/startup_copy.h"
+#include "persist/store_location.h"
 
 namespace vardo::app {
 
@@ -33,6 +37,8 @@ void MainWindow::formDestroy() {
 }
 
 void MainWindow::start() {
+    // A write that a kill cut short left its new file beside the old one.
+    removeLeftoverTemporaries(setup_.filesFolder, setup_.programPath);
     // The creation event: FormCreate first; an error there is shown and the load still runs.
     guarded([&] { store_.onWindowCreated([&] { guarded([&] { formCreate(); }); }); });
     syncMenuChecks();
@@ -45,12 +51,52 @@ void MainWindow::start() {
     // The page was made current before the window was shown: its show handler runs now.
     pageShown(pages_->currentIndex());
     formActivate();
+    // What the user changes from now on is saved as it comes.
+    saver_->watch();
+    started_ = true;
+    if (closeRequested_) close();
 }
 
-// Close box, Alt+F4, the system menu, "&Quitter", a signal or the session's end: one path.
+// Close box, Alt+F4, the system menu, "&Quitter", a signal or the session's end: one path. The
+// year is saved first, so that nothing waits on the user before it is on disk; the messages come
+// after.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    guarded([&] { saveOptions(form_, setup_.filesFolder); });
     event->accept();
+    if (closed_) return;
+    closed_ = true;
+    std::vector<std::string> messages;
+    auto noteFailure = [&messages](auto&& step) {
+        try {
+            step();
+        } catch (const std::exception& failure) {
+            messages.emplace_back(failure.what());
+        }
+    };
+    noteFailure([&] { saver_->flush(); });
+    saver_->clearPending();  // a failure is told now, not again at destruction
+    noteFailure([&] { saveOptions(form_, setup_.filesFolder); });
+    if (store_.unreadable() && !store_.recoveryFile().empty())
+        messages.push_back("Le fichier \"" + store_.filePath() +
+                           "\" n'a pas pu être lu : l'année de cette session est enregistrée dans \"" +
+                           store_.recoveryFile() + "\".");
+    for (const std::string& message : messages) showError(message);
+}
+
+void MainWindow::closeUnattended() {
+    setUnattended(true);
+    // A box open now would wait for nobody: it is refused, as by its Escape key.
+    for (int open = 0; open < 16; ++open) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == this) break;
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
+    if (started_)
+        close();
+    else
+        closeRequested_ = true;
 }
 
 void MainWindow::quit() {

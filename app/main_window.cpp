@@ -20,6 +20,7 @@
 #include "app/status_bar.h"
 #include "app/tools_menu.h"
 #include "app/utf8.h"
+#include "app/year_saver.h"
 #include "controls/about_box.h"
 #include "controls/align_edit.h"
 
@@ -87,14 +88,17 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
     setErrorBoxParent(this);
     // The store attaches itself once every component has loaded.
-    store_.windowLoaded(setup_.filesFolder);
+    store_.windowLoaded(setup_.filesFolder, setup_.programPath);
+    saver_ = new YearSaver(form_, store_, this);
 }
 
 MainWindow::~MainWindow() {
     if (!destroyed_) {
         destroyed_ = true;
         disconnect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
-        guarded([&] { store_.onWindowDestroyed(nullptr); });
+        // Saved at the close already, unless something changed since (or there was no close).
+        saver_->finishWrites();
+        if (!closed_ || saver_->dirty()) guarded([&] { store_.onWindowDestroyed(nullptr); });
         formDestroy();
     }
     form_.removeObserver(echo_.get());
@@ -102,6 +106,8 @@ MainWindow::~MainWindow() {
     // window's children are only deleted after them, by the base class).
     delete binder_;
     binder_ = nullptr;
+    delete saver_;
+    saver_ = nullptr;
 }
 
 void MainWindow::buildWindow() {

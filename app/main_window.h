@@ -32,6 +32,7 @@ class FieldBinder;
 class LabelLayer;
 class PageControl;
 class StatusPanels;
+class YearSaver;
 
 // What the window takes from its surroundings; tests replace the clock and the dialogs.
 struct WindowSetup {
@@ -41,6 +42,8 @@ struct WindowSetup {
     std::function<QDate()> today = [] { return QDate::currentDate(); };
     // The information box of the save command ("Information").
     std::function<void(QWidget*, const QString&)> information;
+    // A question answered "Oui" (true) or "Non"; empty: the question box.
+    std::function<bool(QWidget*, const QString&)> question;
     // The save-as dialog; an empty name means cancelled.
     std::function<QString(QWidget*)> saveFileName;
     // The printing platform (print dialog, printer); empty: the system's.
@@ -62,6 +65,7 @@ public:
     FormModel& form() { return form_; }
     Ledger& ledger() { return *ledger_; }
     FormStore& store() { return store_; }
+    YearSaver& saver() { return *saver_; }
     const WindowSetup& setup() const { return setup_; }
 
     TAlignEdit* field(std::string_view name) const;
@@ -81,6 +85,11 @@ public:
     void formCreate();
     void formActivate();
     void formDestroy();
+    // A close with nobody at the screen (a signal, the end of the session): an open box is
+    // refused, messages go to the standard error output; during start-up, the close waits
+    // for the start-up to end.
+    void closeUnattended();
+    bool closed() const { return closed_; }
 
     // Commands (commands.cpp).
     void showPageCommand(int page);
@@ -96,6 +105,8 @@ public:
     // Runs the exit handler of the field that has the focus, as leaving it would; false when it
     // failed (its error has been shown).
     bool leaveFocusedField();
+    // The question box, or what the setup puts in its place.
+    bool ask(const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -135,6 +146,10 @@ private:
         int day = -1;
     };
     std::vector<ExitOf> exits_;
+    YearSaver* saver_ = nullptr;
+    bool started_ = false;
+    bool closeRequested_ = false;  // by a signal during start-up
+    bool closed_ = false;          // the close has saved the year
     bool destroyed_ = false;
 };
 

@@ -6,7 +6,6 @@
 
 #include <QGuiApplication>
 #include <QSocketNotifier>
-#include <QWidget>
 
 namespace vardo::app {
 
@@ -21,7 +20,8 @@ extern "C" void onCloseSignal(int) {
 
 }  // namespace
 
-SignalCloser::SignalCloser(QWidget* window, QObject* parent) : QObject(parent), window_(window) {
+SignalCloser::SignalCloser(std::function<void()> close, QObject* parent)
+    : QObject(parent), close_(std::move(close)) {
     if (pipeEnds[0] < 0 && ::pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0) pipeEnds[0] = -1;
     if (pipeEnds[0] >= 0) {
         notifier_ = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
@@ -29,7 +29,7 @@ SignalCloser::SignalCloser(QWidget* window, QObject* parent) : QObject(parent), 
             char buffer[16];
             while (::read(pipeEnds[0], buffer, sizeof buffer) > 0) {
             }
-            closeWindow();
+            closeRequested();
         });
         struct sigaction action = {};
         action.sa_handler = onCloseSignal;
@@ -38,7 +38,7 @@ SignalCloser::SignalCloser(QWidget* window, QObject* parent) : QObject(parent), 
         for (int signal : {SIGTERM, SIGHUP, SIGINT}) sigaction(signal, &action, nullptr);
     }
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, [this] { closeWindow(); });
+        connect(app, &QGuiApplication::commitDataRequest, this, [this] { closeRequested(); });
 }
 
 SignalCloser::~SignalCloser() {
@@ -48,8 +48,8 @@ SignalCloser::~SignalCloser() {
     for (int signal : {SIGTERM, SIGHUP, SIGINT}) sigaction(signal, &action, nullptr);
 }
 
-void SignalCloser::closeWindow() {
-    if (window_) window_->close();
+void SignalCloser::closeRequested() {
+    if (close_) close_();
 }
 
 }  // namespace vardo::app

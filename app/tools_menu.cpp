@@ -76,7 +76,7 @@ void ToolsMenu::checkReadings() {
 
 void ToolsMenu::exportForAccountant() {
     const FormModel& form = window_.form();
-    const std::string folder = window_.setup().programFolder;
+    const std::string folder = window_.setup().filesFolder;
     QString lastFolder = QString::fromStdString(readExportFolder(folder));
     if (lastFolder.isEmpty() || !QFileInfo(lastFolder).isDir()) lastFolder = QDir::homePath();
     const QString suggested =
@@ -89,7 +89,7 @@ void ToolsMenu::exportForAccountant() {
 }
 
 void ToolsMenu::showAllowance() {
-    AllowanceDialog dialog(window_.form(), window_.setup().programFolder, &window_);
+    AllowanceDialog dialog(window_.form(), window_.setup().filesFolder, &window_);
     dialog.exec();
 }
 

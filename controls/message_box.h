@@ -12,6 +12,10 @@ namespace vardo {
 void showMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
                     QWidget* parent);
 
+// A question with the buttons "Oui" and "Non", "Non" being the default (and the Escape key):
+// true for "Oui".
+bool askYesNo(const QString& title, const QString& text, QWidget* parent);
+
 // The clipboard text of a box, in the layout of the system boxes it imitates.
 QString messageBoxClipboardText(const QString& title, const QString& text, const QString& button);
 

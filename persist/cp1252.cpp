@@ -105,6 +105,20 @@ std::string cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
+bool fitsCp1252(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        char32_t cp = 0;
+        const std::size_t length = decodeUtf8(text, i, cp);
+        if (length == 0 || encodeCodePoint(cp) == '?') return false;
+        i += length;
+    }
+    return true;
+}
+
 std::string linesToFileBytes(const std::vector<std::string>& lines) {
     std::string text;
     std::size_t size = 0;

@@ -12,6 +12,10 @@ namespace vardo {
 std::string utf8ToCp1252(std::string_view text);
 std::string cp1252ToUtf8(std::string_view bytes);
 
+// Whether every character of the UTF-8 text has a byte of its own in Windows-1252, so that the
+// text comes back unchanged from a file.
+bool fitsCp1252(std::string_view text);
+
 // The bytes of a text file: every line ended by carriage return and line feed, in Windows-1252.
 std::string linesToFileBytes(const std::vector<std::string>& lines);
 

@@ -1,5 +1,7 @@
 #include "persist/year_archive.h"
 
+#include <sys/stat.h>
+
 #include "ledger/error.h"
 #include "persist/atomic_file.h"
 #include "persist/form_store.h"
@@ -30,6 +32,15 @@ std::string archiveFileName(const std::string& programFolder, const std::string&
     std::string name = programFolder + "VARDO_" + safeYear(comptabilite);
     if (rank > 1) name.append("-").append(std::to_string(rank));
     return name.append(".INI");
+}
+
+std::string nextArchiveFileName(const std::string& programFolder, const std::string& comptabilite) {
+    for (int rank = 1; rank < kMaxRank; ++rank) {
+        std::string name = archiveFileName(programFolder, comptabilite, rank);
+        struct stat info {};
+        if (::lstat(name.c_str(), &info) != 0) return name;
+    }
+    return archiveFileName(programFolder, comptabilite, kMaxRank);
 }
 
 std::string archiveYear(const FormModel& form, const std::string& programFolder) {

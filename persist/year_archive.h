@@ -12,6 +12,9 @@ namespace vardo {
 std::string archiveFileName(const std::string& programFolder, const std::string& comptabilite,
                             int rank);
 
+// The name the archive would take now: the first rank whose name is not taken.
+std::string nextArchiveFileName(const std::string& programFolder, const std::string& comptabilite);
+
 // Writes the archive under the first name not taken and returns its path; never replaces a
 // file. A failure throws Error("Impossible d'écrire dans %s").
 std::string archiveYear(const FormModel& form, const std::string& programFolder);

@@ -37,6 +37,7 @@ protected:
     void TearDown() override {
         window.reset();
         setErrorPresenter({});
+        setUnattended(false);
     }
 
     std::string folder() const { return dir.path().toStdString() + "/"; }
@@ -59,6 +60,10 @@ protected:
         setup.today = [this] { return today; };
         setup.information = [this](QWidget*, const QString& text) { infos.push_back(text); };
         setup.saveFileName = [this](QWidget*) { return saveAsName; };
+        setup.question = [this](QWidget*, const QString& text) {
+            questions.push_back(text);
+            return answer;
+        };
         // The print commands run their whole path up to the dialog, which records the report
         // the command left in the buffer and is cancelled.
         setup.printPlatform = PrintService::Platform{
@@ -106,6 +111,8 @@ protected:
     QTemporaryDir dir;
     QDate today{2026, 12, 9};
     QString saveAsName;
+    bool answer = true;  // to every question
+    std::vector<QString> questions;
     std::vector<QString> errors;
     std::vector<QString> infos;
     std::vector<std::vector<std::string>> printed;

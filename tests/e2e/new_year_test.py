@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""A new year started from the "Bilan" page of a logged year: the program closed and started
-again finds every field at "0", and the replaced year waits in its archive beside the program."""
+"""A new year started from the "Bilan" page of a logged year, once the question is answered
+"Oui" ("Non" first, the default, changes nothing): the program closed and started again finds
+every field at "0", and the replaced year waits in its archive beside the program."""
 
 import filecmp
 import os
@@ -36,7 +37,18 @@ def scenario(args):
             program.key("alt+e", "b")
             bilan = os.path.join(args.artifacts, "bilan-before-new-year.png")
             program.screenshot_after_change(bilan, first_page)
+            # Alt+F then Entrée only asks; "Non" is the default answer.
+            program.key("alt+f", "Return")
+            question = program.message_box_text("Vardo 1.0")
+            assert "Commencer une nouvelle année ?" in question, question
+            assert os.path.join(program.folder, "VARDO_") in question, question
+            program.key("Return")
+            program.wait_no_window("Vardo 1.0")
+            assert not [name for name in os.listdir(program.folder) if name.startswith("VARDO_")]
             program.key("alt+f", "c")
+            program.focus(program.wait_window("Vardo 1.0"))
+            program.key("alt+o")
+            program.wait_no_window("Vardo 1.0")
             program.screenshot_after_change(os.path.join(args.artifacts, "new-year.png"), bilan)
             program.close_with_alt_f4()
 

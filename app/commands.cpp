@@ -13,6 +13,7 @@
 #include "controls/help_access.h"
 #include "persist/annual_text.h"
 #include "persist/year_archive.h"
+#include "persist/year_text.h"
 #include "reports/qt/print_service.h"
 #include "reports/report_text.h"
 
@@ -82,7 +83,9 @@ void TfrmVardo::showPageCommand(int page) {
 }
 
 // The stored year is first kept in an archive; a failed archive is shown and the reset goes on.
+// A year text that cannot name the archive stops the command before anything is written or reset.
 void TfrmVardo::newYear() {
+    yearForFileName(comptabilite());
     guarded([&] { archiveYear(form_, setup_.programFolder); });
     pages_->setCurrentIndex(0);
     ledger_->resetYear();

@@ -45,7 +45,7 @@ QString defaultSaveFileName(QWidget* parent) {
 
 }  // namespace
 
-void TfrmVardo::connectCommands() {
+void MainWindow::connectCommands() {
     // Every command runs through the one guard and leaves the menu marks as the model has them.
     auto wire = [this](QAction* action, std::function<void()> command) {
         connect(action, &QAction::triggered, this, [this, command] {
@@ -77,14 +77,14 @@ void TfrmVardo::connectCommands() {
     wireButton(button(QStringLiteral("btnImprimer")), [this] { printAnnual(); });
 }
 
-void TfrmVardo::showPageCommand(int page) {
+void MainWindow::showPageCommand(int page) {
     pages_->setCurrentIndex(page);
     ledger_->checkNavigation(page);
 }
 
 // The stored year is first kept in an archive; a failed archive is shown and the reset goes on.
 // A year text that cannot name the archive stops the command before anything is written or reset.
-void TfrmVardo::newYear() {
+void MainWindow::newYear() {
     yearForFileName(comptabilite());
     guarded([&] { archiveYear(form_, setup_.programFolder); });
     pages_->setCurrentIndex(0);
@@ -92,7 +92,7 @@ void TfrmVardo::newYear() {
     field(balanceField(0, Balance::KMIn))->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmVardo::saveAnnualText() {
+void MainWindow::saveAnnualText() {
     std::vector<std::string>& lines = form_.memo();
     lines = annualTextLines(form_, savedFileLabels(), true);
     const std::string fileName = annualTextFileName(setup_.programPath, comptabilite());
@@ -101,7 +101,7 @@ void TfrmVardo::saveAnnualText() {
     setup_.information ? setup_.information(this, text) : defaultInformation(this, text);
 }
 
-void TfrmVardo::saveAnnualTextAs() {
+void MainWindow::saveAnnualTextAs() {
     std::vector<std::string>& lines = form_.memo();
     lines = annualTextLines(form_, savedFileLabels(), false);
     const QString name =
@@ -110,7 +110,7 @@ void TfrmVardo::saveAnnualTextAs() {
     writeAnnualTextSaveAs(lines, name.toStdString());
 }
 
-void TfrmVardo::printLines(const std::vector<std::string>& lines) {
+void MainWindow::printLines(const std::vector<std::string>& lines) {
     if (setup_.print) {
         setup_.print(this, lines);
         return;
@@ -119,24 +119,24 @@ void TfrmVardo::printLines(const std::vector<std::string>& lines) {
     printService_->print(this, lines, font());
 }
 
-void TfrmVardo::printMonth(int month) {
+void MainWindow::printMonth(int month) {
     printLines(monthlyReportLines(form_, month));
 }
-void TfrmVardo::printAnnual() {
+void MainWindow::printAnnual() {
     printLines(annualReportLines(form_));
 }
 
-void TfrmVardo::openHelpCommand() {
+void MainWindow::openHelpCommand() {
     openHelp();
 }
 
 // The About window is one of the program's own: coming back from it is an activation.
-void TfrmVardo::aboutCommand() {
+void MainWindow::aboutCommand() {
     aboutBox_->Execute(this);
     formActivate();
 }
 
-void TfrmVardo::correction(int month) {
+void MainWindow::correction(int month) {
     ledger_->pressCorrection(month);
 }
 

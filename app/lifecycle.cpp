@@ -14,8 +14,8 @@
 
 namespace vardo::app {
 
-void TfrmVardo::formCreate() {
-    chargeOptions(form_, setup_.programFolder);
+void MainWindow::formCreate() {
+    loadOptions(form_, setup_.programFolder);
     pages_->setCurrentIndex(ledger_->activePageFromChecks());
     startupCopy(setup_.programFolder, setup_.programPath, form_.memo());
     ledger_->startupUnlockPass();
@@ -23,18 +23,18 @@ void TfrmVardo::formCreate() {
     ledger_->setAccountingYearDefault(setup_.today().year());
 }
 
-void TfrmVardo::formActivate() {
-    guarded([&] { chargeOptions(form_, setup_.programFolder); });
+void MainWindow::formActivate() {
+    guarded([&] { loadOptions(form_, setup_.programFolder); });
     syncMenuChecks();
 }
 
-void TfrmVardo::formDestroy() {
+void MainWindow::formDestroy() {
     closeAllHelp();
 }
 
-void TfrmVardo::start() {
+void MainWindow::start() {
     // The creation event: FormCreate first; an error there is shown and the load still runs.
-    guarded([&] { store_.FormCreate([&] { guarded([&] { formCreate(); }); }); });
+    guarded([&] { store_.onWindowCreated([&] { guarded([&] { formCreate(); }); }); });
     syncMenuChecks();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
@@ -48,12 +48,12 @@ void TfrmVardo::start() {
 }
 
 // Close box, Alt+F4, the system menu, "&Quitter", a signal or the session's end: one path.
-void TfrmVardo::closeEvent(QCloseEvent* event) {
-    guarded([&] { sauveOptions(form_, setup_.programFolder); });
+void MainWindow::closeEvent(QCloseEvent* event) {
+    guarded([&] { saveOptions(form_, setup_.programFolder); });
     event->accept();
 }
 
-void TfrmVardo::quit() {
+void MainWindow::quit() {
     close();
 }
 

@@ -4,7 +4,7 @@
 
 #include "ledger/error.h"
 #include "ledger/numbers.h"
-#include "ledger/vardo_dll.h"
+#include "ledger/dates.h"
 
 namespace vardo {
 namespace {
@@ -118,7 +118,7 @@ void Ledger::startupUnlockPass() {
 
 Ledger::MonthPageShown Ledger::showMonthPage(int month, double today) {
     MonthPageShown shown{balanceField(month, Balance::KMIn), true};
-    if (month == 1) shown.day29Visible = dateLeapYear(today) == 1;
+    if (month == 1) shown.day29Visible = inLeapYear(today);
     if (!form_.isZero(shown.focus)) shown.focus = morningField(month, 1);
     checkNavigation(month);
     return shown;

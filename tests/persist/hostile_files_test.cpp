@@ -159,7 +159,7 @@ TEST_P(HostileReadFile, OptionsFileReadsAsNoneAndIsNotReplaced) {
     EXPECT_EQ(run([&] {
                   FormModel form;
                   form.setChecked(navigationItem(0), false);
-                  chargeOptions(form, folder.path());
+                  loadOptions(form, folder.path());
                   for (int page = 0; page < kPages; ++page)
                       if (form.checked(navigationItem(page))) return std::string("checked");
                   return std::string("nothing checked");
@@ -167,7 +167,7 @@ TEST_P(HostileReadFile, OptionsFileReadsAsNoneAndIsNotReplaced) {
               "nothing checked");
     EXPECT_EQ(run([&] {
                   FormModel form;
-                  sauveOptions(form, folder.path());
+                  saveOptions(form, folder.path());
                   return std::string("written");
               }),
               "Impossible d'écrire dans " + folder / "VardoM.ini");

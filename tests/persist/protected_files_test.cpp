@@ -98,7 +98,7 @@ TEST_F(ProtectedFiles, ReadOnlyOptionsFileKeepsItsBytesAndRights) {
     ownedFile(options, old, 0400);
     EXPECT_EQ(asUser([&] {
                   FormModel form;
-                  sauveOptions(form, program);
+                  saveOptions(form, program);
                   return std::string("written");
               }),
               "Impossible d'écrire dans " + options);

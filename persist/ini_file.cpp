@@ -190,6 +190,18 @@ std::string IniFile::readString(std::string_view section, std::string_view key,
     return std::string(cutValue(value));
 }
 
+std::vector<std::string> IniFile::keyNames(std::string_view section) const {
+    std::vector<std::string> names;
+    const Section* found = findSection(section);
+    if (found == nullptr) return names;
+    for (std::size_t line = 0; line < found->lines.size(); ++line) {
+        std::string_view name;
+        if (keyName(found->lines[line], name) && found->keys.find(found->lines, name) == line)
+            names.emplace_back(name);
+    }
+    return names;
+}
+
 bool parseProfileInteger(std::string_view text, std::int32_t& value) {
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         std::uint64_t number = 0;

@@ -48,6 +48,9 @@ public:
     // Read as an integer: 0 is false, any other number true.
     bool readBool(std::string_view section, std::string_view key, bool fallback) const;
 
+    // The names of the section's keys as the file writes them, the first of a repeated key only.
+    std::vector<std::string> keyNames(std::string_view section) const;
+
     // Blanks at both ends of the value are dropped; line breaks inside it become blanks.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     // Removes the section's header and every line up to the next header.

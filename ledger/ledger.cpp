@@ -16,7 +16,7 @@ std::int32_t checked32(std::int64_t value) {
 }
 
 bool isLastDayMember(int month, int day) {
-    return day == monthInfo(month).dayRows || (month == 1 && day == 28);
+    return day == monthInfo(month).dayRows || (month == kFebruary && day == kFebruaryLeapDay - 1);
 }
 
 }  // namespace
@@ -52,7 +52,7 @@ std::string Ledger::quotient(std::int32_t numerator, std::int32_t denominator) c
 void Ledger::leaveInitialReading(int month) {
     const FieldId kmIn = balanceField(month, Balance::KMIn);
     if (!form_.isZero(kmIn)) form_.setReadOnly(kmIn, true);
-    if (month == 0) form_.setText(annualField(Annual::DebAnnee), form_.text(kmIn));
+    if (month == kJanuary) form_.setText(annualField(Annual::DebAnnee), form_.text(kmIn));
 }
 
 void Ledger::leaveEvening(int month, int day) {
@@ -118,7 +118,7 @@ void Ledger::startupUnlockPass() {
 
 Ledger::MonthPageShown Ledger::showMonthPage(int month, double today) {
     MonthPageShown shown{balanceField(month, Balance::KMIn), true};
-    if (month == 1) shown.day29Visible = inLeapYear(today);
+    if (month == kFebruary) shown.day29Visible = inLeapYear(today);
     if (!form_.isZero(shown.focus)) shown.focus = morningField(month, 1);
     checkNavigation(month);
     return shown;
@@ -207,8 +207,8 @@ void Ledger::updateCoefficientPanels() {
     const char sep = regional_.decimalSeparator;
     const long double pro = readDecimal(form_.text(annualField(Annual::CoefPro)), sep) * 100;
     const long double perso = readDecimal(form_.text(annualField(Annual::CoefPerso)), sep) * 100;
-    form_.setPanel(1, "Coefficient pro : " + writeHundredths(pro, sep) + " %");
-    form_.setPanel(2, "Coefficient perso : " + writeHundredths(perso, sep) + " %");
+    form_.setPanel(kProfessionalPanel, "Coefficient pro : " + writeHundredths(pro, sep) + " %");
+    form_.setPanel(kPersonalPanel, "Coefficient perso : " + writeHundredths(perso, sep) + " %");
 }
 
 }  // namespace vardo

@@ -293,24 +293,12 @@ void IniFile::eraseSection(std::string_view section) {
 }
 
 std::string IniFile::toBytes() const {
-    std::string text;
-    std::size_t size = 0;
+    std::string bytes;
     for (const auto& section : sections_) {
-        for (const auto& line : section.lines) size += line.size() + 2;
-        for (const auto& line : section.blankTail) size += line.size() + 2;
+        bytes += linesToFileBytes(section.lines);
+        bytes += linesToFileBytes(section.blankTail);
     }
-    text.reserve(size);
-    auto append = [&text](const std::vector<std::string>& lines) {
-        for (const auto& line : lines) {
-            text += line;
-            text += "\r\n";
-        }
-    };
-    for (const auto& section : sections_) {
-        append(section.lines);
-        append(section.blankTail);
-    }
-    return utf8ToCp1252(text);
+    return bytes;
 }
 
 void IniFile::save(const std::string& path) const {

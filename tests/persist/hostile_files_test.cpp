@@ -16,7 +16,7 @@
 #include "child_process.h"
 #include "ledger/error.h"
 #include "ledger/form_model.h"
-#include "persist/annual_text.h"
+#include "persist/annual_text_file.h"
 #include "persist/form_store.h"
 #include "persist/options.h"
 #include "persist/startup_copy.h"

@@ -13,7 +13,7 @@
 
 #include "child_process.h"
 #include "ledger/form_model.h"
-#include "persist/annual_text.h"
+#include "persist/annual_text_file.h"
 #include "persist/form_store.h"
 #include "persist/options.h"
 #include "test_support.h"

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "ledger/form_model.h"
-#include "persist/annual_text.h"
 #include "recording_surface.h"
 #include "reports/text_printer.h"
 
@@ -164,30 +163,6 @@ TEST(ReportsChangeNothing, FieldsAndLocksStayAsTheyWere) {
         EXPECT_EQ(form.text(id), texts[id]) << form.name(id);
         EXPECT_EQ(form.readOnly(id), locks[id]) << form.name(id);
     }
-}
-
-TEST(AnnualReport, FiveHundredNineteenLinesWithThePrintedLabels) {
-    FormModel form;
-    setHeader(form, "2004", "Fourgon", "1999", "5");
-    form.setText(annualField(Annual::CoefPro), "0,333333333333333");
-    form.setText(annualField(Annual::CoefPerso), "0,666666666666667");
-    form.setText(annualField(Annual::TotAnnee), "300");
-    const auto lines = annualReportLines(form);
-    ASSERT_EQ(lines.size(), 519u);
-    const std::vector<std::string> januaryLabels(lines.begin() + 36, lines.begin() + 41);
-    EXPECT_EQ(januaryLabels, (std::vector<std::string>{
-                                 "Kilométrage initial  : 0 Km", "Kilométrage final   : 0 Km",
-                                 "Kilométarge total   : 0 Km", "Kilométrage professionnel : 0 Km",
-                                 "Kilométrage personnel      : 0 Km"}));
-    const std::vector<std::string> closing(lines.begin() + 500, lines.end());
-    EXPECT_EQ(closing, (std::vector<std::string>{
-                           "BILAN KILOMETRAGE ANNUEL : 2004", " ", " ",
-                           "KILOMETRAGE DEBUT ANNEE : 0 Km", "KILOMETRAGE FIN ANNEE       : 0 Km",
-                           "KILOMETRAGE A REPORTER   : 0 Km", "KILOMETRAGE TOTAL ANNEE : 300 Km",
-                           "KILOMETRAGE PROFESSIONNEL : 0 Km", "KILOMETRAGE PERSONNEL   : 0 Km",
-                           " ", "COEFFICIENT PROFESSIONNEL : 0,333333333333333",
-                           "COEFFICIENT PERSONNEL         : 0,666666666666667", " ", " ", " ",
-                           kFooter, " ", " ", " "}));
 }
 
 // Each month block of the annual report holds the monthly report's day rows and labels, with

@@ -16,6 +16,7 @@
 #include "controls/message_box.h"
 #include "persist/annual_text_file.h"
 #include "persist/year_archive.h"
+#include "persist/year_text.h"
 #include "reports/qt/print_commands.h"
 #include "reports/report_text.h"
 
@@ -86,8 +87,10 @@ bool MainWindow::ask(const QString& text) {
 
 // Asked first, "Non" by default: the reset is one keystroke away in the menu. The stored year is
 // then kept in an archive; when the archive fails, the reset does not happen, since the year is
-// saved as it goes and would be gone a second later.
+// saved as it goes and would be gone a second later. A year text that cannot name the archive
+// stops the command before anything is asked, written or reset.
 void MainWindow::newYear() {
+    yearForFileName(comptabilite());  // a text that cannot name the archive stops here
     const std::string archive = nextArchiveFileName(setup_.filesFolder, comptabilite());
     if (!ask(QString::fromUtf8("Commencer une nouvelle année ?\n\nToutes les cases seront "
                                "remises à zéro. L'année en cours sera d'abord archivée dans "

@@ -1,6 +1,12 @@
 #include "controls/debug_report.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/utsname.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
 
 #include <QDir>
 #include <QFile>
@@ -31,6 +37,13 @@ QString asFourNumbers(const QString& version) {
     return parts.mid(0, 4).join(QLatin1Char('.'));
 }
 
+// Only a regular file is removed: a link or anything else of that name is left alone.
+void removeOldReport(const QString& reportPath) {
+    const QByteArray path = QFile::encodeName(reportPath);
+    struct stat info {};
+    if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(path.constData());
+}
+
 }  // namespace
 
 QString formatLogLine(const QString& line, const QTime& now) {
@@ -44,25 +57,48 @@ QString formatLogLine(const QString& line, const QTime& now) {
 }
 
 void appendLogLine(const QString& reportPath, const QString& line) {
-    QFile report(reportPath);
-    if (!report.open(QIODevice::WriteOnly | QIODevice::Append)) return;
-    report.write(QByteArray::fromStdString(
-        utf8ToCp1252(formatLogLine(line, QTime::currentTime()).toStdString())) + "\r\n");
-    report.flush();
-    report.close();
+    const QByteArray path = QFile::encodeName(reportPath);
+    const int fd = ::open(path.constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        const QByteArray bytes = QByteArray::fromStdString(utf8ToCp1252(
+                                     formatLogLine(line, QTime::currentTime()).toStdString())) +
+                                 "\r\n";
+        [[maybe_unused]] const ssize_t written = ::write(fd, bytes.constData(), bytes.size());
+    }
+    ::close(fd);
 }
 
-QString chooseDebugFolder(const QString& moduleFolder, const QString& tempFolder) {
-    QFile probe(moduleFolder + QStringLiteral("/$_Temp_$.$$$"));
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.close();
-        probe.remove();
-        return withoutTrailingSeparator(moduleFolder);
+bool folderTakesNewFiles(const QString& folder) {
+    QByteArray probe = QFile::encodeName(folder + QStringLiteral("/$_Temp_$.$$$"));
+    // O_EXCL: a new file or nothing; a link of that name is not followed.
+    int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0 && errno == EEXIST) {
+        probe = QFile::encodeName(folder + QStringLiteral("/$_Temp_$.XXXXXX"));
+        fd = ::mkstemp(probe.data());
     }
-    if (!tempFolder.isEmpty() && QFileInfo(tempFolder).isDir()) {
-        return withoutTrailingSeparator(tempFolder);
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(probe.constData());
+    return true;
+}
+
+QString chooseDebugFolder(const QString& moduleFolder, const QString& cacheFolder) {
+    if (folderTakesNewFiles(moduleFolder)) return withoutTrailingSeparator(moduleFolder);
+    if (cacheFolder.isEmpty() || !QDir().mkpath(cacheFolder)) return {};
+    return folderTakesNewFiles(cacheFolder) ? withoutTrailingSeparator(cacheFolder) : QString();
+}
+
+QString userCacheFolder() {
+    QString base = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (!base.startsWith(u'/')) {
+        const QString home = qEnvironmentVariable("HOME");
+        if (!home.startsWith(u'/')) return {};
+        base = home + QStringLiteral("/.cache");
     }
-    return QStringLiteral("/");
+    return withoutTrailingSeparator(base) + QStringLiteral("/vardo");
 }
 
 bool debugModeRequested(const QString& moduleFolder, const QStringList& arguments) {
@@ -87,7 +123,7 @@ ProbeEnvironment currentProbeEnvironment(const QStringList& commandLine) {
         environment.exePath = QFileInfo(commandLine.front()).absoluteFilePath();
     }
     environment.arguments = commandLine.mid(1);
-    environment.tempFolder = QDir::tempPath();
+    environment.cacheFolder = userCacheFolder();
     environment.now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
     environment.dateText = locale.toString(environment.now.date(), QLocale::ShortFormat) +
@@ -111,7 +147,7 @@ ProbeResult runProbe(const ProbeEnvironment& environment) {
     result.moduleName = exe.fileName();
     result.moduleFolder = withoutTrailingSeparator(exe.absolutePath());
     result.programFolder = result.moduleFolder;
-    result.debugFolder = chooseDebugFolder(result.moduleFolder, environment.tempFolder);
+    result.debugFolder = chooseDebugFolder(result.moduleFolder, environment.cacheFolder);
     result.debugMode = debugModeRequested(result.moduleFolder, environment.arguments);
 
     // The help is rendered by the toolkit's own text browser: its version stands for the help
@@ -122,10 +158,10 @@ ProbeResult runProbe(const ProbeEnvironment& environment) {
     result.helpFriendlyVersion =
         result.helpInstalled ? QStringLiteral("Qt ") + environment.helpVersion : QString();
 
+    if (result.debugFolder.isEmpty()) return result;  // nowhere to write: no report
     const QString reportPath =
-        (result.debugFolder == QLatin1String("/") ? QString() : result.debugFolder) +
-        QLatin1Char('/') + QLatin1String(kDebugReportName);
-    QFile::remove(reportPath);
+        result.debugFolder + QLatin1Char('/') + QLatin1String(kDebugReportName);
+    removeOldReport(reportPath);
     if (!result.debugMode) return result;
 
     const std::uint16_t lcid = windowsLocaleId(environment.localeName);

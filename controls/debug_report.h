@@ -15,14 +15,15 @@ inline constexpr char kDebugReportName[] = "HHDebug.txt";
 QString formatLogLine(const QString& line, const QTime& now);
 
 // Appends one formatted line to the report, in Windows-1252 with CR LF, flushed and closed; a
-// report that can't be opened drops the line without a word.
+// report that can't be opened drops the line without a word. A link or anything but a regular
+// file in the report's place is never written through.
 void appendLogLine(const QString& reportPath, const QString& line);
 
 // What the probe looks at, gathered by currentProbeEnvironment or given by a test.
 struct ProbeEnvironment {
     QString exePath;        // the running program's full path
     QStringList arguments;  // the command-line parameters, the program excluded
-    QString tempFolder;     // the system's temporary folder
+    QString cacheFolder;    // the user's own cache folder for the program: $XDG_CACHE_HOME/vardo
     QDateTime now;
     QString dateText;         // date and time in the system's format
     QString operatingSystem;  // system name and release
@@ -46,9 +47,18 @@ struct ProbeResult {
     QString browserFriendlyVersion;
 };
 
-// The module folder when a file "$_Temp_$.$$$" can be created there (it is removed at once),
-// otherwise the temporary folder, or the root folder when even that one is missing.
-QString chooseDebugFolder(const QString& moduleFolder, const QString& tempFolder);
+// Whether a new file can be made in the folder: a file of the probe's own ("$_Temp_$.$$$", or a
+// unique name when that one is taken) is created exclusively, no link followed, and removed at
+// once. A file that was already there is never opened, emptied or removed.
+bool folderTakesNewFiles(const QString& folder);
+
+// The module folder when it takes new files, otherwise the user's cache folder (made when
+// missing), otherwise empty: no report. Never a shared folder such as the temporary one.
+QString chooseDebugFolder(const QString& moduleFolder, const QString& cacheFolder);
+
+// $XDG_CACHE_HOME/vardo, or ~/.cache/vardo when that variable is unset or not absolute; empty
+// when neither is known.
+QString userCacheFolder();
 
 // On when "debug.debug" lies in the module folder (any letter case) or a parameter is "/debug"
 // or "-debug" in any letter case.
@@ -57,8 +67,8 @@ bool debugModeRequested(const QString& moduleFolder, const QStringList& argument
 // The facts of this machine and process; commandLine as QCoreApplication::arguments() gives it.
 ProbeEnvironment currentProbeEnvironment(const QStringList& commandLine);
 
-// Records the folders and versions, deletes an old report in the debug folder whatever the mode
-// and, in debug mode, writes the report.
+// Records the folders and versions, deletes an old report (a regular file only) in the debug
+// folder whatever the mode and, in debug mode, writes the report.
 ProbeResult runProbe(const ProbeEnvironment& environment);
 
 }  // namespace vardo

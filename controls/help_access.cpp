@@ -45,7 +45,7 @@ bool helpViewerAttached() {
 
 void runStartupProbe(const QStringList& commandLine, const QString& reportFallback) {
     ProbeEnvironment environment = currentProbeEnvironment(commandLine);
-    if (!reportFallback.isEmpty()) environment.tempFolder = reportFallback;
+    if (!reportFallback.isEmpty()) environment.cacheFolder = reportFallback;
     runProbe(environment);
 }
 

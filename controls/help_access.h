@@ -22,7 +22,7 @@ bool helpViewerAttached();
 // Module start, after AttachHelpViewer: records the program and module folders, picks the debug
 // folder, deletes an old HHDebug.txt there and, in debug mode, writes a new one. commandLine is
 // the command line as QCoreApplication::arguments() gives it: the program first, then its
-// parameters. reportFallback, when not empty, replaces the temporary folder as the place of the
+// parameters. reportFallback, when not empty, replaces the user's cache folder as the place of the
 // report when the module folder refuses new files.
 void runStartupProbe(const QStringList& commandLine, const QString& reportFallback = {});
 

@@ -7,6 +7,8 @@ namespace vardo {
 
 namespace {
 
+const QString kUnknown = QStringLiteral("inconnue");
+
 std::function<MemoryStatus()>& sourceOverride() {
     static std::function<MemoryStatus()> source;
     return source;
@@ -41,6 +43,7 @@ MemoryStatus parseMeminfo(const QString& text) {
     }
     MemoryStatus status;
     if (totalKb == 0 || !haveAvailable) return status;
+    status.known = true;
     availableKb = std::min(availableKb, totalKb);
     status.totalBytes = totalKb * 1024;
     status.loadPercent = 100 - static_cast<int>(availableKb * 100 / totalKb);
@@ -59,11 +62,13 @@ void setMemoryStatusSourceForTests(std::function<MemoryStatus()> source) {
 }
 
 QString physicalMemoryLine(const MemoryStatus& status, const QString& thousandsSeparator) {
+    if (!status.known) return QStringLiteral("Mémoire physique totale : ") + kUnknown;
     return QStringLiteral("Mémoire physique totale : ") +
            groupThousands(status.totalBytes / 1024, thousandsSeparator) + QStringLiteral(" Ko");
 }
 
 QString freeResourcesLine(const MemoryStatus& status) {
+    if (!status.known) return QStringLiteral("Ressources système      : ") + kUnknown;
     // The line says "libre": it shows the free share, not the share in use.
     return QStringLiteral("Ressources système      : ") +
            QString::number(100 - status.loadPercent) + QStringLiteral("%") +

@@ -6,6 +6,7 @@
 #include "persist/atomic_file.h"
 #include "persist/cp1252.h"
 #include "persist/system_reason.h"
+#include "persist/year_text.h"
 
 namespace vardo {
 namespace {
@@ -42,7 +43,7 @@ std::string annualTextFileName(const std::string& programPath, const std::string
     const auto dot = programPath.rfind('.');
     const std::size_t stem =
         (dot == std::string::npos || dot < nameStart) ? programPath.size() : dot;
-    return programPath.substr(0, stem) + "_" + comptabilite + ".txt";
+    return programPath.substr(0, stem) + "_" + yearForFileName(comptabilite) + ".txt";
 }
 
 void writeAnnualTextSave(const std::vector<std::string>& lines, const std::string& fileName) {

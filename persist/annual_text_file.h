@@ -7,7 +7,8 @@
 namespace vardo {
 
 // The program file's path with its extension replaced by "_" + year + ".txt" (appended when
-// the file name has no extension).
+// the file name has no extension). A year that is not one to four digits throws
+// Error("'%s' n'est pas une valeur entière correcte").
 std::string annualTextFileName(const std::string& programPath, const std::string& comptabilite);
 
 // The save command's write. Errors: "Fichier introuvable", "Nom de fichier incorrect",

@@ -1,7 +1,8 @@
 #pragma once
 // Every file the program writes goes through here: the bytes go to a new file in the same
 // folder, are flushed to disk, and only then take the old file's place by a rename. A failure at
-// any point leaves the old file whole and removes the new one.
+// any point leaves the old file whole and removes the new one. Only a regular file is ever
+// replaced, and only when the user may write it.
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -23,7 +24,10 @@ private:
     std::string path_;
 };
 
-// Creates or replaces the file; throws FileWriteError.
+// Creates or replaces the file; throws FileWriteError. A link is followed to the file it leads
+// to, which is replaced in its own folder. A folder, FIFO, socket or device in the file's place
+// is refused unopened (EISDIR, EACCES), as is a file the user may not write. Where the folder
+// refuses new files, a writable file is overwritten in place and flushed.
 void writeFileAtomically(const std::string& path, std::string_view bytes);
 
 // The same, but never replaces an existing file: returns false, writing nothing, when the path

@@ -1,14 +1,10 @@
 #include "persist/ini_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <utility>
 
 #include "persist/atomic_file.h"
 #include "persist/cp1252.h"
+#include "persist/keyed_hash.h"
 
 namespace vardo {
 namespace {
@@ -66,41 +62,8 @@ std::string_view cutValue(std::string_view text) {
 
 }  // namespace
 
-std::string readWholeFile(const std::string& path, bool& missing) {
-    missing = false;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) {
-            missing = true;
-            return {};
-        }
-        throw FileReadError(errno, path);
-    }
-    std::string bytes;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && info.st_size > 0)
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got == 0) break;
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            const int error = errno;
-            ::close(fd);
-            throw FileReadError(error, path);
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    return bytes;
-}
-
 std::size_t ProfileNameHash::operator()(std::string_view name) const {
-    std::size_t hash = 14695981039346656037ull;
-    for (const char c : name)
-        hash = (hash ^ static_cast<unsigned char>(lowerAscii(c))) * 1099511628211ull;
-    return hash;
+    return static_cast<std::size_t>(caseBlindKeyedHash(name));
 }
 
 bool ProfileNameEqual::operator()(std::string_view a, std::string_view b) const {
@@ -130,7 +93,7 @@ IniFile IniFile::fromBytes(std::string_view bytes) {
 
         std::string_view name;
         if (headerName(line, name)) {
-            file.sections_.push_back(Section{std::string(name), true, {std::string(line)}, {}});
+            file.sections_.push_back(Section{std::string(name), true, {std::string(line)}, {}, {}});
             current = &file.sections_.back();
             continue;
         }
@@ -141,8 +104,17 @@ IniFile IniFile::fromBytes(std::string_view bytes) {
         current->lines.emplace_back(line);
         indexKey(*current, current->lines.size() - 1);
     }
+    for (Section& section : file.sections_) section.setAsideBlankTail();
     file.reindexSections();
     return file;
+}
+
+void IniFile::Section::setAsideBlankTail() {
+    std::size_t kept = lines.size();
+    while (kept > 0 && strip(lines[kept - 1]).empty()) --kept;
+    blankTail.assign(std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(kept)),
+                     std::make_move_iterator(lines.end()));
+    lines.resize(kept);
 }
 
 void IniFile::indexKey(Section& section, std::size_t index) {
@@ -218,6 +190,18 @@ std::string IniFile::readString(std::string_view section, std::string_view key,
     return std::string(cutValue(value));
 }
 
+std::vector<std::string> IniFile::keyNames(std::string_view section) const {
+    std::vector<std::string> names;
+    const Section* found = findSection(section);
+    if (found == nullptr) return names;
+    for (std::size_t line = 0; line < found->lines.size(); ++line) {
+        std::string_view name;
+        if (keyName(found->lines[line], name) && found->keys.find(found->lines, name) == line)
+            names.emplace_back(name);
+    }
+    return names;
+}
+
 bool parseProfileInteger(std::string_view text, std::int32_t& value) {
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         std::uint64_t number = 0;
@@ -275,7 +259,7 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     if (target == nullptr) {
         std::string header = "[";
         header.append(section).append("]");
-        sections_.push_back(Section{std::string(section), true, {std::move(header)}, {}});
+        sections_.push_back(Section{std::string(section), true, {std::move(header)}, {}, {}});
         sectionIndex_.try_emplace(sections_.back().name, sections_.size() - 1);
         target = &sections_.back();
     }
@@ -291,14 +275,12 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
         changed_ = true;
         return;
     }
-    // After the section's last line that is not blank, so that a blank line before the next
-    // header stays where it is.
-    std::size_t at = target->lines.size();
-    while (at > 1 && strip(target->lines[at - 1]).empty()) --at;
+    // After the section's last line that is not blank: the blank lines before the next header
+    // stay where they are.
     std::string line(key);
     line.append("=").append(stripped);
-    target->lines.insert(target->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
-    indexKey(*target, at);
+    target->lines.push_back(std::move(line));
+    indexKey(*target, target->lines.size() - 1);
     changed_ = true;
 }
 
@@ -312,7 +294,10 @@ void IniFile::eraseSection(std::string_view section) {
 
 std::string IniFile::toBytes() const {
     std::string bytes;
-    for (const auto& section : sections_) bytes += linesToFileBytes(section.lines);
+    for (const auto& section : sections_) {
+        bytes += linesToFileBytes(section.lines);
+        bytes += linesToFileBytes(section.blankTail);
+    }
     return bytes;
 }
 

@@ -8,28 +8,17 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <unordered_map>
 #include <vector>
+
+#include "persist/regular_file.h"
 
 namespace vardo {
 
 inline constexpr std::size_t kMaxProfileValue = 2047;
 
-// A file that exists but cannot be read.
-class FileReadError : public std::system_error {
-public:
-    FileReadError(int error, const std::string& path)
-        : std::system_error(error, std::generic_category(), path) {}
-    int error() const { return code().value(); }
-};
-
-// The whole file in one read loop. A missing file (or folder) sets missing and returns nothing;
-// other failures throw FileReadError.
-std::string readWholeFile(const std::string& path, bool& missing);
-
 // Section and key names compared whatever the letter case of their ASCII letters, looked up
-// without building a lower-case copy.
+// without building a lower-case copy, through a keyed hash that no file can make collide.
 struct ProfileNameHash {
     using is_transparent = void;
     std::size_t operator()(std::string_view name) const;
@@ -58,6 +47,9 @@ public:
                              std::int32_t fallback) const;
     // Read as an integer: 0 is false, any other number true.
     bool readBool(std::string_view section, std::string_view key, bool fallback) const;
+
+    // The names of the section's keys as the file writes them, the first of a repeated key only.
+    std::vector<std::string> keyNames(std::string_view section) const;
 
     // Blanks at both ends of the value are dropped; line breaks inside it become blanks.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
@@ -98,6 +90,10 @@ private:
         bool hasHeader = false;          // false for the lines before the first header
         std::vector<std::string> lines;  // the header line first, when there is one
         KeyIndex keys;
+        // The blank lines that end the section, kept apart so that a new key goes before them
+        // at no cost however many there are.
+        std::vector<std::string> blankTail;
+        void setAsideBlankTail();
     };
 
     const Section* findSection(std::string_view section) const;

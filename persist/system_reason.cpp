@@ -25,6 +25,8 @@ std::string systemReason(int error) {
             return "Espace insuffisant sur le disque.";
         case EIO:
             return "Erreur d'entrée/sortie.";
+        case EFBIG:
+            return "Le fichier est trop volumineux.";
         default:
             return std::strerror(error);
     }

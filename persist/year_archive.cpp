@@ -6,30 +6,18 @@
 #include "persist/atomic_file.h"
 #include "persist/form_store.h"
 #include "persist/ini_file.h"
+#include "persist/year_text.h"
 
 namespace vardo {
 namespace {
 
 constexpr int kMaxRank = 9999;
 
-std::string safeYear(const std::string& comptabilite) {
-    std::string year;
-    for (const char c : comptabilite) {
-        const bool forbidden = static_cast<unsigned char>(c) < ' ' ||
-                               std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
-        year += forbidden ? '_' : c;
-    }
-    // Blanks at the ends would be trimmed from the name when it is used as a store's name.
-    while (!year.empty() && year.back() == ' ') year.back() = '_';
-    while (!year.empty() && year.front() == ' ') year.front() = '_';
-    return year;
-}
-
 }  // namespace
 
 std::string archiveFileName(const std::string& programFolder, const std::string& comptabilite,
                             int rank) {
-    std::string name = programFolder + "VARDO_" + safeYear(comptabilite);
+    std::string name = programFolder + "VARDO_" + yearForFileName(comptabilite);
     if (rank > 1) name.append("-").append(std::to_string(rank));
     return name.append(".INI");
 }

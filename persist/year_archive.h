@@ -8,7 +8,7 @@
 namespace vardo {
 
 // The archive's name for an accounting year and a rank: VARDO_2004.INI, VARDO_2004-2.INI, ...
-// Characters a file name cannot hold become "_".
+// A year that is not one to four digits throws Error("'%s' n'est pas une valeur entière correcte").
 std::string archiveFileName(const std::string& programFolder, const std::string& comptabilite,
                             int rank);
 
@@ -16,7 +16,8 @@ std::string archiveFileName(const std::string& programFolder, const std::string&
 std::string nextArchiveFileName(const std::string& programFolder, const std::string& comptabilite);
 
 // Writes the archive under the first name not taken and returns its path; never replaces a
-// file. A failure throws Error("Impossible d'écrire dans %s").
+// file. A failure throws Error("Impossible d'écrire dans %s"); a year that cannot name a file
+// throws before anything is written.
 std::string archiveYear(const FormModel& form, const std::string& programFolder);
 
 }  // namespace vardo

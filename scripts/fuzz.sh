@@ -11,7 +11,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 ninja -C "$build" -j2 persist_fuzz
 mkdir -p "$build/corpus" "$build/artifacts" "$root/tests/data/persist/crashers"
 status=0
-"$build/tests/fuzz/persist_fuzz" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
+"$build/tests/fuzz/persist_fuzz" -max_total_time="$seconds" -max_len=65536 -timeout=10 -print_final_stats=1 \
   -artifact_prefix="$build/artifacts/" "$build/corpus" "$root/tests/data/persist/seeds" || status=$?
 found=0
 for crash in "$build"/artifacts/crash-* "$build"/artifacts/timeout-* "$build"/artifacts/oom-*; do

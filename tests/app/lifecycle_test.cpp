@@ -120,6 +120,21 @@ TEST_F(Lifecycle, SaveCommandWritesTheAnnualTextAndConfirms) {
     EXPECT_EQ(readFile("vardo_2026.txt").count("\r\n"), 519);
 }
 
+// A year text from a hand-edited store that would name a file elsewhere: both commands that name
+// a file after it stop with the integer message, write nothing and leave the year as it is.
+TEST_F(Lifecycle, YearTextThatCannotNameAFileStopsSaveAndNewYear) {
+    writeFile(QStringLiteral("VARDO.INI"), "[frmVardo]\r\naledComptabilite=1/../x\r\nJanvKMIn=500\r\n");
+    open();
+    window->button("btnSauver")->click();
+    window->menuItem("Nouvelleanne1")->trigger();
+    settle();
+    const QString message = QStringLiteral("'1/../x' n'est pas une valeur entière correcte.");
+    EXPECT_EQ(QStringList(errors.begin(), errors.end()), QStringList({message, message}));
+    EXPECT_TRUE(infos.empty());
+    EXPECT_EQ(text("JanvKMIn"), "500") << "the new year did not reset anything";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("VARDO.INI")}));
+}
+
 TEST_F(Lifecycle, SaveAsWritesTheChosenFileAndACancelWritesNothing) {
     open();
     window->menuItem("Sauvegarderlebilanannuelsous1")->trigger();

@@ -24,6 +24,7 @@ protected:
         vardo::setDefaultSoundForTests([this] { ++sounds; });
         vardo::setMemoryStatusSourceForTests([this] {
             vardo::MemoryStatus status;
+            status.known = true;
             status.totalBytes = 1024ull * (8000000 + 1000 * static_cast<unsigned>(queries));
             status.loadPercent = 30 + queries;
             ++queries;

@@ -3,9 +3,11 @@
 #include "controls/debug_report.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "controls/help_access.h"
@@ -64,17 +66,16 @@ TEST(LogStepTest, AReportThatCantBeOpenedDropsTheLineSilently) {
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("missing/HHDebug.txt"))));
 }
 
-// A program folder and a temporary folder of the test's own.
+// A program folder and a user cache folder of the test's own.
 class ProbeFixture : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(root.isValid());
         ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("program")));
-        ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("temp")));
         programFolder = root.filePath(QStringLiteral("program"));
-        tempFolder = root.filePath(QStringLiteral("temp"));
+        cacheFolder = root.filePath(QStringLiteral("cache/vardo"));  // made when first needed
         environment.exePath = programFolder + QStringLiteral("/vardo");
-        environment.tempFolder = tempFolder;
+        environment.cacheFolder = cacheFolder;
         environment.now = QDateTime(QDate(2026, 12, 9), QTime(10, 30, 0));
         environment.dateText = QStringLiteral("09/12/2026 10:30:00");
         environment.operatingSystem = QStringLiteral("Linux 6.1.0-18-amd64");
@@ -88,8 +89,15 @@ protected:
     }
 
     QTemporaryDir root;
+    // A file of the test's own outside the program folder, for links to point at.
+    QString victim() {
+        const QString path = root.filePath(QStringLiteral("victim.txt"));
+        if (!QFile::exists(path)) writeFile(path, "precious\n");
+        return path;
+    }
+
     QString programFolder;
-    QString tempFolder;
+    QString cacheFolder;
     ProbeEnvironment environment;
 };
 
@@ -99,7 +107,7 @@ TEST_F(ProbeFixture, WithoutASwitchAnOldReportIsDeletedAndNoneWritten) {
     EXPECT_FALSE(result.debugMode);
     EXPECT_EQ(result.debugFolder, programFolder);
     EXPECT_FALSE(QFile::exists(reportIn(programFolder)));
-    EXPECT_FALSE(QFile::exists(reportIn(tempFolder)));
+    EXPECT_FALSE(QFile::exists(reportIn(cacheFolder)));
     EXPECT_FALSE(QFile::exists(programFolder + QStringLiteral("/$_Temp_$.$$$")))
         << "the write test leaves nothing behind";
 }
@@ -175,23 +183,82 @@ TEST_F(ProbeFixture, ADebugFileInTheProgramFolderTurnsDebugModeOn) {
     EXPECT_TRUE(QFile::exists(reportIn(programFolder)));
 }
 
-TEST_F(ProbeFixture, AnUnwritableModuleFolderSendsTheReportToTheTemporaryFolder) {
+TEST_F(ProbeFixture, AnUnwritableModuleFolderSendsTheReportToTheUserCacheFolder) {
     // A folder path that is really a file: nothing can be created inside it.
     writeFile(programFolder + QStringLiteral("/blocked"), "");
     environment.exePath = programFolder + QStringLiteral("/blocked/vardo");
     environment.arguments = {QStringLiteral("/debug")};
-    writeFile(reportIn(tempFolder), "old report\r\n");
+    ASSERT_TRUE(QDir().mkpath(cacheFolder));
+    writeFile(reportIn(cacheFolder), "old report\r\n");
     const vardo::ProbeResult result = vardo::runProbe(environment);
-    EXPECT_EQ(result.debugFolder, tempFolder);
-    const QByteArray bytes = readAll(reportIn(tempFolder));
-    EXPECT_TRUE(bytes.startsWith("Filename:             \t" + reportIn(tempFolder).toUtf8()));
+    EXPECT_EQ(result.debugFolder, cacheFolder);
+    const QByteArray bytes = readAll(reportIn(cacheFolder));
+    EXPECT_TRUE(bytes.startsWith("Filename:             \t" + reportIn(cacheFolder).toUtf8()));
     EXPECT_FALSE(bytes.contains("old report"));
 }
 
-TEST_F(ProbeFixture, NoTemporaryFolderEitherFallsBackToTheRoot) {
+TEST_F(ProbeFixture, NoCacheFolderEitherMeansNoReportAnywhere) {
+    writeFile(root.filePath(QStringLiteral("file")), "");
     EXPECT_EQ(vardo::chooseDebugFolder(programFolder + QStringLiteral("/none"),
-                                       root.filePath(QStringLiteral("gone"))),
-              QStringLiteral("/"));
+                                       root.filePath(QStringLiteral("file/vardo"))),
+              QString());
+    EXPECT_EQ(vardo::chooseDebugFolder(programFolder + QStringLiteral("/none"), QString()),
+              QString());
+}
+
+TEST_F(ProbeFixture, TheCacheFolderFollowsXdgCacheHomeThenHome) {
+    const QByteArray xdg = qgetenv("XDG_CACHE_HOME");
+    const QByteArray home = qgetenv("HOME");
+    qputenv("XDG_CACHE_HOME", "/x/cache");
+    EXPECT_EQ(vardo::userCacheFolder(), QStringLiteral("/x/cache/vardo"));
+    qputenv("XDG_CACHE_HOME", "relative");
+    qputenv("HOME", "/home/u");
+    EXPECT_EQ(vardo::userCacheFolder(), QStringLiteral("/home/u/.cache/vardo"));
+    qunsetenv("XDG_CACHE_HOME");
+    EXPECT_EQ(vardo::userCacheFolder(), QStringLiteral("/home/u/.cache/vardo"));
+    xdg.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", xdg);
+    qputenv("HOME", home);
+}
+
+// Names the probe and the report use, taken by a link to another file or by a file already
+// there: nothing is followed, emptied or removed.
+TEST_F(ProbeFixture, TheProbeNameTakenIsLeftAloneAndTheFolderStillTested) {
+    const QString probe = programFolder + QStringLiteral("/$_Temp_$.$$$");
+    for (const bool asLink : {true, false}) {
+        QFile::remove(probe);
+        if (asLink) {
+            ASSERT_TRUE(QFile::link(victim(), probe));
+        } else {
+            writeFile(probe, "mine");
+        }
+        const vardo::ProbeResult result = vardo::runProbe(environment);
+        EXPECT_EQ(result.debugFolder, programFolder) << asLink;
+        EXPECT_EQ(readAll(victim()), "precious\n");
+        EXPECT_EQ(QFileInfo(probe).isSymLink(), asLink);
+        if (!asLink) {
+            EXPECT_EQ(readAll(probe), "mine");
+        }
+        EXPECT_EQ(QDir(programFolder).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 1)
+            << "the probe's own file is gone";
+    }
+}
+
+TEST_F(ProbeFixture, AReportNameThatIsALinkIsNeitherRemovedNorWrittenThrough) {
+    ASSERT_TRUE(QFile::link(victim(), reportIn(programFolder)));
+    environment.arguments = {QStringLiteral("-debug")};
+    vardo::runProbe(environment);
+    EXPECT_TRUE(QFileInfo(reportIn(programFolder)).isSymLink());
+    EXPECT_EQ(readAll(victim()), "precious\n");
+}
+
+TEST_F(ProbeFixture, AReportNameThatIsAFifoNeverBlocks) {
+    const QByteArray fifo = QFile::encodeName(reportIn(programFolder));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    environment.arguments = {QStringLiteral("-debug")};
+    vardo::runProbe(environment);  // returns: the report's lines are dropped
+    struct stat info {};
+    ASSERT_EQ(::lstat(fifo.constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST_F(ProbeFixture, ALocaleWithoutWindowsIdentifierShowsZeros) {

@@ -20,15 +20,21 @@ TEST(MemoryStatusTest, LoadIsOneHundredMinusTheAvailableShareRoundedDown) {
     EXPECT_EQ(status.loadPercent, 100 - 33);
 }
 
-TEST(MemoryStatusTest, MissingFiguresGiveAZeroStatus) {
-    EXPECT_EQ(vardo::parseMeminfo(QStringLiteral("MemTotal: 1000 kB\n")).totalBytes, 0u);
-    EXPECT_EQ(vardo::parseMeminfo(QString()).loadPercent, 0);
-    EXPECT_EQ(vardo::parseMeminfo(QStringLiteral("MemTotal: x kB\nMemAvailable: 5 kB")).totalBytes,
-              0u);
+TEST(MemoryStatusTest, MissingFiguresAreUnknownAndBothLinesSaySo) {
+    for (const char* text : {"MemTotal: 1000 kB\n", "", "MemTotal: x kB\nMemAvailable: 5 kB",
+                             "MemTotal: 0 kB\nMemAvailable: 0 kB"}) {
+        const MemoryStatus status = vardo::parseMeminfo(QString::fromUtf8(text));
+        EXPECT_FALSE(status.known) << text;
+        EXPECT_EQ(vardo::physicalMemoryLine(status, QStringLiteral(" ")),
+                  QStringLiteral("Mémoire physique totale : inconnue"));
+        EXPECT_EQ(vardo::freeResourcesLine(status),
+                  QStringLiteral("Ressources système      : inconnue"));
+    }
 }
 
 TEST(MemoryStatusTest, ThisMachineHasSomeMemory) {
     const MemoryStatus status = vardo::currentMemoryStatus();
+    EXPECT_TRUE(status.known);
     EXPECT_GT(status.totalBytes, 0u);
     EXPECT_GE(status.loadPercent, 0);
     EXPECT_LE(status.loadPercent, 100);
@@ -45,6 +51,7 @@ class PhysicalLineTest : public testing::TestWithParam<PhysicalLine> {};
 
 TEST_P(PhysicalLineTest, KilobytesGroupedByThousands) {
     MemoryStatus status;
+    status.known = true;
     status.totalBytes = GetParam().kilobytes * 1024 + 1023;  // a partial kilobyte is dropped
     EXPECT_EQ(vardo::physicalMemoryLine(status, QString::fromUtf8(GetParam().separator)),
               QString::fromUtf8(GetParam().expected));
@@ -62,6 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MemoryStatusTest, ResourcesLineShowsTheFreeShare) {
     MemoryStatus status;
+    status.known = true;
     status.loadPercent = 37;
     EXPECT_EQ(vardo::freeResourcesLine(status),
               QStringLiteral("Ressources système      : 63% libre."));

@@ -29,7 +29,6 @@ TEST(AnnualTextFileName, ReplacesOrAppendsTheExtension) {
         {"extension replaced", "/opt/Outils/Suivi.exe", "2004", "/opt/Outils/Suivi_2004.txt"},
         {"last dot only", "/a/b.c.exe", "0", "/a/b.c_0.txt"},
         {"dot in folder only", "/opt/v1.0/vardo", "2004", "/opt/v1.0/vardo_2004.txt"},
-        {"empty year", "/opt/vardo/vardo", "", "/opt/vardo/vardo_.txt"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(annualTextFileName(row.program, row.year), row.expected) << row.name;
@@ -100,19 +99,34 @@ TEST(AnnualTextSave, FolderInPlaceOfTheFileIsRefused) {
     EXPECT_TRUE(std::filesystem::is_directory(file));
 }
 
-TEST(AnnualTextSave, FolderWithoutWritePermissionIsRefusedAndKeepsTheOldFile) {
+TEST(AnnualTextSave, FolderThatRefusesNewFilesRefusesANewFileButRewritesAnOldOne) {
     ScratchFolder folder;
     const std::string file = folder / "vardo_2004.txt";
-    writeBytes(file, "old\r\n");
+    writeBytes(file, "an older and longer text\r\n");
     testing::ReadOnlyFolder readOnly(folder.path());
     if (!readOnly.active()) GTEST_SKIP() << "no immutable folders here";
     try {
-        writeAnnualTextSave({"new"}, file);
+        writeAnnualTextSave({"new"}, folder / "vardo_2005.txt");
         FAIL();
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "Accès au fichier refusé");
     }
-    EXPECT_EQ(readBytes(file), "old\r\n");
+    writeAnnualTextSave({"new"}, file);
+    EXPECT_EQ(readBytes(file), "new\r\n");
+}
+
+// Only one to four digits make a name: anything else could name a file in another folder.
+TEST(AnnualTextFileName, YearTextsThatAreNotOneToFourDigitsAreRefused) {
+    for (const char* year : {"", "20/04", "../x", "1/../../victim2/owned", "12345", " 204", "-1",
+                             "2004\n", "٢٠٠٤"}) {
+        try {
+            annualTextFileName("/opt/vardo/vardo", year);
+            ADD_FAILURE() << year;
+        } catch (const Error& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      std::string("'") + year + "' n'est pas une valeur entière correcte");
+        }
+    }
 }
 
 TEST(AnnualTextSave, MissingFolderIsNotFound) {

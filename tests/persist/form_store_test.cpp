@@ -261,23 +261,23 @@ TEST(StoreSave, FailureAtAnyPointLeavesTheOldStoreWhole) {
               1);
 }
 
-TEST(StoreSave, FolderWithoutWritePermissionKeepsTheOldStore) {
+TEST(StoreSave, FolderThatRefusesNewFilesGetsTheStoreWrittenInPlace) {
     ScratchFolder folder;
     const std::string file = storeFileName(folder.path());
     FormModel old;
     saveValues(old, file);
-    const std::string before = readBytes(file);
     testing::ReadOnlyFolder readOnly(folder.path());
     if (!readOnly.active()) GTEST_SKIP() << "no immutable folders here";
     FormModel changed;
     fillSample(changed);
-    try {
-        saveValues(changed, file);
-        FAIL();
-    } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()), "Impossible d'écrire dans " + file);
-    }
-    EXPECT_EQ(readBytes(file), before);
+    saveValues(changed, file);
+    FormModel restored;
+    loadValues(restored, file);
+    for (FieldId id = 0; id < restored.fieldCount(); ++id)
+        ASSERT_EQ(restored.text(id), changed.text(id)) << restored.name(id);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST(TIniValStore, AttachLoadAndSaveOrder) {

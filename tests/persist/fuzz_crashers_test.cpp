@@ -16,7 +16,9 @@ void replayFolder(const std::filesystem::path& folder) {
         if (!entry.is_regular_file() || entry.path().filename().string().starts_with(".")) continue;
         const std::string bytes = testing::readBytes(entry.path().string());
         SCOPED_TRACE(entry.path().string());
-        fuzzPersistOnce(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+        fuzzIniOnce(data, bytes.size());
+        fuzzStoreOnce(data, bytes.size());
     }
 }
 

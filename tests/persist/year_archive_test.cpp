@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
 
 #include "ledger/error.h"
 #include "persist/atomic_file.h"
@@ -40,19 +41,22 @@ TEST(ArchiveYear, NamedAfterTheYearNeverReplacingAndLoadableAsAStore) {
     EXPECT_EQ(restored.text(headerField(Header::Comptabilite)), "2004");
 }
 
-TEST(ArchiveYear, YearTextsThatCannotNameAFile) {
-    struct Row {
-        const char* year;
-        const char* name;
-    } rows[] = {{"2004", "VARDO_2004.INI"},
-                {"", "VARDO_.INI"},
-                {"20/04", "VARDO_20_04.INI"},
-                {" 04 ", "VARDO__04_.INI"},
-                {"a*b?", "VARDO_a_b_.INI"}};
-    for (const Row& row : rows) {
-        EXPECT_EQ(archiveFileName("/p/", row.year, 1), std::string("/p/") + row.name) << row.year;
-    }
+TEST(ArchiveYear, YearTextsThatCannotNameAFileStopBeforeAnythingIsWritten) {
+    EXPECT_EQ(archiveFileName("/p/", "0", 1), "/p/VARDO_0.INI");
     EXPECT_EQ(archiveFileName("/p/", "2004", 2), "/p/VARDO_2004-2.INI");
+    ScratchFolder folder;
+    for (const char* year : {"", "20/04", "../x", " 04 ", "a*b?", "20045"}) {
+        FormModel form;
+        form.setText(headerField(Header::Comptabilite), year);
+        try {
+            archiveYear(form, folder.path());
+            ADD_FAILURE() << year;
+        } catch (const Error& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      std::string("'") + year + "' n'est pas une valeur entière correcte");
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
 TEST(ArchiveYear, FailureNamesTheArchive) {

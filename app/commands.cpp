@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/error_guard.h"
+#include "app/field_binder.h"
 #include "app/main_window.h"
 #include "app/page_control.h"
 #include "controls/about_box.h"
@@ -81,10 +82,16 @@ void TfrmVardo::showPageCommand(int page) {
     ledger_->checkNavigation(page);
 }
 
-// The stored year is first kept in an archive; a failed archive is shown and the reset goes on.
+// The January page first: leaving the field that has the focus counts the reading typed just
+// before the command, so the archive holds it. Then the year is kept in an archive (unless it
+// holds nothing); a failed archive is shown and the reset goes on.
 void TfrmVardo::newYear() {
-    guarded([&] { archiveYear(form_, setup_.programFolder); });
+    const bool onJanuary = pages_->currentIndex() == 0;
     pages_->setCurrentIndex(0);
+    if (onJanuary)
+        if (const FieldId focused = binder_->fieldOf(focusWidget()); focused >= 0)
+            leaveField(focused);
+    if (holdsAYear(form_)) guarded([&] { archiveYear(form_, setup_.programFolder); });
     ledger_->resetYear();
     field(balanceField(0, Balance::KMIn))->setFocus(Qt::OtherFocusReason);
 }
@@ -107,20 +114,20 @@ void TfrmVardo::saveAnnualTextAs() {
     writeAnnualTextSaveAs(lines, name.toStdString());
 }
 
-void TfrmVardo::printLines(const std::vector<std::string>& lines) {
+void TfrmVardo::printLines(const std::vector<std::string>& lines, const std::string& jobName) {
     if (setup_.print) {
         setup_.print(this, lines);
         return;
     }
     if (!printService_) printService_ = std::make_unique<PrintService>();
-    printService_->print(this, lines, font());
+    printService_->print(this, lines, font(), jobName);
 }
 
 void TfrmVardo::printMonth(int month) {
-    printLines(monthlyReportLines(form_, month));
+    printLines(monthlyReportLines(form_, month), monthlyJobName(form_, month));
 }
 void TfrmVardo::printAnnual() {
-    printLines(annualReportLines(form_));
+    printLines(annualReportLines(form_), annualJobName(form_));
 }
 
 void TfrmVardo::openHelpCommand() {

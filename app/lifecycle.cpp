@@ -1,5 +1,6 @@
 // Start-up and close order of the main window.
 #include <QCloseEvent>
+#include <QMoveEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -34,17 +35,34 @@ void TfrmVardo::formDestroy() {
 
 void TfrmVardo::start() {
     // The creation event: FormCreate first; an error there is shown and the load still runs.
+    // The stored annual figures have the last word over the recomputations the load fires.
+    ledger_->setRestoring(true);
     guarded([&] { store_.FormCreate([&] { guarded([&] { formCreate(); }); }); });
+    ledger_->setRestoring(false);
     syncMenuChecks();
+    centreOnScreen();
+    show();
+    // The page was made current before the window was shown: its show handler runs now.
+    pageShown(pages_->currentIndex());
+    formActivate();
+}
+
+void TfrmVardo::centreOnScreen() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    show();
-    // The page was made current before the window was shown: its show handler runs now.
-    pageShown(pages_->currentIndex());
-    formActivate();
+}
+
+// The window manager makes the frame known only once the window is shown: the first move that
+// brings it centres the window again, frame included.
+void TfrmVardo::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (!centredWithFrame_ && isVisible() && frameGeometry() != geometry()) {
+        centredWithFrame_ = true;
+        centreOnScreen();
+    }
 }
 
 // Close box, Alt+F4, the system menu, "&Quitter", a signal or the session's end: one path.

@@ -70,7 +70,8 @@ private:
 TfrmVardo::TfrmVardo(WindowSetup setup, QWidget* parent)
     : QMainWindow(parent),
       setup_(std::move(setup)),
-      ledger_(std::make_unique<Ledger>(form_, regionalSettings(setup_.locale))),
+      ledger_(std::make_unique<Ledger>(form_, regionalSettings(setup_.locale),
+                                       [this] { return dateTimeValue(setup_.today()); })),
       store_(form_) {
     initAppResources();
     setObjectName(QStringLiteral("frmVardo"));
@@ -224,8 +225,7 @@ void TfrmVardo::pageShown(int page) {
             ledger_->showBilanPage();
             return;
         }
-        const Ledger::MonthPageShown shown =
-            ledger_->showMonthPage(page, dateTimeValue(setup_.today()));
+        const Ledger::MonthPageShown shown = ledger_->showMonthPage(page);
         if (page == 1) {
             februaryDays_->setCaptionVisible(day29Caption_, shown.day29Visible);
             field(morningField(1, 29))->setVisible(shown.day29Visible);

@@ -95,6 +95,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     class ModelEcho;
@@ -107,8 +108,9 @@ private:
     void leaveField(FieldId id);
     void pageShown(int page);
     void syncMenuChecks();
-    void printLines(const std::vector<std::string>& lines);
+    void printLines(const std::vector<std::string>& lines, const std::string& jobName);
     std::string comptabilite() const;
+    void centreOnScreen();
 
     WindowSetup setup_;
     FormModel form_;
@@ -132,6 +134,7 @@ private:
     };
     std::vector<ExitOf> exits_;
     bool destroyed_ = false;
+    bool centredWithFrame_ = false;
 };
 
 }  // namespace vardo::app

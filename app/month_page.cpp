@@ -82,9 +82,11 @@ void buildBalance(QGroupBox* box, int month, MonthPage& out) {
     out.correction = makeButton(
         box, name(month, "").prepend(QStringLiteral("btnCorr")), QStringLiteral("&Corriger"),
         QStringLiteral("Corriger ou protéger les données."), QRect(8, 288, 75, 25), false);
+    constexpr int kSeptember = 8;
+    const int printLeft = month == kSeptember ? 88 : 96;
     out.print = makeButton(
         box, name(month, "").prepend(QStringLiteral("btnImp")), QStringLiteral("&Imprimer"),
-        QStringLiteral("Imprimer le kilométrage mensuel."), QRect(94, 288, 75, 25), false);
+        QStringLiteral("Imprimer le kilométrage mensuel."), QRect(printLeft, 288, 67, 25), false);
 }
 
 }  // namespace

@@ -78,6 +78,23 @@ void FormModel::setCorrectionCaption(int month, std::string_view caption) {
     for (FormObserver* o : observers_) o->correctionCaptionChanged(month);
 }
 
+FormModel::Snapshot FormModel::snapshot() const {
+    Snapshot taken;
+    taken.texts.reserve(fields_.size());
+    for (const Field& field : fields_) taken.texts.push_back(field.text);
+    taken.panels = panels_;
+    return taken;
+}
+
+void FormModel::restore(const Snapshot& snapshot) {
+    for (FieldId id = 0; id < kFieldCount; ++id) {
+        if (fields_[id].text == snapshot.texts[id]) continue;
+        fields_[id].text = snapshot.texts[id];
+        for (FormObserver* o : observers_) o->textChanged(id, Origin::Program);
+    }
+    for (int index = 0; index < kStatusPanels; ++index) setPanel(index, snapshot.panels[index]);
+}
+
 void FormModel::addObserver(FormObserver* observer) { observers_.push_back(observer); }
 
 void FormModel::removeObserver(FormObserver* observer) {

@@ -72,6 +72,15 @@ public:
     // The hidden scratch buffer of text lines (start-up copy, annual text, reports).
     std::vector<std::string>& memo() { return memo_; }
 
+    // Every field text and status panel, to put back when an update fails half-way.
+    struct Snapshot {
+        std::vector<std::string> texts;
+        std::array<std::string, kStatusPanels> panels;
+    };
+    Snapshot snapshot() const;
+    // Puts the texts and panels back without running change handlers; observers learn of each.
+    void restore(const Snapshot& snapshot);
+
     void addObserver(FormObserver* observer);
     void removeObserver(FormObserver* observer);
 

@@ -12,6 +12,10 @@ namespace vardo {
 std::string archiveFileName(const std::string& programFolder, const std::string& comptabilite,
                             int rank);
 
+// False while the year holds nothing to keep: every field "0", or empty for the header fields
+// that start empty; the accounting year, which start-up fills in, does not count.
+bool holdsAYear(const FormModel& form);
+
 // Writes the archive under the first name not taken and returns its path; never replaces a
 // file. A failure throws Error("Impossible d'écrire dans %s").
 std::string archiveYear(const FormModel& form, const std::string& programFolder);

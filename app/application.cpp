@@ -58,7 +58,7 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterStart) {
         setup.programPath = QCoreApplication::applicationFilePath().toStdString();
         setup.locale = QLocale::system();
         {
-            TfrmVardo window(setup);
+            MainWindow window(setup);
             SignalCloser closer(&window);
             window.start();
             if (afterStart) afterStart();

@@ -45,7 +45,7 @@ QString defaultSaveFileName(QWidget* parent) {
 
 }  // namespace
 
-void TfrmVardo::connectCommands() {
+void MainWindow::connectCommands() {
     // Every command runs through the one guard and leaves the menu marks as the model has them.
     auto wire = [this](QAction* action, std::function<void()> command) {
         connect(action, &QAction::triggered, this, [this, command] {
@@ -77,7 +77,7 @@ void TfrmVardo::connectCommands() {
     wireButton(button(QStringLiteral("btnImprimer")), [this] { printAnnual(); });
 }
 
-void TfrmVardo::showPageCommand(int page) {
+void MainWindow::showPageCommand(int page) {
     pages_->setCurrentIndex(page);
     ledger_->checkNavigation(page);
 }
@@ -85,7 +85,7 @@ void TfrmVardo::showPageCommand(int page) {
 // The January page first: leaving the field that has the focus counts the reading typed just
 // before the command, so the archive holds it. Then the year is kept in an archive (unless it
 // holds nothing); a failed archive is shown and the reset goes on.
-void TfrmVardo::newYear() {
+void MainWindow::newYear() {
     const bool onJanuary = pages_->currentIndex() == 0;
     pages_->setCurrentIndex(0);
     if (onJanuary)
@@ -96,7 +96,7 @@ void TfrmVardo::newYear() {
     field(balanceField(0, Balance::KMIn))->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmVardo::saveAnnualText() {
+void MainWindow::saveAnnualText() {
     std::vector<std::string>& lines = form_.memo();
     lines = annualTextLines(form_, savedFileLabels(), true);
     const std::string fileName = annualTextFileName(setup_.programPath, comptabilite());
@@ -105,7 +105,7 @@ void TfrmVardo::saveAnnualText() {
     setup_.information ? setup_.information(this, text) : defaultInformation(this, text);
 }
 
-void TfrmVardo::saveAnnualTextAs() {
+void MainWindow::saveAnnualTextAs() {
     std::vector<std::string>& lines = form_.memo();
     lines = annualTextLines(form_, savedFileLabels(), false);
     const QString name =
@@ -114,7 +114,7 @@ void TfrmVardo::saveAnnualTextAs() {
     writeAnnualTextSaveAs(lines, name.toStdString());
 }
 
-void TfrmVardo::printLines(const std::vector<std::string>& lines, const std::string& jobName) {
+void MainWindow::printLines(const std::vector<std::string>& lines, const std::string& jobName) {
     if (setup_.print) {
         setup_.print(this, lines);
         return;
@@ -123,24 +123,24 @@ void TfrmVardo::printLines(const std::vector<std::string>& lines, const std::str
     printService_->print(this, lines, font(), jobName);
 }
 
-void TfrmVardo::printMonth(int month) {
+void MainWindow::printMonth(int month) {
     printLines(monthlyReportLines(form_, month), monthlyJobName(form_, month));
 }
-void TfrmVardo::printAnnual() {
+void MainWindow::printAnnual() {
     printLines(annualReportLines(form_), annualJobName(form_));
 }
 
-void TfrmVardo::openHelpCommand() {
+void MainWindow::openHelpCommand() {
     openHelp();
 }
 
 // The About window is one of the program's own: coming back from it is an activation.
-void TfrmVardo::aboutCommand() {
+void MainWindow::aboutCommand() {
     aboutBox_->Execute(this);
     formActivate();
 }
 
-void TfrmVardo::correction(int month) {
+void MainWindow::correction(int month) {
     ledger_->pressCorrection(month);
 }
 

@@ -1,7 +1,6 @@
 #include "app/field_binder.h"
 
 #include <QSignalBlocker>
-#include <algorithm>
 #include <stdexcept>
 
 #include "app/error_guard.h"
@@ -34,10 +33,6 @@ FieldId FieldBinder::bind(TAlignEdit* edit) {
 TAlignEdit* FieldBinder::edit(std::string_view name) const {
     const FieldId id = form_.findField(name);
     return id < 0 ? nullptr : edit(id);
-}
-
-bool FieldBinder::complete() const {
-    return std::all_of(edits_.begin(), edits_.end(), [](TAlignEdit* e) { return e != nullptr; });
 }
 
 // One handler for every field: the sender says which.

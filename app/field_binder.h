@@ -29,7 +29,6 @@ public:
     TAlignEdit* edit(FieldId id) const { return edits_[static_cast<std::size_t>(id)]; }
     TAlignEdit* edit(std::string_view name) const;
     FieldId fieldOf(const QWidget* widget) const { return ids_.value(widget, -1); }
-    bool complete() const;  // every one of the 888 fields has its widget
 
     void textChanged(FieldId id, Origin origin) override;
     void readOnlyChanged(FieldId id) override;

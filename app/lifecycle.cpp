@@ -15,8 +15,8 @@
 
 namespace vardo::app {
 
-void TfrmVardo::formCreate() {
-    chargeOptions(form_, setup_.programFolder);
+void MainWindow::formCreate() {
+    loadOptions(form_, setup_.programFolder);
     pages_->setCurrentIndex(ledger_->activePageFromChecks());
     startupCopy(setup_.programFolder, setup_.programPath, form_.memo());
     ledger_->startupUnlockPass();
@@ -24,20 +24,20 @@ void TfrmVardo::formCreate() {
     ledger_->setAccountingYearDefault(setup_.today().year());
 }
 
-void TfrmVardo::formActivate() {
-    guarded([&] { chargeOptions(form_, setup_.programFolder); });
+void MainWindow::formActivate() {
+    guarded([&] { loadOptions(form_, setup_.programFolder); });
     syncMenuChecks();
 }
 
-void TfrmVardo::formDestroy() {
+void MainWindow::formDestroy() {
     closeAllHelp();
 }
 
-void TfrmVardo::start() {
+void MainWindow::start() {
     // The creation event: FormCreate first; an error there is shown and the load still runs.
     // The stored annual figures have the last word over the recomputations the load fires.
     ledger_->setRestoring(true);
-    guarded([&] { store_.FormCreate([&] { guarded([&] { formCreate(); }); }); });
+    guarded([&] { store_.onWindowCreated([&] { guarded([&] { formCreate(); }); }); });
     ledger_->setRestoring(false);
     syncMenuChecks();
     centreOnScreen();
@@ -47,7 +47,7 @@ void TfrmVardo::start() {
     formActivate();
 }
 
-void TfrmVardo::centreOnScreen() {
+void MainWindow::centreOnScreen() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
@@ -57,7 +57,7 @@ void TfrmVardo::centreOnScreen() {
 
 // The window manager makes the frame known only once the window is shown: the first move that
 // brings it centres the window again, frame included.
-void TfrmVardo::moveEvent(QMoveEvent* event) {
+void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     if (!centredWithFrame_ && isVisible() && frameGeometry() != geometry()) {
         centredWithFrame_ = true;
@@ -66,12 +66,12 @@ void TfrmVardo::moveEvent(QMoveEvent* event) {
 }
 
 // Close box, Alt+F4, the system menu, "&Quitter", a signal or the session's end: one path.
-void TfrmVardo::closeEvent(QCloseEvent* event) {
-    guarded([&] { sauveOptions(form_, setup_.programFolder); });
+void MainWindow::closeEvent(QCloseEvent* event) {
+    guarded([&] { saveOptions(form_, setup_.programFolder); });
     event->accept();
 }
 
-void TfrmVardo::quit() {
+void MainWindow::quit() {
     close();
 }
 

@@ -47,9 +47,9 @@ bool isDigitField(FieldId id) {
 }  // namespace
 
 // Pushes the model's menu check marks, status panels and button captions into the widgets.
-class TfrmVardo::ModelEcho : public FormObserver {
+class MainWindow::ModelEcho : public FormObserver {
 public:
-    explicit ModelEcho(TfrmVardo& window) : window_(window) {}
+    explicit ModelEcho(MainWindow& window) : window_(window) {}
     void checkedChanged(MenuId id) override {
         if (QAction* action = window_.menuItem(utf8(window_.form_.menuName(id))))
             action->setChecked(window_.form_.checked(id));
@@ -64,10 +64,10 @@ public:
     }
 
 private:
-    TfrmVardo& window_;
+    MainWindow& window_;
 };
 
-TfrmVardo::TfrmVardo(WindowSetup setup, QWidget* parent)
+MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
     : QMainWindow(parent),
       setup_(std::move(setup)),
       ledger_(std::make_unique<Ledger>(form_, regionalSettings(setup_.locale),
@@ -89,17 +89,17 @@ TfrmVardo::TfrmVardo(WindowSetup setup, QWidget* parent)
     connectCommands();
     aboutBox_ = new TAboutBox(this);
     aboutBox_->setObjectName(QStringLiteral("AboutBox1"));
-    connect(qApp, &QApplication::focusChanged, this, &TfrmVardo::onFocusChanged);
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
     setErrorBoxParent(this);
     // The store attaches itself once every component has loaded.
-    store_.Loaded(setup_.programFolder);
+    store_.windowLoaded(setup_.programFolder);
 }
 
-TfrmVardo::~TfrmVardo() {
+MainWindow::~MainWindow() {
     if (!destroyed_) {
         destroyed_ = true;
-        disconnect(qApp, &QApplication::focusChanged, this, &TfrmVardo::onFocusChanged);
-        guarded([&] { store_.FormDestroy(nullptr); });
+        disconnect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
+        guarded([&] { store_.onWindowDestroyed(nullptr); });
         formDestroy();
     }
     form_.removeObserver(echo_.get());
@@ -109,7 +109,7 @@ TfrmVardo::~TfrmVardo() {
     binder_ = nullptr;
 }
 
-void TfrmVardo::buildWindow() {
+void MainWindow::buildWindow() {
     menuItems_ = buildMenuBar(menuBar());
     for (int page = 0; page < kPages; ++page) {
         QAction* item = menuItem(utf8(form_.menuName(navigationItem(page))));
@@ -153,12 +153,12 @@ void TfrmVardo::buildWindow() {
 
     // Active page in the design: "Bilan".
     pages_->setCurrentIndex(kBilanPage);
-    connect(pages_, &PageControl::pageShown, this, &TfrmVardo::pageShown);
+    connect(pages_, &PageControl::pageShown, this, &MainWindow::pageShown);
     adjustSize();
     setFixedSize(sizeHint());
 }
 
-void TfrmVardo::bindFields(const std::vector<TAlignEdit*>& fields) {
+void MainWindow::bindFields(const std::vector<TAlignEdit*>& fields) {
     for (TAlignEdit* edit : fields) {
         const FieldId id = binder_->bind(edit);
         if (id >= headerField(Header::Comptabilite)) {
@@ -170,7 +170,7 @@ void TfrmVardo::bindFields(const std::vector<TAlignEdit*>& fields) {
     }
 }
 
-void TfrmVardo::buildExitTable() {
+void MainWindow::buildExitTable() {
     exits_.assign(kFieldCount, ExitOf{});
     for (int m = 0; m < kMonths; ++m) {
         exits_[static_cast<std::size_t>(balanceField(m, Balance::KMIn))] = {m, 0};
@@ -179,32 +179,32 @@ void TfrmVardo::buildExitTable() {
     }
 }
 
-TAlignEdit* TfrmVardo::field(std::string_view name) const {
+TAlignEdit* MainWindow::field(std::string_view name) const {
     return binder_->edit(name);
 }
-TAlignEdit* TfrmVardo::field(FieldId id) const {
+TAlignEdit* MainWindow::field(FieldId id) const {
     return binder_->edit(id);
 }
 
-bool TfrmVardo::day29Shown() const {
+bool MainWindow::day29Shown() const {
     return februaryDays_->captionVisible(day29Caption_) &&
            !field(morningField(1, 29))->isHidden() && !field(eveningField(1, 29))->isHidden();
 }
 
-QPushButton* TfrmVardo::button(const QString& name) const {
+QPushButton* MainWindow::button(const QString& name) const {
     return buttons_.value(name);
 }
 
 // Exit handlers run when the focus moves to another control of this window: not when the window
 // loses activation, nor when a menu or a popup takes the keyboard.
-void TfrmVardo::onFocusChanged(QWidget* old, QWidget* now) {
+void MainWindow::onFocusChanged(QWidget* old, QWidget* now) {
     if (!old || !now || old->window() != this || now->window() != this) return;
     if (qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now)) return;
     const FieldId id = binder_->fieldOf(old);
     if (id >= 0) leaveField(id);
 }
 
-void TfrmVardo::leaveField(FieldId id) {
+void MainWindow::leaveField(FieldId id) {
     const ExitOf exit = exits_[static_cast<std::size_t>(id)];
     if (exit.month < 0) return;
     guarded(
@@ -217,7 +217,7 @@ void TfrmVardo::leaveField(FieldId id) {
         true);
 }
 
-void TfrmVardo::pageShown(int page) {
+void MainWindow::pageShown(int page) {
     // A page chosen before the window is shown gets its show handler when the window shows.
     if (!isVisible()) return;
     guarded([&] {
@@ -237,7 +237,7 @@ void TfrmVardo::pageShown(int page) {
 }
 
 // A checkable action toggles itself when chosen; the model's marks have the last word.
-void TfrmVardo::syncMenuChecks() {
+void MainWindow::syncMenuChecks() {
     for (MenuId id = 0; id < form_.menuCount(); ++id)
         if (QAction* action = menuItem(utf8(form_.menuName(id)))) {
             if (form_.checked(id) && !action->isCheckable()) action->setCheckable(true);
@@ -245,7 +245,7 @@ void TfrmVardo::syncMenuChecks() {
         }
 }
 
-std::string TfrmVardo::comptabilite() const {
+std::string MainWindow::comptabilite() const {
     return form_.text(headerField(Header::Comptabilite));
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The main window TfrmVardo: thirteen pages of aligned edits bound to the form model, the header
+// The main window: thirteen pages of aligned edits bound to the form model, the header
 // fields, the menu bar and the status bar. The view never computes: it shows the model's fields
 // and calls the ledger's operations.
 #include <QDate>
@@ -53,16 +53,16 @@ inline constexpr const char* kWindowCaption =
 inline constexpr int kClientWidth = 649;
 inline constexpr int kClientHeight = 476;
 
-class TfrmVardo : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TfrmVardo(WindowSetup setup, QWidget* parent = nullptr);
+    explicit MainWindow(WindowSetup setup, QWidget* parent = nullptr);
     // Destruction: the store's save, then FormDestroy (the help windows closed).
-    ~TfrmVardo() override;
+    ~MainWindow() override;
 
     FormModel& form() { return form_; }
     Ledger& ledger() { return *ledger_; }
-    TIniVal& store() { return store_; }
+    FormStore& store() { return store_; }
     const WindowSetup& setup() const { return setup_; }
 
     TAlignEdit* field(std::string_view name) const;
@@ -115,7 +115,7 @@ private:
     WindowSetup setup_;
     FormModel form_;
     std::unique_ptr<Ledger> ledger_;
-    TIniVal store_;
+    FormStore store_;
     FieldBinder* binder_ = nullptr;
     DigitKeyFilter* digits_ = nullptr;
     std::unique_ptr<ModelEcho> echo_;

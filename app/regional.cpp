@@ -1,6 +1,6 @@
 #include "app/regional.h"
 
-#include "ledger/vardo_dll.h"
+#include "ledger/dates.h"
 
 namespace vardo::app {
 

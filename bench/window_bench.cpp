@@ -48,7 +48,7 @@ void BM_EveningUpdateWindow(benchmark::State& state) {
     setup.programFolder = dir.path().toStdString() + "/";
     setup.programPath = setup.programFolder + "vardo";
     setup.locale = QLocale(QLocale::French, QLocale::France);
-    vardo::app::TfrmVardo window(setup);
+    vardo::app::MainWindow window(setup);
     window.start();
     window.activateWindow();
     QApplication::processEvents();

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "controls/system_sound.h"
-#include "controls/tfabout.h"
+#include "controls/about_window.h"
 
 QString cutToHundredCharacters(const QString& text) {
     constexpr int kLimit = 100;
@@ -34,12 +34,12 @@ void TAboutBox::setCopyright(const QString& text) {
     copyright_ = cutToHundredCharacters(text);
 }
 
-TFAbout* TAboutBox::createWindow(QWidget* parent) {
-    return new TFAbout(parent);
+AboutWindow* TAboutBox::createWindow(QWidget* parent) {
+    return new AboutWindow(parent);
 }
 
 void TAboutBox::Execute(QWidget* parent) {
-    std::unique_ptr<TFAbout> window;
+    std::unique_ptr<AboutWindow> window;
     try {
         window.reset(createWindow(parent));
     } catch (const std::exception&) {
@@ -49,10 +49,8 @@ void TAboutBox::Execute(QWidget* parent) {
         vardo::playDefaultSound();
         return;
     }
-    TFAbout::setLabelText(window->Label1, productName_);
-    TFAbout::setLabelText(window->Label2, version_);
-    TFAbout::setLabelText(window->Label3, copyright_);
+    AboutWindow::setLabelText(window->productName, productName_);
+    AboutWindow::setLabelText(window->version, version_);
+    AboutWindow::setLabelText(window->copyright, copyright_);
     window->exec();
-    window.reset();
-    emit closed();
 }

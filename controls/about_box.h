@@ -5,7 +5,7 @@
 #include <QString>
 
 class QWidget;
-class TFAbout;
+class AboutWindow;
 
 class TAboutBox : public QObject {
     Q_OBJECT
@@ -25,14 +25,9 @@ public:
     // created the default sound plays and nothing is shown.
     void Execute(QWidget* parent = nullptr);
 
-signals:
-    // After the About window has gone: the main window reads its options again, as at every
-    // return of the focus from one of the program's own windows.
-    void closed();
-
 protected:
     // The window to show; a test may make the creation fail.
-    virtual TFAbout* createWindow(QWidget* parent);
+    virtual AboutWindow* createWindow(QWidget* parent);
 
 private:
     QString productName_;

@@ -1,11 +1,7 @@
 #include "controls/help_access.h"
 
-#include <dlfcn.h>
-
-#include <QFileInfo>
 #include <QList>
 #include <QPointer>
-#include <QTextBrowser>
 
 #include "controls/help_topics.h"
 #include "controls/help_window.h"
@@ -16,8 +12,6 @@ namespace {
 
 struct HelpModule {
     bool attached = false;
-    QString viewerLibrary;
-    ProbeResult probe;
     QList<QPointer<HelpWindow>> windows;
 };
 
@@ -32,20 +26,10 @@ void forgetClosedWindows() {
 
 }  // namespace
 
-QString LocateHelpViewer() {
-    Dl_info info{};
-    const void* address = &QTextBrowser::staticMetaObject;
-    if (dladdr(address, &info) == 0 || info.dli_fname == nullptr) return {};
-    const QFileInfo library(QString::fromLocal8Bit(info.dli_fname));
-    if (!library.exists()) return {};
-    return library.absoluteFilePath();
-}
-
 void AttachHelpViewer() {
     HelpModule& state = module();
     if (state.attached) return;
     registerHelpPages();
-    state.viewerLibrary = LocateHelpViewer();
     state.attached = true;
 }
 
@@ -53,7 +37,6 @@ void DetachHelpViewer() {
     closeAllHelp();
     HelpModule& state = module();
     state.attached = false;
-    state.viewerLibrary.clear();
 }
 
 bool helpViewerAttached() {
@@ -61,11 +44,7 @@ bool helpViewerAttached() {
 }
 
 void runStartupProbe(const QStringList& commandLine) {
-    module().probe = runProbe(currentProbeEnvironment(commandLine));
-}
-
-const ProbeResult& startupProbeResult() {
-    return module().probe;
+    runProbe(currentProbeEnvironment(commandLine));
 }
 
 void openHelp() {

@@ -5,15 +5,10 @@
 #include <QStringList>
 
 #include "controls/debug_report.h"
-#include "controls/help_versions.h"
 
 class QWidget;
 
 namespace vardo {
-
-// The full name of the library that renders the help (the toolkit's widgets library, where the
-// help's text browser lives), or empty when it can't be found.
-QString LocateHelpViewer();
 
 // Module start, before the main window: makes the compiled-in help pages reachable and records
 // the viewer. Does nothing when already attached.
@@ -29,9 +24,6 @@ bool helpViewerAttached();
 // the command line as QCoreApplication::arguments() gives it: the program first, then its
 // parameters.
 void runStartupProbe(const QStringList& commandLine);
-
-// What the last probe found.
-const ProbeResult& startupProbeResult();
 
 // "&Rubriques de l'aide": shows the one help window on the default topic, creating it or
 // bringing it forward. The window belongs to no other window and is not modal.

@@ -5,7 +5,7 @@
 
 #include "ledger/error.h"
 #include "ledger/numbers.h"
-#include "ledger/vardo_dll.h"
+#include "ledger/dates.h"
 
 namespace vardo {
 namespace {
@@ -199,11 +199,11 @@ Ledger::MonthPageShown Ledger::showMonthPage(int month) {
 bool Ledger::februaryHasDay29() const {
     try {
         const std::int32_t year = readFigure(form_.text(headerField(Header::Comptabilite)));
-        if (year >= 1 && year <= 9999) return dateLeapYear(toDateTime(year, 6, 1)) == 1;
+        if (year >= 1 && year <= 9999) return inLeapYear(toDateTime(year, 6, 1));
     } catch (const Error&) {
         // Not a year: today's date decides.
     }
-    return dateLeapYear(today_()) == 1;
+    return inLeapYear(today_());
 }
 
 void Ledger::showBilanPage() { checkNavigation(kBilanPage); }

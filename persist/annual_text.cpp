@@ -90,7 +90,7 @@ std::string saveFailureText(int error) {
         case EACCES:
         case EPERM:
         case EROFS:
-        case EISDIR:  // a folder in the file's place refuses the file, as Windows does
+        case EISDIR:  // a folder in the file's place refuses the file
             return "Accès au fichier refusé";
         case ENOSPC:
         case EDQUOT:

@@ -85,12 +85,12 @@ void saveValues(const FormModel& form, const std::string& fileName) {
     }
 }
 
-void TIniVal::Loaded(const std::string& programFolder) {
-    if (IniFileName.empty()) IniFileName = programFolder + std::string(kStoreComponent);
-    if (Automatic) attached_ = true;
+void FormStore::windowLoaded(const std::string& programFolder) {
+    if (fileName.empty()) fileName = programFolder + std::string(kStoreComponent);
+    if (automatic) attached_ = true;
 }
 
-void TIniVal::FormCreate(const std::function<void()>& ownHandler) {
+void FormStore::onWindowCreated(const std::function<void()>& ownHandler) {
     std::exception_ptr ownFailure;
     if (ownHandler) {
         try {
@@ -99,27 +99,27 @@ void TIniVal::FormCreate(const std::function<void()>& ownHandler) {
             ownFailure = std::current_exception();
         }
     }
-    if (attached_ && Automatic) LoadValues();
+    if (attached_ && automatic) loadAll();
     if (ownFailure) std::rethrow_exception(ownFailure);
 }
 
-void TIniVal::FormDestroy(const std::function<void()>& ownHandler) {
-    if (attached_ && Automatic) SaveValues();
+void FormStore::onWindowDestroyed(const std::function<void()>& ownHandler) {
+    if (attached_ && automatic) saveAll();
     if (ownHandler) ownHandler();
 }
 
-void TIniVal::LoadValues() {
+void FormStore::loadAll() {
     unreadable_ = false;
     try {
-        loadValues(owner_, ActualFileName());
+        loadValues(owner_, filePath());
     } catch (const Error&) {
         unreadable_ = true;
         throw;
     }
 }
 
-void TIniVal::SaveValues() {
-    if (!unreadable_) saveValues(owner_, ActualFileName());
+void FormStore::saveAll() {
+    if (!unreadable_) saveValues(owner_, filePath());
 }
 
 }  // namespace vardo

@@ -37,28 +37,27 @@ void saveValues(const FormModel& form, IniFile& file);
 // The store as a component of the window: attached when the window has finished loading, it
 // runs the window's own creation handler and then the load, and at destruction the save and
 // then the window's own destruction handler.
-class TIniVal {
+class FormStore {
 public:
-    explicit TIniVal(FormModel& owner) : owner_(owner) {}
+    explicit FormStore(FormModel& owner) : owner_(owner) {}
 
-    std::string IniFileName;  // stored unchanged
-    bool Automatic = true;
+    std::string fileName;  // stored unchanged
+    bool automatic = true;
 
-    // The loading-finished notification: fills in the file name, attaches when Automatic.
-    void Loaded(const std::string& programFolder);
-    void Attach(const std::string& programFolder) { Loaded(programFolder); }
+    // The loading-finished notification: fills in the file name, attaches when automatic.
+    void windowLoaded(const std::string& programFolder);
     bool attached() const { return attached_; }
 
     // The creation event: the window's own handler first (a failure of it does not keep the
     // load from running, and is thrown again afterwards), then the load.
-    void FormCreate(const std::function<void()>& ownHandler);
+    void onWindowCreated(const std::function<void()>& ownHandler);
     // The destruction event: the save, then the window's own handler.
-    void FormDestroy(const std::function<void()>& ownHandler);
+    void onWindowDestroyed(const std::function<void()>& ownHandler);
 
-    void LoadValues();
+    void loadAll();
     // Skipped when the load found a file it could not read, so that it is never overwritten.
-    void SaveValues();
-    std::string ActualFileName() const { return actualFileName(IniFileName); }
+    void saveAll();
+    std::string filePath() const { return actualFileName(fileName); }
 
 private:
     FormModel& owner_;

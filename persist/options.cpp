@@ -1,7 +1,6 @@
 #include "persist/options.h"
 
 #include "ledger/error.h"
-#include "ledger/vardo_dll.h"
 #include "persist/form_store.h"
 #include "persist/ini_file.h"
 
@@ -11,7 +10,7 @@ std::string optionsFileName(const std::string& programFolder) {
     return programFolder + std::string(kOptionsFile);
 }
 
-void chargeOptions(FormModel& form, const std::string& programFolder) {
+void loadOptions(FormModel& form, const std::string& programFolder) {
     std::string value;
     try {
         value = IniFile::load(optionsFileName(programFolder))
@@ -24,11 +23,11 @@ void chargeOptions(FormModel& form, const std::string& programFolder) {
     }
 }
 
-void sauveOptions(const FormModel& form, const std::string& programFolder) {
+void saveOptions(const FormModel& form, const std::string& programFolder) {
     const std::string fileName = optionsFileName(programFolder);
     std::string value;
     for (int page = 0; page < kPages; ++page)
-        value += BoolToChar(form.checked(navigationItem(page)));
+        value += form.checked(navigationItem(page)) ? '1' : '0';
     try {
         IniFile file = IniFile::load(fileName);
         file.eraseSection(kOptionsSection);

@@ -16,10 +16,10 @@ std::string optionsFileName(const std::string& programFolder);
 
 // Checks every navigation item whose character is "1"; never unchecks one. A missing or
 // unreadable file checks nothing.
-void chargeOptions(FormModel& form, const std::string& programFolder);
+void loadOptions(FormModel& form, const std::string& programFolder);
 
 // Erases section "Default" and writes "Mois" again, other sections untouched. A failure throws
 // Error("Impossible d'écrire dans %s") with the file's name and leaves the old file.
-void sauveOptions(const FormModel& form, const std::string& programFolder);
+void saveOptions(const FormModel& form, const std::string& programFolder);
 
 }  // namespace vardo

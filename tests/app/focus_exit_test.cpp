@@ -12,7 +12,7 @@ using FocusExit = WindowTest;
 
 // January with an initial reading and the first day's readings typed, the focus left in the
 // first evening field.
-void typeFirstDay(TfrmVardo& window) {
+void typeFirstDay(MainWindow& window) {
     window.form().setText(window.form().findField("JanvKMIn"), "10000");
     window.form().setText(window.form().findField("JanvM01"), "10010");
     window.field(std::string_view("JanvS01"))->setFocus(Qt::TabFocusReason);

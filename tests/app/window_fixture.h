@@ -50,7 +50,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    TfrmVardo& open(bool start = true) {
+    MainWindow& open(bool start = true) {
         WindowSetup setup;
         setup.programFolder = folder();
         setup.programPath = folder() + "vardo";
@@ -61,7 +61,7 @@ protected:
         setup.print = [this](QWidget*, const std::vector<std::string>& lines) {
             printed.push_back(lines);
         };
-        window = std::make_unique<TfrmVardo>(setup);
+        window = std::make_unique<MainWindow>(setup);
         if (start) {
             window->start();
             window->activateWindow();
@@ -101,7 +101,7 @@ protected:
     std::vector<QString> errors;
     std::vector<QString> infos;
     std::vector<std::vector<std::string>> printed;
-    std::unique_ptr<TfrmVardo> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace vardo::app::testing

@@ -86,12 +86,9 @@ TEST_F(HelpCommandTest, ClickingAContentsEntryShowsItsPage) {
     EXPECT_TRUE(window->browser()->toPlainText().contains(QStringLiteral("Corriger")));
 }
 
-TEST(HelpViewerTest, AttachDetachAndLocate) {
+TEST(HelpViewerTest, AttachAndDetach) {
     vardo::AttachHelpViewer();
     EXPECT_TRUE(vardo::helpViewerAttached());
-    const QString library = vardo::LocateHelpViewer();
-    EXPECT_TRUE(QFile::exists(library)) << library.toStdString();
-    EXPECT_TRUE(library.contains(QStringLiteral("Qt6Widgets"))) << library.toStdString();
     vardo::openHelp();
     QPointer<QWidget> window = vardo::currentHelpWindow();
     vardo::DetachHelpViewer();

@@ -6,7 +6,7 @@
 
 #include "ledger/error.h"
 #include "ledger/ledger.h"
-#include "ledger/vardo_dll.h"
+#include "ledger/dates.h"
 
 namespace vardo::testing {
 

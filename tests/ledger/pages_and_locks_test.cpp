@@ -1,4 +1,4 @@
-#include "ledger/vardo_dll.h"
+#include "ledger/dates.h"
 #include "ledger_fixture.h"
 
 namespace vardo::testing {

@@ -283,48 +283,48 @@ TEST(StoreSave, FolderWithoutWritePermissionKeepsTheOldStore) {
 TEST(TIniValStore, AttachLoadAndSaveOrder) {
     ScratchFolder folder;
     FormModel form;
-    TIniVal store(form);
+    FormStore store(form);
     std::vector<std::string> calls;
     // Not attached: the window's handlers run, the store neither loads nor saves.
-    store.IniFileName = folder / "Vardo";
-    store.FormCreate([&] { calls.push_back("create"); });
-    store.FormDestroy([&] { calls.push_back("destroy"); });
+    store.fileName = folder / "Vardo";
+    store.onWindowCreated([&] { calls.push_back("create"); });
+    store.onWindowDestroyed([&] { calls.push_back("destroy"); });
     EXPECT_FALSE(std::filesystem::exists(folder / "VARDO.INI"));
 
-    TIniVal attached(form);
-    attached.Loaded(folder.path());
-    EXPECT_EQ(attached.IniFileName, folder / "Vardo");
-    EXPECT_EQ(attached.ActualFileName(), folder / "VARDO.INI");
+    FormStore attached(form);
+    attached.windowLoaded(folder.path());
+    EXPECT_EQ(attached.fileName, folder / "Vardo");
+    EXPECT_EQ(attached.filePath(), folder / "VARDO.INI");
     writeBytes(folder / "VARDO.INI", "[frmVardo]\r\nJanvM01=7\r\n");
     // A failing creation handler does not keep the load from running; its error comes after.
-    EXPECT_THROW(attached.FormCreate([&] {
+    EXPECT_THROW(attached.onWindowCreated([&] {
         calls.push_back("create2");
         throw Error("Impossible d'ouvrir le fichier \"x\". y");
     }),
                  Error);
     EXPECT_EQ(form.text(morningField(0, 1)), "7");
     form.setText(morningField(0, 1), "8");
-    attached.FormDestroy([&] { calls.push_back("destroy2"); });
+    attached.onWindowDestroyed([&] { calls.push_back("destroy2"); });
     EXPECT_NE(readBytes(folder / "VARDO.INI").find("JanvM01=8\r\n"), std::string::npos);
     EXPECT_EQ(calls, (std::vector<std::string>{"create", "destroy", "create2", "destroy2"}));
 
-    // Automatic off: handlers still called, no load or save.
-    TIniVal manual(form);
-    manual.Loaded(folder.path());
-    manual.Automatic = false;
+    // automatic off: handlers still called, no load or save.
+    FormStore manual(form);
+    manual.windowLoaded(folder.path());
+    manual.automatic = false;
     form.setText(morningField(0, 1), "9");
-    manual.FormDestroy(nullptr);
+    manual.onWindowDestroyed(nullptr);
     EXPECT_NE(readBytes(folder / "VARDO.INI").find("JanvM01=8\r\n"), std::string::npos);
 }
 
 TEST(TIniValStore, AfterAnUnreadableLoadTheSaveLeavesTheFileAlone) {
     ScratchFolder folder;
     FormModel form;
-    TIniVal store(form);
-    store.Loaded(folder.path());
+    FormStore store(form);
+    store.windowLoaded(folder.path());
     std::filesystem::create_directory(folder / "VARDO.INI");
-    EXPECT_THROW(store.FormCreate(nullptr), Error);
-    EXPECT_NO_THROW(store.FormDestroy(nullptr));
+    EXPECT_THROW(store.onWindowCreated(nullptr), Error);
+    EXPECT_NO_THROW(store.onWindowDestroyed(nullptr));
     EXPECT_TRUE(std::filesystem::is_directory(folder / "VARDO.INI"));
 }
 

@@ -45,7 +45,7 @@ TEST(ChargeOptions, ChecksOnlyWhatTheFileMarks) {
         ScratchFolder folder;
         if (row.file != nullptr) writeBytes(folder / "VardoM.ini", row.file);
         FormModel form;
-        chargeOptions(form, folder.path());
+        loadOptions(form, folder.path());
         EXPECT_EQ(checkedPattern(form), row.checked) << row.name;
     }
 }
@@ -54,7 +54,7 @@ TEST(ChargeOptions, UnreadableFileChecksNothing) {
     ScratchFolder folder;
     std::filesystem::create_directory(folder / "VardoM.ini");
     FormModel form;
-    EXPECT_NO_THROW(chargeOptions(form, folder.path()));
+    EXPECT_NO_THROW(loadOptions(form, folder.path()));
     EXPECT_EQ(checkedPattern(form), "1............");
 }
 
@@ -64,12 +64,12 @@ TEST(SauveOptions, ErasesTheSectionAndWritesMoisAtTheEnd) {
     FormModel form;
     form.setChecked(navigationItem(0), false);
     form.setChecked(navigationItem(5), true);
-    sauveOptions(form, folder.path());
+    saveOptions(form, folder.path());
     EXPECT_EQ(readBytes(folder / "VardoM.ini"),
               "[Autre]\r\nk=v\r\n[Default]\r\nMois=0000010000000\r\n");
 
     FormModel next;
-    chargeOptions(next, folder.path());
+    loadOptions(next, folder.path());
     EXPECT_EQ(checkedPattern(next), "1....1.......");
 }
 
@@ -77,7 +77,7 @@ TEST(SauveOptions, NoFileCreatesIt) {
     ScratchFolder folder;
     FormModel form;
     form.setChecked(navigationItem(kBilanPage), true);
-    sauveOptions(form, folder.path());
+    saveOptions(form, folder.path());
     EXPECT_EQ(readBytes(folder / "VardoM.ini"), "[Default]\r\nMois=1000000000001\r\n");
 }
 
@@ -87,7 +87,7 @@ TEST(SauveOptions, FailureNamesTheFileAndKeepsTheOldOne) {
     injectWriteFailure(WriteStage::Rename, EACCES);
     FormModel form;
     try {
-        sauveOptions(form, folder.path());
+        saveOptions(form, folder.path());
         FAIL();
     } catch (const Error& e) {
         EXPECT_EQ(std::string(e.what()),
@@ -100,7 +100,7 @@ TEST(SauveOptions, FolderInPlaceOfTheFileFails) {
     ScratchFolder folder;
     std::filesystem::create_directory(folder / "VardoM.ini");
     FormModel form;
-    EXPECT_THROW(sauveOptions(form, folder.path()), Error);
+    EXPECT_THROW(saveOptions(form, folder.path()), Error);
     EXPECT_TRUE(std::filesystem::is_directory(folder / "VardoM.ini"));
 }
 

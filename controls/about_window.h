@@ -7,28 +7,25 @@ class QLabel;
 class QPushButton;
 class TLine;
 
-class TFAbout : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
     // Plays the default sound and fills the two memory lines with figures asked for now.
-    explicit TFAbout(QWidget* parent = nullptr);
+    explicit AboutWindow(QWidget* parent = nullptr);
 
-    QLabel* Image1 = nullptr;
-    QLabel* lblPhysMem = nullptr;
-    QLabel* lblPhysRes = nullptr;
-    TLine* Line1 = nullptr;
-    TLine* Line2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QPushButton* Button1 = nullptr;
+    QLabel* banner = nullptr;
+    QLabel* physicalMemory = nullptr;
+    QLabel* freeResources = nullptr;
+    TLine* darkLine = nullptr;
+    TLine* lightLine = nullptr;
+    QLabel* productName = nullptr;
+    QLabel* version = nullptr;
+    QLabel* copyright = nullptr;
+    QPushButton* okButton = nullptr;
 
     // Sets a label's text and sizes the label to it, as an auto-sized label does.
     static void setLabelText(QLabel* label, const QString& text);
 
-private slots:
-    void Button1Click();
-
 private:
-    void FormCreate();
+    void showMemoryFigures();
 };

@@ -1,4 +1,4 @@
-#include "controls/tfabout.h"
+#include "controls/about_window.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -34,7 +34,7 @@ TLine* makeSeparatorLine(QWidget* parent, const char* name, int top, const QColo
 
 }  // namespace
 
-TFAbout::TFAbout(QWidget* parent)
+AboutWindow::AboutWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FAbout"));
@@ -50,28 +50,28 @@ TFAbout::TFAbout(QWidget* parent)
     colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(vardo::drawAboutBanner());
-    Image1->setGeometry(-4, -4, vardo::kBannerWidth, vardo::kBannerHeight);
+    banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("banner"));
+    banner->setPixmap(vardo::drawAboutBanner());
+    banner->setGeometry(-4, -4, vardo::kBannerWidth, vardo::kBannerHeight);
 
-    lblPhysMem = makeLabel(this, "lblPhysMem", 86, 173);
-    lblPhysRes = makeLabel(this, "lblPhysRes", 86, 193);
-    Line1 = makeSeparatorLine(this, "Line1", 158, Qt::black);
-    Line2 = makeSeparatorLine(this, "Line2", 159, Qt::white);
-    Label1 = makeLabel(this, "Label1", 88, 96);
+    physicalMemory = makeLabel(this, "physicalMemory", 86, 173);
+    freeResources = makeLabel(this, "freeResources", 86, 193);
+    darkLine = makeSeparatorLine(this, "darkLine", 158, Qt::black);
+    lightLine = makeSeparatorLine(this, "lightLine", 159, Qt::white);
+    productName = makeLabel(this, "productName", 88, 96);
     QFont bold = font;
     bold.setBold(true);
-    Label1->setFont(bold);
-    Label2 = makeLabel(this, "Label2", 88, 120);
-    Label3 = makeLabel(this, "Label3", 88, 136);
+    productName->setFont(bold);
+    version = makeLabel(this, "version", 88, 120);
+    copyright = makeLabel(this, "copyright", 88, 136);
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(208, 223, 74, 26);
-    Button1->setDefault(true);
-    Button1->setFocus();
-    connect(Button1, &QPushButton::clicked, this, &TFAbout::Button1Click);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setGeometry(208, 223, 74, 26);
+    okButton->setDefault(true);
+    okButton->setFocus();
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     // Centred on the screen, not over the window that opened it.
     if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
@@ -79,21 +79,17 @@ TFAbout::TFAbout(QWidget* parent)
         move(area.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
     }
 
-    FormCreate();
+    showMemoryFigures();
 }
 
-void TFAbout::setLabelText(QLabel* label, const QString& text) {
+void AboutWindow::setLabelText(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
 }
 
-void TFAbout::FormCreate() {
+void AboutWindow::showMemoryFigures() {
     vardo::playDefaultSound();
     const vardo::MemoryStatus status = vardo::currentMemoryStatus();
-    setLabelText(lblPhysMem, vardo::physicalMemoryLine(status, QLocale::system().groupSeparator()));
-    setLabelText(lblPhysRes, vardo::freeResourcesLine(status));
-}
-
-void TFAbout::Button1Click() {
-    accept();
+    setLabelText(physicalMemory, vardo::physicalMemoryLine(status, QLocale::system().groupSeparator()));
+    setLabelText(freeResources, vardo::freeResourcesLine(status));
 }

@@ -1,4 +1,4 @@
-#include "ledger/vardo_dll.h"
+#include "ledger/dates.h"
 
 #include <chrono>
 #include <cmath>
@@ -8,13 +8,11 @@ namespace {
 constexpr std::chrono::sys_days kEpoch = std::chrono::year{1899} / 12 / 30;
 }
 
-unsigned char dateLeapYear(double dateTime) {
+bool inLeapYear(double dateTime) {
     const auto days = std::chrono::days{static_cast<long>(std::floor(dateTime))};
     const std::chrono::year_month_day date{kEpoch + days};
-    return date.year().is_leap() ? 1 : 0;
+    return date.year().is_leap();
 }
-
-char BoolToChar(bool value) { return value ? '1' : '0'; }
 
 double toDateTime(int year, int month, int day) {
     const std::chrono::sys_days date = std::chrono::year{year} / month / day;

@@ -176,6 +176,10 @@ def scenario(args):
         with Program(display, args.installed, locale=args.locale, dotted=decimal == ",") as program:
             program.start()
             program.focus()
+            # Centred on the screen at first show, the window manager's frame included.
+            x, y, width, height = program.frame_geometry()
+            assert abs(x - (display.width - x - width)) <= 1 and abs(y - (display.height - y - height)) <= 1, \
+                f"frame at {x},{y} size {width}x{height} is not centred"
             enter_january(program, expected_error)
             enter_february(program)
             show_page(program, 12)

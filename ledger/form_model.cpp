@@ -39,6 +39,7 @@ FieldId FormModel::findField(std::string_view name) const {
 void FormModel::setText(FieldId id, std::string_view text, Origin origin) {
     Field& field = fields_[id];
     if (field.text == text) return;
+    if (undo_) undo_->push_back({id, 0, field.text});
     field.text.assign(text);
     for (FormObserver* o : observers_) o->textChanged(id, origin);
     if (field.onChange) field.onChange();
@@ -68,6 +69,7 @@ void FormModel::setChecked(MenuId id, bool checked) {
 
 void FormModel::setPanel(int index, std::string_view text) {
     if (panels_[index] == text) return;
+    if (undo_) undo_->push_back({-1, index, panels_[index]});
     panels_[index].assign(text);
     for (FormObserver* o : observers_) o->panelChanged(index);
 }
@@ -78,21 +80,16 @@ void FormModel::setCorrectionCaption(int month, std::string_view caption) {
     for (FormObserver* o : observers_) o->correctionCaptionChanged(month);
 }
 
-FormModel::Snapshot FormModel::snapshot() const {
-    Snapshot taken;
-    taken.texts.reserve(fields_.size());
-    for (const Field& field : fields_) taken.texts.push_back(field.text);
-    taken.panels = panels_;
-    return taken;
-}
-
-void FormModel::restore(const Snapshot& snapshot) {
-    for (FieldId id = 0; id < kFieldCount; ++id) {
-        if (fields_[id].text == snapshot.texts[id]) continue;
-        fields_[id].text = snapshot.texts[id];
-        for (FormObserver* o : observers_) o->textChanged(id, Origin::Program);
+void FormModel::undo(const UndoLog& log) {
+    for (auto entry = log.rbegin(); entry != log.rend(); ++entry) {
+        if (entry->field < 0) {
+            panels_[entry->panel] = entry->previous;
+            for (FormObserver* o : observers_) o->panelChanged(entry->panel);
+        } else {
+            fields_[entry->field].text = entry->previous;
+            for (FormObserver* o : observers_) o->textChanged(entry->field, Origin::Program);
+        }
     }
-    for (int index = 0; index < kStatusPanels; ++index) setPanel(index, snapshot.panels[index]);
 }
 
 void FormModel::addObserver(FormObserver* observer) { observers_.push_back(observer); }

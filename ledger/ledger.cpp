@@ -64,13 +64,16 @@ std::string Ledger::quotient(std::int32_t numerator, std::int32_t denominator) c
 
 template <typename Update>
 void Ledger::allOrNothing(Update&& update) {
-    const FormModel::Snapshot before = form_.snapshot();
+    FormModel::UndoLog log;
+    form_.keepUndoLog(&log);
     try {
         update();
     } catch (...) {
-        form_.restore(before);
+        form_.keepUndoLog(nullptr);
+        form_.undo(log);
         throw;
     }
+    form_.keepUndoLog(nullptr);
 }
 
 void Ledger::leaveInitialReading(int month) {

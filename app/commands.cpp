@@ -9,21 +9,18 @@
 #include "app/field_binder.h"
 #include "app/main_window.h"
 #include "app/page_control.h"
+#include "app/utf8.h"
 #include "controls/about_box.h"
 #include "controls/align_edit.h"
 #include "controls/help_access.h"
-#include "persist/annual_text.h"
+#include "persist/annual_text_file.h"
 #include "persist/year_archive.h"
-#include "reports/qt/print_service.h"
+#include "reports/qt/print_commands.h"
 #include "reports/report_text.h"
 
 namespace vardo::app {
 
 namespace {
-
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void defaultInformation(QWidget* parent, const QString& text) {
     showMessageBox(QMessageBox::Information, QStringLiteral("Information"), text, parent);
@@ -57,24 +54,22 @@ void MainWindow::connectCommands() {
         connect(button, &QPushButton::clicked, this, [command] { guarded(command); });
     };
 
-    wire(menuItem(QStringLiteral("Nouvelleanne1")), [this] { newYear(); });
-    wire(menuItem(QStringLiteral("Sauvegarderlanne1")), [this] { saveAnnualText(); });
-    wire(menuItem(QStringLiteral("Sauvegarderlebilanannuelsous1")), [this] { saveAnnualTextAs(); });
-    wire(menuItem(QStringLiteral("Imprimerlebilanannuel1")), [this] { printAnnual(); });
-    wire(menuItem(QStringLiteral("Quitter1")), [this] { quit(); });
+    wire(menuItem(Menu::NewYear), [this] { newYear(); });
+    wire(menuItem(Menu::SaveAnnualText), [this] { saveAnnualText(); });
+    wire(menuItem(Menu::SaveAnnualTextAs), [this] { saveAnnualTextAs(); });
+    wire(menuItem(Menu::PrintAnnual), [this] { printAnnual(); });
+    wire(menuItem(Menu::Quit), [this] { quit(); });
     for (int page = 0; page < kPages; ++page)
-        wire(menuItem(utf8(form_.menuName(navigationItem(page)))),
-             [this, page] { showPageCommand(page); });
-    wire(menuItem(QStringLiteral("Rubriquesdelaide1")), [this] { openHelpCommand(); });
-    wire(menuItem(QStringLiteral("Aproposde1")), [this] { aboutCommand(); });
+        wire(menuItem(navigationItem(page)), [this, page] { showPageCommand(page); });
+    wire(menuItem(Menu::HelpTopics), [this] { openHelpCommand(); });
+    wire(menuItem(Menu::About), [this] { aboutCommand(); });
 
     for (int m = 0; m < kMonths; ++m) {
-        const QString code = utf8(monthInfo(m).code);
-        wireButton(button(QStringLiteral("btnCorr") + code), [this, m] { correction(m); });
-        wireButton(button(QStringLiteral("btnImp") + code), [this, m] { printMonth(m); });
+        wireButton(button(utf8(correctionButtonName(m))), [this, m] { correction(m); });
+        wireButton(button(utf8(monthPrintButtonName(m))), [this, m] { printMonth(m); });
     }
-    wireButton(button(QStringLiteral("btnSauver")), [this] { saveAnnualText(); });
-    wireButton(button(QStringLiteral("btnImprimer")), [this] { printAnnual(); });
+    wireButton(button(utf8(kSaveButtonName)), [this] { saveAnnualText(); });
+    wireButton(button(utf8(kAnnualPrintButtonName)), [this] { printAnnual(); });
 }
 
 void MainWindow::showPageCommand(int page) {
@@ -86,14 +81,14 @@ void MainWindow::showPageCommand(int page) {
 // before the command, so the archive holds it. Then the year is kept in an archive (unless it
 // holds nothing); a failed archive is shown and the reset goes on.
 void MainWindow::newYear() {
-    const bool onJanuary = pages_->currentIndex() == 0;
-    pages_->setCurrentIndex(0);
+    const bool onJanuary = pages_->currentIndex() == kJanuary;
+    pages_->setCurrentIndex(kJanuary);
     if (onJanuary)
         if (const FieldId focused = binder_->fieldOf(focusWidget()); focused >= 0)
             leaveField(focused);
     if (holdsAYear(form_)) guarded([&] { archiveYear(form_, setup_.programFolder); });
     ledger_->resetYear();
-    field(balanceField(0, Balance::KMIn))->setFocus(Qt::OtherFocusReason);
+    field(balanceField(kJanuary, Balance::KMIn))->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::saveAnnualText() {
@@ -114,20 +109,18 @@ void MainWindow::saveAnnualTextAs() {
     writeAnnualTextSaveAs(lines, name.toStdString());
 }
 
-void MainWindow::printLines(const std::vector<std::string>& lines, const std::string& jobName) {
-    if (setup_.print) {
-        setup_.print(this, lines);
-        return;
-    }
-    if (!printService_) printService_ = std::make_unique<PrintService>();
-    printService_->print(this, lines, font(), jobName);
+PrintService& MainWindow::printService() {
+    if (!printService_)
+        printService_ = std::make_unique<PrintService>(
+            setup_.printPlatform ? *setup_.printPlatform : PrintService::systemPlatform());
+    return *printService_;
 }
 
 void MainWindow::printMonth(int month) {
-    printLines(monthlyReportLines(form_, month), monthlyJobName(form_, month));
+    printMonthReport(printService(), form_, month, this, font());
 }
 void MainWindow::printAnnual() {
-    printLines(annualReportLines(form_), annualJobName(form_));
+    printAnnualReport(printService(), form_, this, font());
 }
 
 void MainWindow::openHelpCommand() {

@@ -22,10 +22,9 @@ int innerMarginFor(const TAlignEdit& edit, int boxWidth) {
     return -std::min(2, (needed - room + 1) / 2);
 }
 
-TAlignEdit* makeField(QWidget* parent, const QString& name, const QRect& geometry,
-                      bool rightAligned) {
+TAlignEdit* makeField(QWidget* parent, FieldId id, const QRect& geometry, bool rightAligned) {
     auto* edit = new TAlignEdit(QStringLiteral("0"), parent);  // the design text of a figure
-    edit->setObjectName(name);
+    edit->setObjectName(QString::fromStdString(fieldName(id)));
     edit->setAlignmentMode(rightAligned ? Qt::AlignRight : Qt::AlignLeft);
     edit->setGeometry(geometry);
     // Every box of a width shares its margins: measured once per width and font.

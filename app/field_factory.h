@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include "ledger/naming.h"
+
 class QPushButton;
 class QWidget;
 class TAlignEdit;
@@ -17,8 +19,8 @@ inline const QColor kMaroon{0x80, 0x00, 0x00};
 inline const QColor kTeal{0x00, 0x80, 0x80};
 inline constexpr int kFieldHeight = 21;
 
-// An aligned edit named after its field; right-aligned unless told otherwise.
-TAlignEdit* makeField(QWidget* parent, const QString& name, const QRect& geometry,
+// The aligned edit of a field, named after it; right-aligned unless told otherwise.
+TAlignEdit* makeField(QWidget* parent, FieldId id, const QRect& geometry,
                       bool rightAligned = true);
 
 // A caption whose text ends at the right edge of its rectangle, or starts at its left edge;

@@ -5,6 +5,7 @@
 #include "app/field_factory.h"
 #include "app/label_layer.h"
 #include "controls/align_edit.h"
+#include "ledger/naming.h"
 
 namespace vardo::app {
 
@@ -15,7 +16,7 @@ std::vector<HeaderField> buildHeaderFields(QWidget* client) {
     year->setGeometry(8, 8, 137, 49);
     makeLabel(new LabelLayer(year), QStringLiteral("Comptabilité :"), QRect(16, 20, 70, 13));
     out.push_back(
-        {makeField(year, QStringLiteral("aledComptabilite"), QRect(88, 16, 33, 21)), 4, true});
+        {makeField(year, headerField(Header::Comptabilite), QRect(88, 16, 33, 21)), 4, true});
 
     auto* vehicle = new QGroupBox(client);
     vehicle->setObjectName(QStringLiteral("GroupBox29"));
@@ -23,13 +24,13 @@ std::vector<HeaderField> buildHeaderFields(QWidget* client) {
     auto* labels = new LabelLayer(vehicle);
     makeLabel(labels, QStringLiteral("Véhicule :"), QRect(16, 20, 54, 13));
     out.push_back(
-        {makeField(vehicle, QStringLiteral("aledVehicule"), QRect(72, 16, 209, 21), false), 0,
+        {makeField(vehicle, headerField(Header::Vehicule), QRect(72, 16, 209, 21), false), 0,
          false});
     makeLabel(labels, QStringLiteral("Année :"), QRect(296, 20, 46, 13));
     out.push_back(
-        {makeField(vehicle, QStringLiteral("aledAnnee"), QRect(344, 16, 33, 21), false), 4, true});
+        {makeField(vehicle, headerField(Header::Annee), QRect(344, 16, 33, 21), false), 4, true});
     makeLabel(labels, QStringLiteral("Chevaux :"), QRect(392, 20, 54, 13));
-    out.push_back({makeField(vehicle, QStringLiteral("aledChevaux"), QRect(448, 16, 25, 21), false),
+    out.push_back({makeField(vehicle, headerField(Header::Chevaux), QRect(448, 16, 25, 21), false),
                    3, true});
     return out;
 }

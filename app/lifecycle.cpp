@@ -20,7 +20,7 @@ void MainWindow::formCreate() {
     pages_->setCurrentIndex(ledger_->activePageFromChecks());
     startupCopy(setup_.programFolder, setup_.programPath, form_.memo());
     ledger_->startupUnlockPass();
-    form_.setPanel(0, "Date : " + shortDate(setup_.locale, setup_.today()).toStdString());
+    form_.setPanel(kDatePanel, "Date : " + shortDate(setup_.locale, setup_.today()).toStdString());
     ledger_->setAccountingYearDefault(setup_.today().year());
 }
 

@@ -18,9 +18,9 @@
 #include "app/page_control.h"
 #include "app/regional.h"
 #include "app/status_bar.h"
+#include "app/utf8.h"
 #include "controls/about_box.h"
 #include "controls/align_edit.h"
-#include "reports/qt/print_service.h"
 
 // The icon lives in this static library's resources, which the linker keeps only when asked.
 static void initAppResources() {
@@ -30,10 +30,6 @@ static void initAppResources() {
 namespace vardo::app {
 
 namespace {
-
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The day fields, the month's initial readings and three header fields take digits only.
 bool isDigitField(FieldId id) {
@@ -51,15 +47,13 @@ class MainWindow::ModelEcho : public FormObserver {
 public:
     explicit ModelEcho(MainWindow& window) : window_(window) {}
     void checkedChanged(MenuId id) override {
-        if (QAction* action = window_.menuItem(utf8(window_.form_.menuName(id))))
-            action->setChecked(window_.form_.checked(id));
+        if (QAction* action = window_.menuItem(id)) action->setChecked(window_.form_.checked(id));
     }
     void panelChanged(int index) override {
         window_.status_->setPanelText(index, QString::fromStdString(window_.form_.panel(index)));
     }
     void correctionCaptionChanged(int month) override {
-        if (QPushButton* b =
-                window_.button(QStringLiteral("btnCorr") + utf8(monthInfo(month).code)))
+        if (QPushButton* b = window_.button(utf8(correctionButtonName(month))))
             b->setText(QString::fromStdString(window_.form_.correctionCaption(month)));
     }
 
@@ -74,7 +68,7 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
                                        [this] { return dateTimeValue(setup_.today()); })),
       store_(form_) {
     initAppResources();
-    setObjectName(QStringLiteral("frmVardo"));
+    setObjectName(utf8(kMainWindowName));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setWindowIcon(QIcon(QStringLiteral(":/vardo/vardo.png")));
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint |
@@ -110,9 +104,9 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildWindow() {
-    menuItems_ = buildMenuBar(menuBar());
+    menuActions_ = buildMenuBar(menuBar());
     for (int page = 0; page < kPages; ++page) {
-        QAction* item = menuItem(utf8(form_.menuName(navigationItem(page))));
+        QAction* item = menuItem(navigationItem(page));
         item->setCheckable(true);
         item->setChecked(form_.checked(navigationItem(page)));
     }
@@ -130,14 +124,14 @@ void MainWindow::buildWindow() {
             pages_->addPage(utf8(monthInfo(m).caption), QStringLiteral("TabSheet%1").arg(m + 1));
         MonthPage built = buildMonthPage(page, m);
         for (QPushButton* b : {built.correction, built.print}) buttons_.insert(b->objectName(), b);
-        if (m == 1) {
+        if (m == kFebruary) {
             februaryDays_ = built.dayNumbers;
             day29Caption_ = built.day29;
         }
         fields.insert(fields.end(), built.fields.begin(), built.fields.end());
     }
     BilanPage bilan =
-        buildBilanPage(pages_->addPage(QStringLiteral("Bilan"), QStringLiteral("TabSheet13")));
+        buildBilanPage(pages_->addPage(utf8(kBilanCaption), QStringLiteral("TabSheet%1").arg(kPages)));
     fields.insert(fields.end(), bilan.fields.begin(), bilan.fields.end());
     for (QPushButton* b : {bilan.save, bilan.print}) buttons_.insert(b->objectName(), b);
     for (const HeaderField& header : buildHeaderFields(client)) {
@@ -188,7 +182,13 @@ TAlignEdit* MainWindow::field(FieldId id) const {
 
 bool MainWindow::day29Shown() const {
     return februaryDays_->captionVisible(day29Caption_) &&
-           !field(morningField(1, 29))->isHidden() && !field(eveningField(1, 29))->isHidden();
+           !field(morningField(kFebruary, kFebruaryLeapDay))->isHidden() &&
+           !field(eveningField(kFebruary, kFebruaryLeapDay))->isHidden();
+}
+
+QAction* MainWindow::menuItem(const QString& name) const {
+    const MenuId id = form_.findMenuItem(name.toStdString());
+    return id < 0 ? nullptr : menuItem(id);
 }
 
 QPushButton* MainWindow::button(const QString& name) const {
@@ -226,10 +226,10 @@ void MainWindow::pageShown(int page) {
             return;
         }
         const Ledger::MonthPageShown shown = ledger_->showMonthPage(page);
-        if (page == 1) {
+        if (page == kFebruary) {
             februaryDays_->setCaptionVisible(day29Caption_, shown.day29Visible);
-            field(morningField(1, 29))->setVisible(shown.day29Visible);
-            field(eveningField(1, 29))->setVisible(shown.day29Visible);
+            field(morningField(kFebruary, kFebruaryLeapDay))->setVisible(shown.day29Visible);
+            field(eveningField(kFebruary, kFebruaryLeapDay))->setVisible(shown.day29Visible);
         }
         field(shown.focus)->setFocus(Qt::OtherFocusReason);
     });
@@ -238,11 +238,11 @@ void MainWindow::pageShown(int page) {
 
 // A checkable action toggles itself when chosen; the model's marks have the last word.
 void MainWindow::syncMenuChecks() {
-    for (MenuId id = 0; id < form_.menuCount(); ++id)
-        if (QAction* action = menuItem(utf8(form_.menuName(id)))) {
-            if (form_.checked(id) && !action->isCheckable()) action->setCheckable(true);
-            action->setChecked(form_.checked(id));
-        }
+    for (MenuId id = 0; id < form_.menuCount(); ++id) {
+        QAction* action = menuItem(id);
+        if (form_.checked(id) && !action->isCheckable()) action->setCheckable(true);
+        action->setChecked(form_.checked(id));
+    }
 }
 
 std::string MainWindow::comptabilite() const {

@@ -6,8 +6,10 @@
 #include <QHash>
 #include <QLocale>
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,16 +17,13 @@
 #include "ledger/form_model.h"
 #include "ledger/ledger.h"
 #include "persist/form_store.h"
+#include "reports/qt/print_service.h"
 
 class QAction;
 class QLabel;
 class QPushButton;
 class TAboutBox;
 class TAlignEdit;
-
-namespace vardo {
-class PrintService;
-}
 
 namespace vardo::app {
 
@@ -44,8 +43,8 @@ struct WindowSetup {
     std::function<void(QWidget*, const QString&)> information;
     // The save-as dialog; an empty name means cancelled.
     std::function<QString(QWidget*)> saveFileName;
-    // The print command, given the report's lines; empty: the system's print service.
-    std::function<void(QWidget*, const std::vector<std::string>&)> print;
+    // The printing platform (print dialog, printer); empty: the system's.
+    std::optional<PrintService::Platform> printPlatform;
 };
 
 inline constexpr const char* kWindowCaption =
@@ -67,7 +66,9 @@ public:
 
     TAlignEdit* field(std::string_view name) const;
     TAlignEdit* field(FieldId id) const;
-    QAction* menuItem(const QString& name) const { return menuItems_.value(name); }
+    QAction* menuItem(Menu item) const { return menuItem(menuId(item)); }
+    QAction* menuItem(MenuId id) const { return menuActions_[static_cast<std::size_t>(id)]; }
+    QAction* menuItem(const QString& name) const;  // nullptr when no item has that name
     QPushButton* button(const QString& name) const;
     PageControl* pages() const { return pages_; }
     StatusPanels* statusPanels() const { return status_; }
@@ -108,7 +109,7 @@ private:
     void leaveField(FieldId id);
     void pageShown(int page);
     void syncMenuChecks();
-    void printLines(const std::vector<std::string>& lines, const std::string& jobName);
+    PrintService& printService();
     std::string comptabilite() const;
     void centreOnScreen();
 
@@ -123,7 +124,7 @@ private:
     StatusPanels* status_ = nullptr;
     LabelLayer* februaryDays_ = nullptr;
     int day29Caption_ = -1;
-    QHash<QString, QAction*> menuItems_;
+    std::array<QAction*, kMenuCount> menuActions_{};
     QHash<QString, QPushButton*> buttons_;
     TAboutBox* aboutBox_ = nullptr;
     std::unique_ptr<PrintService> printService_;

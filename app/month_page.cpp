@@ -5,6 +5,7 @@
 
 #include "app/field_factory.h"
 #include "app/label_layer.h"
+#include "app/utf8.h"
 #include "controls/align_edit.h"
 #include "ledger/naming.h"
 
@@ -12,6 +13,7 @@ namespace vardo::app {
 
 namespace {
 
+constexpr int kSeptember = 8;  // its print button sits further left
 constexpr int kRowPitch = 24;
 constexpr int kDayWidth = 49;
 constexpr int kFirstRowTop = 40;
@@ -20,12 +22,6 @@ constexpr int kBalanceTop = 24;
 constexpr int kBalancePitch = 32;
 constexpr int kBalanceLeft = 108;
 constexpr int kBalanceWidth = 61;
-
-QString name(int month, std::string_view suffix) {
-    return QString::fromUtf8(monthInfo(month).code.data(),
-                             static_cast<qsizetype>(monthInfo(month).code.size())) +
-           QString::fromUtf8(suffix.data(), static_cast<qsizetype>(suffix.size()));
-}
 
 void buildDays(QGroupBox* box, int month, MonthPage& out) {
     const int rows = monthInfo(month).dayRows;
@@ -45,12 +41,11 @@ void buildDays(QGroupBox* box, int month, MonthPage& out) {
         const int top = kFirstRowTop + row * kRowPitch;
         const int number = makeLabel(labels, QString::number(day),
                                      QRect(left, top, 20, kFieldHeight), Qt::AlignRight, kMaroon);
-        if (day == 29 && month == 1) out.day29 = number;
-        const QString dd = QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0'));
-        out.fields.push_back(
-            makeField(box, name(month, "M") + dd, QRect(left + 24, top, kDayWidth, kFieldHeight)));
-        out.fields.push_back(
-            makeField(box, name(month, "S") + dd, QRect(left + 77, top, kDayWidth, kFieldHeight)));
+        if (day == kFebruaryLeapDay && month == kFebruary) out.day29 = number;
+        out.fields.push_back(makeField(box, morningField(month, day),
+                                       QRect(left + 24, top, kDayWidth, kFieldHeight)));
+        out.fields.push_back(makeField(box, eveningField(month, day),
+                                       QRect(left + 77, top, kDayWidth, kFieldHeight)));
     }
 }
 
@@ -59,34 +54,32 @@ void buildBalance(QGroupBox* box, int month, MonthPage& out) {
     static const char* const kLabels[kBalanceCount] = {
         "Kilométrage initial :", "Kilométrage final :", "Kilométrage total :", "Kilométrage Pro :",
         "Kilométrage Perso :",   "Coefficient Pro :",   "Coefficient Perso :"};
-    static const char* const kSuffixes[kBalanceCount] = {"KMIn",    "KMFin", "KMTot",  "KMPro",
-                                                         "KMPerso", "CoPro", "CoPerso"};
     for (int i = 0; i < kBalanceCount; ++i) {
+        const auto which = static_cast<Balance>(i);
         const int top = kBalanceTop + i * kBalancePitch;
-        const bool coefficient = i >= 5;
+        const bool coefficient = which >= Balance::CoPro;
         makeLabel(labels, QString::fromUtf8(kLabels[i]),
                   QRect(2, top, kBalanceLeft - 6, kFieldHeight), Qt::AlignRight,
                   coefficient ? QColor(Qt::black) : QColor());
-        TAlignEdit* edit = makeField(box, name(month, kSuffixes[i]),
+        TAlignEdit* edit = makeField(box, balanceField(month, which),
                                      QRect(kBalanceLeft, top, kBalanceWidth, kFieldHeight));
-        if (i > 0) edit->setFocusPolicy(Qt::ClickFocus);  // only the initial reading is a tab stop
+        // Only the initial reading is a tab stop.
+        if (which != Balance::KMIn) edit->setFocusPolicy(Qt::ClickFocus);
         const QFont font = edit->FontOnNoFocus();
-        if (i == 5) {  // red while unfocused, black while focused
+        if (which == Balance::CoPro) {  // red while unfocused, black while focused
             edit->setFontOnFocus(font, Qt::black);
             edit->setFontOnNoFocus(font, Qt::red);
-        } else if (i == 6) {
+        } else if (which == Balance::CoPerso) {
             edit->setFontOnNoFocus(font, Qt::black);
         }
         out.fields.push_back(edit);
     }
-    out.correction = makeButton(
-        box, name(month, "").prepend(QStringLiteral("btnCorr")), QStringLiteral("&Corriger"),
-        QStringLiteral("Corriger ou protéger les données."), QRect(8, 288, 75, 25), false);
-    constexpr int kSeptember = 8;
-    const int printLeft = month == kSeptember ? 88 : 96;
-    out.print = makeButton(
-        box, name(month, "").prepend(QStringLiteral("btnImp")), QStringLiteral("&Imprimer"),
-        QStringLiteral("Imprimer le kilométrage mensuel."), QRect(printLeft, 288, 67, 25), false);
+    out.correction = makeButton(box, utf8(correctionButtonName(month)), QStringLiteral("&Corriger"),
+                                QStringLiteral("Corriger ou protéger les données."),
+                                QRect(8, 288, 75, 25), false);
+    out.print = makeButton(box, utf8(monthPrintButtonName(month)), QStringLiteral("&Imprimer"),
+                           QStringLiteral("Imprimer le kilométrage mensuel."),
+                           QRect(month == kSeptember ? 88 : 96, 288, 67, 25), false);
 }
 
 }  // namespace
@@ -98,7 +91,7 @@ MonthPage buildMonthPage(QWidget* page, int month) {
     auto* balance = new QGroupBox(QStringLiteral("Bilan mensuel : "), page);
     balance->setGeometry(440, 8, 177, 329);
     // The focus order follows the order of creation: January's balance comes before its days.
-    if (month == 0) {
+    if (month == kJanuary) {
         buildBalance(balance, month, out);
         buildDays(days, month, out);
     } else {

@@ -3,13 +3,12 @@
 // balance ("Bilan mensuel : ") with the correction and print buttons.
 #include <vector>
 
+#include "app/label_layer.h"
+
 class QPushButton;
-class QWidget;
 class TAlignEdit;
 
 namespace vardo::app {
-
-class LabelLayer;
 
 struct MonthPage {
     QPushButton* correction = nullptr;  // btnCorr<M>

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <array>
 
+#include "ledger/naming.h"
+
 class QLabel;
 
 namespace vardo::app {
@@ -19,7 +21,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    std::array<QLabel*, 4> panels_{};
+    std::array<QLabel*, kStatusPanels> panels_{};
 };
 
 }  // namespace vardo::app

@@ -10,7 +10,7 @@
 #include "ledger/form_model.h"
 #include "reports/report_text.h"
 #include "reports/text_printer.h"
-#include "tests/reports_qt/sample_year.h"
+#include "samples/sample_year.h"
 
 #ifdef VARDO_REPORTS_BENCH_QT
 #include <QDir>
@@ -29,7 +29,7 @@ namespace {
 const std::vector<std::string>& yearLines() {
     static const std::vector<std::string> lines = [] {
         FormModel form;
-        testing::fillSampleYear(form, "Fourgon");
+        samples::fillSampleYear(form, "Fourgon");
         return annualReportLines(form);
     }();
     return lines;
@@ -53,7 +53,7 @@ public:
 
 void BM_AnnualReportText(benchmark::State& state) {
     FormModel form;
-    testing::fillSampleYear(form, "Fourgon");
+    samples::fillSampleYear(form, "Fourgon");
     for (auto _ : state) benchmark::DoNotOptimize(annualReportLines(form));
 }
 BENCHMARK(BM_AnnualReportText);

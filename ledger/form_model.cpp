@@ -26,7 +26,7 @@ FormModel::FormModel() {
         byName_.emplace(field.name, id);
         fields_.push_back(std::move(field));
     }
-    checked_[navigationItem(0)] = true;
+    checked_[navigationItem(kJanuary)] = true;
     panels_ = {"Date :", "Coefficient pro :", " Coefficient perso :", ""};
     captions_.fill(std::string{kCaptionCorriger});
 }
@@ -56,9 +56,9 @@ void FormModel::setChangeHandler(FieldId id, std::function<void()> handler) {
 }
 
 MenuId FormModel::findMenuItem(std::string_view name) const {
-    const auto& names = menuItemNames();
-    auto it = std::find(names.begin(), names.end(), name);
-    return it == names.end() ? -1 : static_cast<MenuId>(it - names.begin());
+    auto it = std::find_if(kMenuTable.begin(), kMenuTable.end(),
+                           [name](const MenuEntry& entry) { return entry.name == name; });
+    return it == kMenuTable.end() ? -1 : static_cast<MenuId>(it - kMenuTable.begin());
 }
 
 void FormModel::setChecked(MenuId id, bool checked) {

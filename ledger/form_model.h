@@ -28,8 +28,6 @@ public:
     virtual void correctionCaptionChanged(int /*month*/) {}
 };
 
-constexpr int kStatusPanels = 4;
-
 class FormModel {
 public:
     FormModel();  // every field, item, panel and caption with its design value
@@ -57,7 +55,7 @@ public:
     // Menu items, in creation order.
     int menuCount() const { return kMenuCount; }
     MenuId findMenuItem(std::string_view name) const;  // -1 when unknown
-    std::string_view menuName(MenuId id) const { return menuItemNames()[id]; }
+    std::string_view menuName(MenuId id) const { return kMenuTable[id].name; }
     bool checked(MenuId id) const { return checked_[id]; }
     void setChecked(MenuId id, bool checked);
 

@@ -104,7 +104,8 @@ void Ledger::leaveEvening(int month, int /*day*/) {
 }
 
 int Ledger::recordedRows(int month) const {
-    return month == 1 && !februaryHasDay29() ? 28 : monthInfo(month).dayRows;
+    if (month == kFebruary && !februaryHasDay29()) return kFebruaryLeapDay - 1;
+    return monthInfo(month).dayRows;
 }
 
 bool Ledger::hasRecordedDays(int month) const {
@@ -193,7 +194,7 @@ void Ledger::startupUnlockPass() {
 
 Ledger::MonthPageShown Ledger::showMonthPage(int month) {
     MonthPageShown shown{balanceField(month, Balance::KMIn), true};
-    if (month == 1) shown.day29Visible = februaryHasDay29();
+    if (month == kFebruary) shown.day29Visible = februaryHasDay29();
     if (!form_.isZero(shown.focus)) shown.focus = morningField(month, 1);
     checkNavigation(month);
     return shown;
@@ -292,8 +293,8 @@ void Ledger::updateCoefficientPanels() {
     const char sep = regional_.decimalSeparator;
     const long double pro = readDecimal(form_.text(annualField(Annual::CoefPro)), sep) * 100;
     const long double perso = readDecimal(form_.text(annualField(Annual::CoefPerso)), sep) * 100;
-    form_.setPanel(1, "Coefficient pro : " + writeHundredths(pro, sep) + " %");
-    form_.setPanel(2, "Coefficient perso : " + writeHundredths(perso, sep) + " %");
+    form_.setPanel(kProfessionalPanel, "Coefficient pro : " + writeHundredths(pro, sep) + " %");
+    form_.setPanel(kPersonalPanel, "Coefficient perso : " + writeHundredths(perso, sep) + " %");
 }
 
 }  // namespace vardo

@@ -105,4 +105,16 @@ std::string cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
+std::string linesToFileBytes(const std::vector<std::string>& lines) {
+    std::string text;
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    text.reserve(size);
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return utf8ToCp1252(text);
+}
+
 }  // namespace vardo

@@ -4,11 +4,15 @@
 // characters, so any byte string survives a round trip through UTF-8 unchanged.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vardo {
 
 // A character Windows-1252 cannot hold, or a malformed UTF-8 byte, becomes "?".
 std::string utf8ToCp1252(std::string_view text);
 std::string cp1252ToUtf8(std::string_view bytes);
+
+// The bytes of a text file: every line ended by carriage return and line feed, in Windows-1252.
+std::string linesToFileBytes(const std::vector<std::string>& lines);
 
 }  // namespace vardo

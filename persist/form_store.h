@@ -11,7 +11,7 @@
 
 namespace vardo {
 
-inline constexpr std::string_view kStoreSection = "frmVardo";
+inline constexpr std::string_view kStoreSection = kMainWindowName;
 inline constexpr std::string_view kStoreComponent = "Vardo";
 inline constexpr std::string_view kWriteFailure = "Impossible d'écrire dans %s";
 inline constexpr int kStoreKeys = kFieldCount + kMenuCount;

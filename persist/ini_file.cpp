@@ -311,19 +311,9 @@ void IniFile::eraseSection(std::string_view section) {
 }
 
 std::string IniFile::toBytes() const {
-    std::string text;
-    std::size_t size = 0;
-    for (const auto& section : sections_) {
-        for (const auto& line : section.lines) size += line.size() + 2;
-    }
-    text.reserve(size);
-    for (const auto& section : sections_) {
-        for (const auto& line : section.lines) {
-            text += line;
-            text += "\r\n";
-        }
-    }
-    return utf8ToCp1252(text);
+    std::string bytes;
+    for (const auto& section : sections_) bytes += linesToFileBytes(section.lines);
+    return bytes;
 }
 
 void IniFile::save(const std::string& path) const {

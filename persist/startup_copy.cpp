@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "ledger/error.h"
-#include "persist/annual_text.h"
 #include "persist/atomic_file.h"
 #include "persist/cp1252.h"
 #include "persist/ini_file.h"

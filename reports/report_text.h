@@ -1,12 +1,43 @@
 #pragma once
-// The texts of the printed reports, one string per line (UTF-8, no line ends), built from the
-// fields' current texts verbatim. Building them changes no field.
+// The texts the program prints and saves, one string per line (UTF-8, no line ends), built from
+// the fields' current texts verbatim: the monthly report, and the annual balance text that the
+// save commands write to a file and the annual report prints with ten labels spaced differently.
+// Building them changes no field.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ledger/form_model.h"
 
 namespace vardo {
+
+inline constexpr std::string_view kFooterLine =
+    "Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule";
+
+inline constexpr int kAnnualTextLines = 519;         // with the closing block (save command)
+inline constexpr int kAnnualTextLinesNoClose = 512;  // without it (save-as command)
+
+// The ten labels, each with its blanks and colon, that the saved file and the printed report
+// space differently.
+struct AnnualLabels {
+    std::string_view monthFinal;           // "Kilométrage final    : "
+    std::string_view monthTotal;           // "Kilométarge total    : "
+    std::string_view monthProfessional;    // "Kilométrage professionnel  : "
+    std::string_view annualTitle;          // "BILAN KILOMETRAGE ANNUEL  : "
+    std::string_view yearStart;            // "KILOMETRAGE DEBUT ANNEE   : "
+    std::string_view yearEnd;              // "KILOMETRAGE FIN ANNEE     : "
+    std::string_view carriedOver;          // "KILOMETRAGE A REPORTER    : "
+    std::string_view yearTotal;            // "KILOMETRAGE TOTAL ANNEE   : "
+    std::string_view yearPersonal;         // "KILOMETRAGE PERSONNEL     : "
+    std::string_view coefficientPersonal;  // "COEFFICIENT PERSONNEL     : "
+};
+
+const AnnualLabels& savedFileLabels();
+const AnnualLabels& printedReportLabels();
+
+// The annual balance text: 519 lines with the closing block, 512 without.
+std::vector<std::string> annualTextLines(const FormModel& form, const AnnualLabels& labels,
+                                         bool withClosingBlock);
 
 // The report of month m (0 = January): 48, 47 or 46 lines (February always has 29 day rows),
 // the footer line last.

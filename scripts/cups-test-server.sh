@@ -114,7 +114,11 @@ stop() {
     done
     if alive "$pid"; then
       kill -KILL "$pid"
-      while alive "$pid"; do sleep 0.05; done
+      for i in $(seq 1 100); do
+        alive "$pid" || break
+        sleep 0.05
+      done
+      alive "$pid" && fail "cupsd ($pid) ne s'arrête pas"
     fi
   fi
   rm -f "$dir"/cupsd.pid

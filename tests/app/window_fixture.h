@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -58,9 +59,16 @@ protected:
         setup.today = [this] { return today; };
         setup.information = [this](QWidget*, const QString& text) { infos.push_back(text); };
         setup.saveFileName = [this](QWidget*) { return saveAsName; };
-        setup.print = [this](QWidget*, const std::vector<std::string>& lines) {
-            printed.push_back(lines);
-        };
+        // The print commands run their whole path up to the dialog, which records the report
+        // the command left in the buffer and is cancelled.
+        setup.printPlatform = PrintService::Platform{
+            [] { return true; },
+            [] { return std::make_unique<QPrinter>(QPrinter::HighResolution); },
+            [this](QPrinter&, QWidget*) {
+                printed.push_back(window->form().memo());
+                return false;
+            },
+            {}};
         window = std::make_unique<MainWindow>(setup);
         if (start) {
             window->start();

@@ -7,13 +7,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTimer>
 
 #include "controls/memory_status.h"
 #include "controls/system_sound.h"
 #include "controls/about_window.h"
 #include "controls/tline.h"
+#include "tests/modal_wait.h"
 
 namespace {
 
@@ -38,9 +38,7 @@ protected:
     // Runs Execute and, from inside the modal loop, records the window's texts and presses OK.
     QStringList executeAndRead(TAboutBox& box) {
         QStringList seen;
-        QTimer::singleShot(0, [&seen] {
-            auto* window = qobject_cast<AboutWindow*>(QApplication::activeModalWidget());
-            if (window == nullptr) return;
+        vardo::testing::whenModalWindow<AboutWindow>([&seen](AboutWindow* window) {
             for (QLabel* label : {window->productName, window->version, window->copyright,
                                   window->physicalMemory, window->freeResources}) {
                 seen << label->text();

@@ -8,15 +8,14 @@
 #include <QTimer>
 
 #include "controls/message_box.h"
+#include "tests/modal_wait.h"
 
 namespace {
 
 TEST(MessageBox, CtrlCCopiesTitleTextAndButton) {
     QApplication::clipboard()->clear();
     QString copied;
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr);
+    vardo::testing::whenModalWindow([&](QWidget* box) {
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         copied = QApplication::clipboard()->text();
         QTest::keyClick(box, Qt::Key_Return);

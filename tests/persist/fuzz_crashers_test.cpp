@@ -10,7 +10,8 @@ namespace vardo {
 namespace {
 
 void replayFolder(const std::filesystem::path& folder) {
-    if (!std::filesystem::exists(folder)) return;
+    // A folder gone missing would replay nothing and pass: it is a failure.
+    ASSERT_TRUE(std::filesystem::is_directory(folder)) << folder;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         if (!entry.is_regular_file() || entry.path().filename().string().starts_with(".")) continue;
         const std::string bytes = testing::readBytes(entry.path().string());

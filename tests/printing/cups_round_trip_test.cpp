@@ -23,7 +23,7 @@
 #include "pdf_text.h"
 #include "reports/qt/print_service.h"
 #include "reports/report_text.h"
-#include "sample_year.h"
+#include "samples/sample_year.h"
 
 namespace vardo {
 namespace {
@@ -132,7 +132,7 @@ protected:
             std::printf("CUPS server not started: %s\n", server.why().c_str());
             GTEST_SKIP() << "CUPS server not started: " << server.why();
         }
-        testing::fillSampleYear(form, "Fourgon " + std::string(250, 'V'));
+        samples::fillSampleYear(form, "Fourgon " + std::string(250, 'V'));
     }
 
     static void TearDownTestSuite() { CupsServer::instance().stop(); }

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "ledger/form_model.h"
-#include "persist/annual_text.h"
 #include "recording_surface.h"
 #include "reports/text_printer.h"
 

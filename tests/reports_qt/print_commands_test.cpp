@@ -10,7 +10,7 @@
 #include "ledger/error.h"
 #include "pdf_text.h"
 #include "reports/report_text.h"
-#include "sample_year.h"
+#include "samples/sample_year.h"
 
 namespace vardo {
 namespace {
@@ -19,7 +19,7 @@ class PrintCommands : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!testing::havePdfTools()) GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
-        testing::fillSampleYear(form, "Fourgon");
+        samples::fillSampleYear(form, "Fourgon");
     }
 
     PrintService::Platform platform() {

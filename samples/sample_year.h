@@ -1,10 +1,11 @@
 #pragma once
-// A year filled day by day for the printing tests, with a vehicle name as given.
+// A year filled day by day, with a vehicle name as given: the printing tests and the report
+// benchmarks print it.
 #include <string>
 
 #include "ledger/form_model.h"
 
-namespace vardo::testing {
+namespace vardo::samples {
 
 inline void fillSampleYear(FormModel& form, const std::string& vehicle) {
     form.setText(headerField(Header::Comptabilite), "2004");
@@ -22,4 +23,4 @@ inline void fillSampleYear(FormModel& form, const std::string& vehicle) {
     form.setText(annualField(Annual::CoefPro), "0,815789473684211");
 }
 
-}  // namespace vardo::testing
+}  // namespace vardo::samples

@@ -1,6 +1,6 @@
 #pragma once
-// Where the text printer puts the lines on a given printer: the layout run on the printer's own
-// font metrics and page size without drawing, as pdftotext will read the pages back.
+// The pages that lines printed on a given printer must give, worked out on the printer's own font
+// metrics and page size independently of the text printer, as pdftotext will read them back.
 #include <QFont>
 #include <string>
 #include <vector>

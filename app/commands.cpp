@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/error_guard.h"
+#include "app/field_binder.h"
 #include "app/main_window.h"
 #include "app/page_control.h"
 #include "app/utf8.h"
@@ -85,20 +86,25 @@ bool MainWindow::ask(const QString& text) {
     return askYesNo(QString::fromUtf8(kApplicationTitle), text, this);
 }
 
-// Asked first, "Non" by default: the reset is one keystroke away in the menu. The stored year is
-// then kept in an archive; when the archive fails, the reset does not happen, since the year is
-// saved as it goes and would be gone a second later. A year text that cannot name the archive
-// stops the command before anything is asked, written or reset.
+// The field that has the focus is left first, so a reading typed just before the command counts
+// and is archived with its updates. Then the question, "Non" by default: the reset is one
+// keystroke away in the menu. The year is kept in an archive unless it holds nothing; when the
+// archive fails, the reset does not happen, since the year is saved as it goes and would be gone
+// a second later. A year text that cannot name the archive stops the command before anything is
+// asked, written or reset.
 void MainWindow::newYear() {
-    yearForFileName(comptabilite());  // a text that cannot name the archive stops here
-    const std::string archive = nextArchiveFileName(setup_.filesFolder, comptabilite());
-    if (!ask(QString::fromUtf8("Commencer une nouvelle année ?\n\nToutes les cases seront "
-                               "remises à zéro. L'année en cours sera d'abord archivée dans "
-                               "le fichier \"") +
-             QString::fromStdString(archive) + QStringLiteral("\".")))
-        return;
-    archiveYear(form_, setup_.filesFolder);
+    if (!leaveFocusedField()) return;
+    yearForFileName(comptabilite());
+    const bool keep = holdsAYear(form_);
+    QString question = QString::fromUtf8("Commencer une nouvelle année ?\n\nToutes les cases seront "
+                                         "remises à zéro.");
+    if (keep)
+        question += QString::fromUtf8(" L'année en cours sera d'abord archivée dans le fichier \"") +
+                    QString::fromStdString(nextArchiveFileName(setup_.filesFolder, comptabilite())) +
+                    QStringLiteral("\".");
+    if (!ask(question)) return;
     pages_->setCurrentIndex(kJanuary);
+    if (keep) archiveYear(form_, setup_.filesFolder);
     ledger_->resetYear();
     field(balanceField(kJanuary, Balance::KMIn))->setFocus(Qt::OtherFocusReason);
 }

@@ -1,8 +1,11 @@
 #include "app/digit_filter.h"
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 
 namespace vardo::app {
 
@@ -31,8 +34,53 @@ void DigitKeyFilter::attach(QLineEdit* edit, int maxLength) {
     }
 }
 
+bool onlyDigits(const QString& text) {
+    for (const QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+    return true;
+}
+
+namespace {
+
+// Text composed by an input method (a dead key, a compose sequence) is typed text: only its
+// digits go in. The composition shown while it is being typed is left alone.
+bool filterComposedText(QObject* watched, QInputMethodEvent* event) {
+    const QString commit = event->commitString();
+    if (onlyDigits(commit)) return false;
+    QString digits;
+    for (const QChar c : commit)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) digits.append(c);
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(digits, event->replacementStart(), event->replacementLength());
+    QCoreApplication::sendEvent(watched, &filtered);
+    return true;
+}
+
+// Dropped text is refused unless it is all digits; a paste stays the way to bring in anything.
+bool refusesDrop(QEvent* event) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QMimeData* data = drop->mimeData();
+    if (!data || !data->hasText() || onlyDigits(data->text())) return false;
+    drop->setDropAction(Qt::IgnoreAction);
+    drop->ignore();
+    return true;
+}
+
+}  // namespace
+
 bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return false;
+    switch (event->type()) {
+        case QEvent::InputMethod:
+            return filterComposedText(watched, static_cast<QInputMethodEvent*>(event));
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            return refusesDrop(event);
+        case QEvent::KeyPress:
+            break;
+        default:
+            return false;
+    }
     auto* key = static_cast<QKeyEvent*>(event);
     if (!digitKeyPasses(key->key(), key->text())) return true;
     const int limit = maxLength(watched);

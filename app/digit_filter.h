@@ -1,8 +1,10 @@
 #pragma once
 // The key filter shared by the 747 figure fields: a typed digit or Backspace passes, any other
 // character is refused, control characters (the clipboard shortcuts) included. Keys that type
-// nothing (arrows, Delete, Home, End, Tab, Return) pass. A paste from the context menu is not a
-// key and is not filtered. Fields with a length limit refuse a digit that would pass it.
+// nothing (arrows, Delete, Home, End, Tab, Return) pass. Text that arrives without a key press
+// is typed text too: an input method's composed characters keep only their digits, and dropped
+// text goes in only when it is all digits. A paste (context menu, middle click) is not filtered.
+// Fields with a length limit refuse a digit that would pass it.
 #include <QHash>
 #include <QObject>
 
@@ -28,5 +30,7 @@ private:
 
 // True when the key event reaches the field: the rule above, without the length limit.
 bool digitKeyPasses(int key, const QString& text);
+// True when every character is a digit "0" to "9" (the empty text included).
+bool onlyDigits(const QString& text);
 
 }  // namespace vardo::app

@@ -25,7 +25,7 @@ FieldId FieldBinder::bind(TAlignEdit* edit) {
     ids_.insert(edit, id);
     if (const QString text = QString::fromStdString(form_.text(id)); edit->text() != text) {
         const QSignalBlocker blocker(edit);
-        edit->setText(text);
+        edit->writeText(text);
     }
     edit->setReadOnly(form_.readOnly(id));
     edit->setValidator(cp1252_);
@@ -62,7 +62,7 @@ void FieldBinder::textChanged(FieldId id, Origin origin) {
     const QString text = QString::fromStdString(form_.text(id));
     if (origin == Origin::Typing && widget->text() == text) return;
     const QSignalBlocker blocker(widget);
-    widget->setText(text);
+    widget->writeText(text);
 }
 
 void FieldBinder::readOnlyChanged(FieldId id) {

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QGuiApplication>
+#include <QMoveEvent>
 #include <QScreen>
 #include <vector>
 
@@ -40,13 +42,12 @@ void MainWindow::start() {
     // A write that a kill cut short left its new file beside the old one.
     removeLeftoverTemporaries(setup_.filesFolder, setup_.programPath);
     // The creation event: FormCreate first; an error there is shown and the load still runs.
+    // The stored annual figures have the last word over the recomputations the load fires.
+    ledger_->setRestoring(true);
     guarded([&] { store_.onWindowCreated([&] { guarded([&] { formCreate(); }); }); });
+    ledger_->setRestoring(false);
     syncMenuChecks();
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen();
     show();
     // The page was made current before the window was shown: its show handler runs now.
     pageShown(pages_->currentIndex());
@@ -55,6 +56,24 @@ void MainWindow::start() {
     saver_->watch();
     started_ = true;
     if (closeRequested_) close();
+}
+
+void MainWindow::centreOnScreen() {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+// The window manager makes the frame known only once the window is shown: the first move that
+// brings it centres the window again, frame included.
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (!centredWithFrame_ && isVisible() && frameGeometry() != geometry()) {
+        centredWithFrame_ = true;
+        centreOnScreen();
+    }
 }
 
 // Close box, Alt+F4, the system menu, "&Quitter", a signal or the session's end: one path. The

@@ -66,7 +66,8 @@ private:
 MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
     : QMainWindow(parent),
       setup_(std::move(setup)),
-      ledger_(std::make_unique<Ledger>(form_, regionalSettings(setup_.locale))),
+      ledger_(std::make_unique<Ledger>(form_, regionalSettings(setup_.locale),
+                                       [this] { return dateTimeValue(setup_.today()); })),
       store_(form_) {
     initAppResources();
     setObjectName(utf8(kMainWindowName));
@@ -237,8 +238,7 @@ void MainWindow::pageShown(int page) {
             ledger_->showBilanPage();
             return;
         }
-        const Ledger::MonthPageShown shown =
-            ledger_->showMonthPage(page, dateTimeValue(setup_.today()));
+        const Ledger::MonthPageShown shown = ledger_->showMonthPage(page);
         if (page == kFebruary) {
             februaryDays_->setCaptionVisible(day29Caption_, shown.day29Visible);
             field(morningField(kFebruary, kFebruaryLeapDay))->setVisible(shown.day29Visible);

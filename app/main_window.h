@@ -110,6 +110,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     class ModelEcho;
@@ -124,6 +125,7 @@ private:
     void syncMenuChecks();
     PrintService& printService();
     std::string comptabilite() const;
+    void centreOnScreen();
 
     WindowSetup setup_;
     FormModel form_;
@@ -151,6 +153,7 @@ private:
     bool closeRequested_ = false;  // by a signal during start-up
     bool closed_ = false;          // the close has saved the year
     bool destroyed_ = false;
+    bool centredWithFrame_ = false;
 };
 
 }  // namespace vardo::app

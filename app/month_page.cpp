@@ -13,6 +13,7 @@ namespace vardo::app {
 
 namespace {
 
+constexpr int kSeptember = 8;  // its print button sits further left
 constexpr int kRowPitch = 24;
 constexpr int kDayWidth = 49;
 constexpr int kFirstRowTop = 40;
@@ -78,7 +79,7 @@ void buildBalance(QGroupBox* box, int month, MonthPage& out) {
                                 QRect(8, 288, 75, 25), false);
     out.print = makeButton(box, utf8(monthPrintButtonName(month)), QStringLiteral("&Imprimer"),
                            QStringLiteral("Imprimer le kilométrage mensuel."),
-                           QRect(94, 288, 75, 25), false);
+                           QRect(month == kSeptember ? 88 : 96, 288, 67, 25), false);
 }
 
 }  // namespace

@@ -27,6 +27,18 @@ TAlignEdit::TAlignEdit(const QString& text, QWidget* parent) : QLineEdit(text, p
     textOnFocus_ = textOnNoFocus_ = system.color(QPalette::Text);
     fontOnFocus_ = fontOnNoFocus_ = QApplication::font();
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    showBeginning();
+}
+
+void TAlignEdit::writeText(const QString& text) {
+    setText(text);
+    if (!focused_) showBeginning();
+}
+
+// A text wider than the box shows its beginning while the box is not being typed in: a
+// coefficient reads "0,849..." rather than its last digits.
+void TAlignEdit::showBeginning() {
+    if (cursorPosition() != 0) setCursorPosition(0);
 }
 
 void TAlignEdit::setAlignmentMode(Qt::Alignment horizontal) {
@@ -120,11 +132,13 @@ void TAlignEdit::focusInEvent(QFocusEvent* event) {
 }
 
 void TAlignEdit::focusOutEvent(QFocusEvent* event) {
-    if (movesBetweenControls(event->reason())) {
+    const bool leaving = movesBetweenControls(event->reason());
+    if (leaving) {
         focused_ = false;
         applyLook(false);
     }
     QLineEdit::focusOutEvent(event);
+    if (leaving) showBeginning();
 }
 
 void TAlignEdit::keyPressEvent(QKeyEvent* event) {

@@ -13,6 +13,10 @@ public:
     // With its first text: cheaper than a text set afterwards, for the window's 888 boxes.
     TAlignEdit(const QString& text, QWidget* parent);
 
+    // A write by the program: while the box does not have the focus, a text wider than the box
+    // shows its beginning, not its end.
+    void writeText(const QString& text);
+
     // Horizontal part of the alignment: Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter.
     Qt::Alignment Alignment() const { return alignment() & Qt::AlignHorizontal_Mask; }
     void setAlignmentMode(Qt::Alignment horizontal);
@@ -54,6 +58,7 @@ protected:
 
 private:
     void applyLook(bool focused);
+    void showBeginning();
 
     QColor colorOnFocus_;
     QColor colorOnNoFocus_;

@@ -39,6 +39,7 @@ FieldId FormModel::findField(std::string_view name) const {
 void FormModel::setText(FieldId id, std::string_view text, Origin origin) {
     Field& field = fields_[id];
     if (field.text == text) return;
+    if (undo_) undo_->push_back({id, 0, field.text});
     field.text.assign(text);
     for (FormObserver* o : observers_) o->textChanged(id, origin);
     if (field.onChange) field.onChange();
@@ -68,6 +69,7 @@ void FormModel::setChecked(MenuId id, bool checked) {
 
 void FormModel::setPanel(int index, std::string_view text) {
     if (panels_[index] == text) return;
+    if (undo_) undo_->push_back({-1, index, panels_[index]});
     panels_[index].assign(text);
     for (FormObserver* o : observers_) o->panelChanged(index);
 }
@@ -76,6 +78,18 @@ void FormModel::setCorrectionCaption(int month, std::string_view caption) {
     if (captions_[month] == caption) return;
     captions_[month].assign(caption);
     for (FormObserver* o : observers_) o->correctionCaptionChanged(month);
+}
+
+void FormModel::undo(const UndoLog& log) {
+    for (auto entry = log.rbegin(); entry != log.rend(); ++entry) {
+        if (entry->field < 0) {
+            panels_[entry->panel] = entry->previous;
+            for (FormObserver* o : observers_) o->panelChanged(entry->panel);
+        } else {
+            fields_[entry->field].text = entry->previous;
+            for (FormObserver* o : observers_) o->textChanged(entry->field, Origin::Program);
+        }
+    }
 }
 
 void FormModel::addObserver(FormObserver* observer) { observers_.push_back(observer); }

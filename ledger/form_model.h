@@ -70,6 +70,19 @@ public:
     // The hidden scratch buffer of text lines (start-up copy, annual text, reports).
     std::vector<std::string>& memo() { return memo_; }
 
+    // What an update changed, to put back when it fails half-way: while a log is being kept,
+    // every text and panel write records the value it replaces.
+    struct UndoEntry {
+        FieldId field;  // -1 for a status panel
+        int panel;
+        std::string previous;
+    };
+    using UndoLog = std::vector<UndoEntry>;
+    void keepUndoLog(UndoLog* log) { undo_ = log; }
+    // Puts the logged values back, latest first, without running change handlers; observers
+    // learn of each.
+    void undo(const UndoLog& log);
+
     void addObserver(FormObserver* observer);
     void removeObserver(FormObserver* observer);
 
@@ -89,6 +102,7 @@ private:
     std::array<std::string, kMonths> captions_;
     std::vector<std::string> memo_;
     std::vector<FormObserver*> observers_;
+    UndoLog* undo_ = nullptr;
 };
 
 inline constexpr std::string_view kCaptionCorriger = "&Corriger";

@@ -1,6 +1,7 @@
 #include "ledger/ledger.h"
 
 #include <cstdint>
+#include <ctime>
 
 #include "ledger/error.h"
 #include "ledger/numbers.h"
@@ -15,15 +16,20 @@ std::int32_t checked32(std::int64_t value) {
     return static_cast<std::int32_t>(value);
 }
 
-bool isLastDayMember(int month, int day) {
-    return day == monthInfo(month).dayRows || (month == kFebruary && day == kFebruaryLeapDay - 1);
-}
-
 }  // namespace
+
+double systemToday() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    const double time = (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) / 86400.0;
+    return toDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) + time;
+}
 
 bool isComputedField(FieldId id) { return designReadOnly(id); }
 
-Ledger::Ledger(FormModel& form, Regional regional) : form_(form), regional_(regional) {
+Ledger::Ledger(FormModel& form, Regional regional, std::function<double()> today)
+    : form_(form), regional_(regional), today_(std::move(today)) {
     installHandlers();
 }
 
@@ -38,72 +44,142 @@ void Ledger::installHandlers() {
         copyOnChange(balanceField(m, Balance::KMTot), gridField(m, GridColumn::KMTot));
         copyOnChange(balanceField(m, Balance::KMPro), gridField(m, GridColumn::KMPro));
         copyOnChange(balanceField(m, Balance::KMPerso), gridField(m, GridColumn::KMPerso));
-        copyOnChange(gridField(m, GridColumn::KMFin), annualField(Annual::FinAnnee));
+        form_.setChangeHandler(gridField(m, GridColumn::KMFin), [this] { updateYearEnd(); });
         form_.setChangeHandler(gridField(m, GridColumn::KMPro), [this] { recomputeYear(); });
+        form_.setChangeHandler(gridField(m, GridColumn::KMPerso), [this] { recomputeYear(); });
     }
+    for (Annual a : {Annual::DebAnnee, Annual::FinAnnee})
+        form_.setChangeHandler(annualField(a), [this] {
+            if (!restoring_) recomputeYear();
+        });
     form_.setChangeHandler(annualField(Annual::CoefPro), [this] { updateCoefficientPanels(); });
     form_.setChangeHandler(annualField(Annual::CoefPerso), [this] { updateCoefficientPanels(); });
 }
 
+// A total of 0 has no coefficient yet: it shows "0".
 std::string Ledger::quotient(std::int32_t numerator, std::int32_t denominator) const {
+    if (denominator == 0) return "0";
     return writeQuotient(numerator, denominator, regional_.decimalSeparator);
+}
+
+template <typename Update>
+void Ledger::allOrNothing(Update&& update) {
+    FormModel::UndoLog log;
+    form_.keepUndoLog(&log);
+    try {
+        update();
+    } catch (...) {
+        form_.keepUndoLog(nullptr);
+        form_.undo(log);
+        throw;
+    }
+    form_.keepUndoLog(nullptr);
 }
 
 void Ledger::leaveInitialReading(int month) {
     const FieldId kmIn = balanceField(month, Balance::KMIn);
     if (!form_.isZero(kmIn)) form_.setReadOnly(kmIn, true);
-    if (month == kJanuary) form_.setText(annualField(Annual::DebAnnee), form_.text(kmIn));
+    bool recounted = false;
+    allOrNothing([&] {
+        const std::optional<MonthCount> count = countMonth(month);
+        updateYearStart();
+        if (count) recountFrom(month, *count);
+        recounted = count.has_value();
+    });
+    if (recounted) lockPass();
 }
 
-void Ledger::leaveEvening(int month, int day) {
-    // The month is recounted from day 1 to the last day whose evening holds a reading, so that
-    // leaving a field again, an earlier day or an empty day never counts a day twice.
+void Ledger::leaveEvening(int month, int /*day*/) {
+    // Whichever day was left, the month is recounted from its readings, so that leaving a field
+    // again, an earlier day or an empty day never counts a day twice.
+    bool recounted = false;
+    allOrNothing([&] {
+        const std::optional<MonthCount> count = countMonth(month);
+        if (!count) return;
+        recountFrom(month, *count);
+        updateYearStart();
+        recounted = true;
+    });
+    if (recounted) lockPass();
+}
+
+int Ledger::recordedRows(int month) const {
+    if (month == kFebruary && !februaryHasDay29()) return kFebruaryLeapDay - 1;
+    return monthInfo(month).dayRows;
+}
+
+bool Ledger::hasRecordedDays(int month) const {
+    for (int d = 1; d <= recordedRows(month); ++d)
+        if (!form_.isZero(eveningField(month, d))) return true;
+    return false;
+}
+
+std::optional<Ledger::MonthCount> Ledger::countMonth(int month) const {
     int last = 0;
-    for (int d = monthInfo(month).dayRows; d >= 1 && last == 0; --d)
+    for (int d = recordedRows(month); d >= 1 && last == 0; --d)
         if (!form_.isZero(eveningField(month, d))) last = d;
-    if (last == 0) return;
+    if (last == 0) return std::nullopt;
 
-    auto field = [month](Balance b) { return balanceField(month, b); };
-    form_.setText(field(Balance::KMFin), form_.text(eveningField(month, last)));
-
-    const std::int32_t final = readFigure(form_.text(field(Balance::KMFin)));
-    const std::int32_t initial = readFigure(form_.text(field(Balance::KMIn)));
-    form_.setText(field(Balance::KMTot), writeFigure(std::int64_t{final} - initial));
+    MonthCount count;
+    count.finalText = form_.text(eveningField(month, last));
+    const std::int32_t final = readFigure(count.finalText);
+    const std::int32_t initial = readFigure(form_.text(balanceField(month, Balance::KMIn)));
+    count.total = checked32(std::int64_t{final} - initial);
 
     // A day whose evening holds "0" was skipped: the next morning counts from the evening before.
-    std::int32_t personal = 0;
-    FieldId previousEvening = field(Balance::KMIn);
+    FieldId previousEvening = balanceField(month, Balance::KMIn);
     for (int d = 1; d <= last; ++d) {
         if (form_.isZero(eveningField(month, d))) continue;
         const std::int32_t morning = readFigure(form_.text(morningField(month, d)));
         const std::int32_t previous = readFigure(form_.text(previousEvening));
-        personal = checked32(std::int64_t{personal} + checked32(std::int64_t{morning} - previous));
+        const std::int32_t evening = readFigure(form_.text(eveningField(month, d)));
+        count.personal =
+            checked32(std::int64_t{count.personal} + checked32(std::int64_t{morning} - previous));
+        count.professional = checked32(std::int64_t{count.professional} +
+                                       checked32(std::int64_t{evening} - morning));
         previousEvening = eveningField(month, d);
     }
-    form_.setText(field(Balance::KMPerso), writeFigure(personal));
+    count.coPro = quotient(count.professional, count.total);
+    count.coPerso = quotient(count.personal, count.total);
+    return count;
+}
 
-    std::int32_t professional = 0;
-    for (int d = 1; d <= last; ++d) {
-        if (form_.isZero(eveningField(month, d))) continue;
-        const std::int32_t evening = readFigure(form_.text(eveningField(month, d)));
-        const std::int32_t morning = readFigure(form_.text(morningField(month, d)));
-        professional =
-            checked32(std::int64_t{professional} + checked32(std::int64_t{evening} - morning));
-    }
-    form_.setText(field(Balance::KMPro), writeFigure(professional));
+void Ledger::recountFrom(int month, const MonthCount& count) {
+    auto field = [month](Balance b) { return balanceField(month, b); };
+    form_.setText(field(Balance::KMFin), count.finalText);
+    form_.setText(field(Balance::KMTot), writeFigure(count.total));
+    form_.setText(field(Balance::KMPerso), writeFigure(count.personal));
+    form_.setText(field(Balance::KMPro), writeFigure(count.professional));
+    form_.setText(field(Balance::CoPro), count.coPro);
+    form_.setText(field(Balance::CoPerso), count.coPerso);
 
-    const std::int32_t pro = readFigure(form_.text(field(Balance::KMPro)));
-    const std::int32_t total = readFigure(form_.text(field(Balance::KMTot)));
-    form_.setText(field(Balance::CoPro), quotient(pro, total));
-    const std::int32_t perso = readFigure(form_.text(field(Balance::KMPerso)));
-    form_.setText(field(Balance::CoPerso), quotient(perso, total));
+    // The next month starts where this one ends; when its start moved, its balance follows.
+    const FieldId next = handOnTarget(month);
+    if (form_.text(next) == count.finalText) return;
+    form_.setText(next, count.finalText);
+    if (month + 1 < kMonths)
+        if (const std::optional<MonthCount> nextCount = countMonth(month + 1))
+            recountFrom(month + 1, *nextCount);
+}
 
-    // Tabbing through an empty last day must not wipe the next month's initial reading.
-    const FieldId left = eveningField(month, day);
-    if (isLastDayMember(month, day) && !form_.isZero(left))
-        form_.setText(handOnTarget(month), form_.text(left));
+void Ledger::updateYearStart() {
+    std::string start = "0";
+    for (int m = 0; m < kMonths; ++m)
+        if (!form_.isZero(balanceField(m, Balance::KMIn))) {
+            start = form_.text(balanceField(m, Balance::KMIn));
+            break;
+        }
+    form_.setText(annualField(Annual::DebAnnee), start);
+}
 
-    lockPass();
+void Ledger::updateYearEnd() {
+    std::string end = "0";
+    for (int m = kMonths - 1; m >= 0; --m)
+        if (!form_.isZero(gridField(m, GridColumn::KMFin))) {
+            end = form_.text(gridField(m, GridColumn::KMFin));
+            break;
+        }
+    form_.setText(annualField(Annual::FinAnnee), end);
 }
 
 void Ledger::lockPass() {
@@ -116,12 +192,22 @@ void Ledger::startupUnlockPass() {
         if (form_.isZero(id)) form_.setReadOnly(id, false);
 }
 
-Ledger::MonthPageShown Ledger::showMonthPage(int month, double today) {
+Ledger::MonthPageShown Ledger::showMonthPage(int month) {
     MonthPageShown shown{balanceField(month, Balance::KMIn), true};
-    if (month == kFebruary) shown.day29Visible = inLeapYear(today);
+    if (month == kFebruary) shown.day29Visible = februaryHasDay29();
     if (!form_.isZero(shown.focus)) shown.focus = morningField(month, 1);
     checkNavigation(month);
     return shown;
+}
+
+bool Ledger::februaryHasDay29() const {
+    try {
+        const std::int32_t year = readFigure(form_.text(headerField(Header::Comptabilite)));
+        if (year >= 1 && year <= 9999) return inLeapYear(toDateTime(year, 6, 1));
+    } catch (const Error&) {
+        // Not a year: today's date decides.
+    }
+    return inLeapYear(today_());
 }
 
 void Ledger::showBilanPage() { checkNavigation(kBilanPage); }

@@ -15,6 +15,15 @@ constexpr int kMaxRank = 9999;
 
 }  // namespace
 
+bool holdsAYear(const FormModel& form) {
+    for (FieldId id = 0; id < form.fieldCount(); ++id) {
+        if (id == headerField(Header::Comptabilite) || form.isZero(id)) continue;
+        const bool startsEmpty = id > headerField(Header::Comptabilite);
+        if (!(startsEmpty && form.text(id).empty())) return true;
+    }
+    return false;
+}
+
 std::string archiveFileName(const std::string& programFolder, const std::string& comptabilite,
                             int rank) {
     std::string name = programFolder + "VARDO_" + yearForFileName(comptabilite);

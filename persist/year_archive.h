@@ -15,6 +15,10 @@ std::string archiveFileName(const std::string& programFolder, const std::string&
 // The name the archive would take now: the first rank whose name is not taken.
 std::string nextArchiveFileName(const std::string& programFolder, const std::string& comptabilite);
 
+// False while the year holds nothing to keep: every field "0", or empty for the header fields
+// that start empty; the accounting year, which start-up fills in, does not count.
+bool holdsAYear(const FormModel& form);
+
 // Writes the archive under the first name not taken and returns its path; never replaces a
 // file. A failure throws Error("Impossible d'écrire dans %s"); a year that cannot name a file
 // throws before anything is written.

@@ -135,4 +135,20 @@ std::vector<std::string> annualReportLines(const FormModel& form) {
     return annualTextLines(form, printedReportLabels(), true);
 }
 
+namespace {
+std::string jobName(const FormModel& form, std::string_view title) {
+    std::string name = "Vardo - ";
+    name.append(title);
+    const std::string& year = form.text(headerField(Header::Comptabilite));
+    if (!year.empty() && year != "0") name.append(" ").append(year);
+    return name;
+}
+}  // namespace
+
+std::string monthlyJobName(const FormModel& form, int month) {
+    return jobName(form, monthInfo(month).caption);
+}
+
+std::string annualJobName(const FormModel& form) { return jobName(form, "Bilan annuel"); }
+
 }  // namespace vardo

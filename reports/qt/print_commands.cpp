@@ -10,27 +10,29 @@ namespace vardo {
 namespace {
 
 void printReport(PrintService& service, FormModel& form, std::vector<std::string> lines,
-                 QWidget* parent, const QFont& windowFont) {
+                 const std::string& jobName, QWidget* parent, const QFont& windowFont) {
     if (service.printing()) {
         // The running document keeps the buffer it started with; this command is refused
         // once its dialog is confirmed.
-        service.print(parent, lines, windowFont);
+        service.print(parent, lines, windowFont, jobName);
         return;
     }
     form.memo() = std::move(lines);
-    service.print(parent, form.memo(), windowFont);
+    service.print(parent, form.memo(), windowFont, jobName);
 }
 
 }  // namespace
 
 void printMonthReport(PrintService& service, FormModel& form, int month, QWidget* parent,
                       const QFont& windowFont) {
-    printReport(service, form, monthlyReportLines(form, month), parent, windowFont);
+    printReport(service, form, monthlyReportLines(form, month), monthlyJobName(form, month),
+                parent, windowFont);
 }
 
 void printAnnualReport(PrintService& service, FormModel& form, QWidget* parent,
                        const QFont& windowFont) {
-    printReport(service, form, annualReportLines(form), parent, windowFont);
+    printReport(service, form, annualReportLines(form), annualJobName(form), parent,
+                windowFont);
 }
 
 }  // namespace vardo

@@ -52,7 +52,8 @@ PrintService::PrintService(Platform platform) : platform_(std::move(platform)) {
 PrintService::~PrintService() = default;
 
 void PrintService::print(QWidget* parent, const std::vector<std::string>& lines,
-                         const QFont& windowFont) {
+                         const QFont& windowFont, const std::string& jobName) {
+    const QString docName = QString::fromStdString(jobName);
     if (!printer_) {
         if (!platform_.hasDefaultPrinter()) throw Error(std::string(kNoDefaultPrinter));
         printer_ = platform_.makePrinter();
@@ -62,9 +63,11 @@ void PrintService::print(QWidget* parent, const std::vector<std::string>& lines,
         // The running document keeps its printer and settings: this dialog works on a copy.
         QPrinter other(QPrinter::HighResolution);
         other.setPrinterName(printer_->printerName());
+        other.setDocName(docName);
         if (platform_.confirm(other, parent)) throw Error(std::string(kPrintingInProgress));
         return;
     }
+    printer_->setDocName(docName);
     if (!platform_.confirm(*printer_, parent)) return;
     useWholePrintableArea(*printer_);  // the printer chosen may have other edges
     // The lines are copied: the caller may rebuild its own while pages are handed over.

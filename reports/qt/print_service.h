@@ -34,8 +34,10 @@ public:
     // Throws vardo::Error: "Aucune imprimante par défaut sélectionnée" before the dialog when
     // the system has no default printer; "Impression en cours" after the dialog when a document
     // is still being printed (its lines are left as they are); "Erreur d'impression" when the
-    // printer refuses the document, which is ended all the same.
-    void print(QWidget* parent, const std::vector<std::string>& lines, const QFont& windowFont);
+    // printer refuses the document, which is ended all the same. The job carries jobName (the
+    // dialog's file name when printing to a file, the queue's title).
+    void print(QWidget* parent, const std::vector<std::string>& lines, const QFont& windowFont,
+               const std::string& jobName = {});
 
     // True while a document is being printed: the window keeps processing events meanwhile,
     // and a report built then must not replace the one being printed.

@@ -44,6 +44,24 @@ TEST_F(AlignedEdit, SevenDigitReadingFitsADayBoxWhole) {
     EXPECT_EQ(day->Alignment(), Qt::AlignRight);
 }
 
+TEST_F(AlignedEdit, TooWideTextShowsItsBeginningWhenUnfocused) {
+    open();
+    TAlignEdit* coPro = edit("JanvCoPro");
+    const QString wide = QStringLiteral("0,849056603773585");
+    window->form().setText(window->form().findField("JanvCoPro"), wide.toStdString());
+    ASSERT_EQ(coPro->text(), wide);
+    ASSERT_GT(coPro->fontMetrics().horizontalAdvance(wide), coPro->width());
+    EXPECT_EQ(coPro->cursorPosition(), 0);
+    (void)coPro->grab();  // the box scrolls its text when it paints
+    EXPECT_LT(coPro->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), coPro->width() / 2)
+        << "the beginning is in view";
+
+    coPro->setFocus(Qt::TabFocusReason);  // the whole text selected, its end in view
+    EXPECT_EQ(coPro->cursorPosition(), wide.size());
+    edit("JanvKMIn")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(coPro->cursorPosition(), 0);
+}
+
 TEST_F(AlignedEdit, MultiLineOffJoinsTheLinesAndClearsWordWrap) {
     TAlignEdit box;
     box.setWordWrap(true);

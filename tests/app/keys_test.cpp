@@ -1,6 +1,9 @@
 // The keyboard rules of the figure fields: the digit filter, the length limits, Return refused,
 // Up and Down as Left and Right, the whole text selected on keyboard entry.
 #include <QClipboard>
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QMimeData>
 #include <QSignalSpy>
 
 #include "app/digit_filter.h"
@@ -71,6 +74,47 @@ TEST_F(Keys, ClipboardShortcutsAreRefusedButTheContextMenuPasteIsNot) {
     day->paste();  // what the context menu's "Coller" does
     EXPECT_EQ(day->text(), "abc");
     EXPECT_EQ(model("JanvM01"), "abc");
+}
+
+// Text that comes without a key press is typed text as well; only a paste is not.
+TEST_F(Keys, ComposedAndDroppedTextKeepOnlyDigits) {
+    open();
+    TAlignEdit* day = edit("JanvM01");
+    day->setFocus(Qt::TabFocusReason);
+    struct Row {
+        const char* name;
+        QString committed;
+        QString expected;
+    };
+    for (const Row& row : {Row{"dead key", QStringLiteral("é"), QStringLiteral("")},
+                           Row{"compose", QStringLiteral("½"), QStringLiteral("")},
+                           Row{"digits with a letter", QStringLiteral("1a2"), QStringLiteral("12")},
+                           Row{"digits", QStringLiteral("345"), QStringLiteral("345")}}) {
+        day->selectAll();
+        day->del();
+        QInputMethodEvent composed;
+        composed.setCommitString(row.committed);
+        QCoreApplication::sendEvent(day, &composed);
+        EXPECT_EQ(day->text(), row.expected) << row.name;
+    }
+    EXPECT_EQ(model("JanvM01"), "345");
+
+    auto drop = [&](const QString& text) {
+        QMimeData data;
+        data.setText(text);
+        QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(day, &enter);
+        QDropEvent event(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(day, &event);
+    };
+    day->selectAll();
+    drop(QStringLiteral("Peugeot"));
+    EXPECT_EQ(day->text(), "345") << "a drop with letters is refused whole";
+    day->selectAll();
+    day->del();
+    drop(QStringLiteral("678"));
+    EXPECT_EQ(day->text(), "678");
+    EXPECT_EQ(model("JanvM01"), "678");
 }
 
 TEST_F(Keys, KeysThatTypeNothingWork) {

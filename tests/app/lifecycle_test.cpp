@@ -89,6 +89,36 @@ TEST_F(Lifecycle, TerminationSignalClosesByTheOrdinaryPath) {
     EXPECT_FALSE(readFile("VardoM.ini").isEmpty());
 }
 
+TEST_F(Lifecycle, NewYearRightAfterTypingArchivesTheReadingWithItsUpdatesAndOnlyOnce) {
+    open();
+    typeAndTab("10000");
+    typeAndTab("10010");
+    QTest::keyClicks(focus(), "10100");  // the evening typed, the focus still in it
+    window->menuItem("Nouvelleanne1")->trigger();
+    settle();
+    const QByteArray archive = readFile("VARDO_2026.INI");
+    EXPECT_TRUE(archive.contains("JanvS01=10100\r\n")) << archive.left(200).toStdString();
+    EXPECT_TRUE(archive.contains("JanvKMFin=10100\r\n"));
+    EXPECT_TRUE(archive.contains("FevKMIn=10100\r\n"));
+    EXPECT_TRUE(archive.contains("CoefPro=0,9\r\n"));
+    EXPECT_EQ(text("JanvKMFin"), "0");
+
+    window->menuItem("Nouvelleanne1")->trigger();  // a year of zeros holds nothing to keep
+    settle();
+    EXPECT_FALSE(QFile::exists(dir.filePath("VARDO_0.INI")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("VARDO_2026-2.INI")));
+    EXPECT_TRUE(errors.empty()) << errors.front().toStdString();
+}
+
+TEST_F(Lifecycle, PrintButtonsOfTheMonthPages) {
+    open();
+    for (int m = 0; m < kMonths; ++m) {
+        const QString name = QStringLiteral("btnImp") + QString::fromUtf8(monthInfo(m).code.data());
+        const QRect expected(m == 8 ? 88 : 96, 288, 67, 25);  // Septembre's sits further left
+        EXPECT_EQ(window->button(name)->geometry(), expected) << name.toStdString();
+    }
+}
+
 TEST_F(Lifecycle, NewYearArchivesResetsAndWaitsInJanuary) {
     open();
     typeAndTab("10000");

@@ -42,7 +42,8 @@ class Display:
     """A private Xvfb display at 96 dpi with openbox, so that Alt+F4 and activation work."""
 
     def __init__(self, width=1024, height=768):
-        for tool in ("Xvfb", "xdotool", "openbox", "xclip", "xprop", "import"):
+        self.width, self.height = width, height
+        for tool in ("Xvfb", "xdotool", "openbox", "xclip", "xprop", "xwininfo", "import"):
             if shutil.which(tool) is None:
                 raise Skip(f"{tool} is not installed")
         # Xvfb chooses a free display number itself and reports it on a pipe: tests running side
@@ -162,6 +163,16 @@ class Program:
         window = window or self.window
         self.xdo("windowactivate", "--sync", window, check=False)
         wait_until(lambda: self.xdo("getactivewindow", check=False) == window, 5, "window activation")
+
+    def frame_geometry(self):
+        """(x, y, width, height) of the window with the frame the window manager put around it."""
+        tree = run(["xwininfo", "-id", self.window, "-tree"], env=self.env).stdout
+        frame = next(line for line in tree.splitlines() if "Parent window id" in line).split()[3]
+        info = run(["xwininfo", "-id", frame], env=self.env).stdout
+        value = {line.split(":")[0].strip(): line.split(":")[1].strip()
+                 for line in info.splitlines() if ":" in line}
+        return tuple(int(value[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y",
+                                                 "Width", "Height"))
 
     def key(self, *keys):
         self.xdo("key", "--clearmodifiers", "--delay", "20", *keys)

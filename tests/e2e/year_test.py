@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """A user's January, typed in a real window: the header, the initial reading, a week of readings,
-an emptied evening and its error box, the last day handing on to February, a correction, the
-"Bilan" page through the menu, the annual text saved, Alt+F4. Then what the user would check:
-the stored year, the page and every figure back after a restart, the 519-line annual text, a
-picture of each page."""
+an emptied evening and its error box, the last day handing on to February, a correction. Then
+February: a first day without movement (no error box), a personal-only last day and an undriven
+month end that still hands on to March. The "Bilan" page through the menu, the annual text saved,
+Alt+F4. Then what the user would check: the stored year, the page and every figure back after a
+restart, the 519-line annual text, a picture of each page."""
 
 import filecmp
 import os
@@ -15,6 +16,7 @@ from harness import (COMPTABILITE, JANV_KMIN, Display, Program, Skip, locale_ava
 COMPTABILITE_BOX = (90, 38, 134, 66)
 JANV_M02 = (80, 190)
 JANV_M31 = (352, 406)
+FEV_M26 = (352, 286)
 
 WEEK = [(10010, 10100), (10130, 10200), (10200, 10200), (10250, 10400),
         (10420, 10480), (10480, 10480), (10500, 10560)]
@@ -71,6 +73,22 @@ def enter_january(program, expected_error):
     program.key("alt+p")
 
 
+def enter_february(program):
+    """Day 1 without movement, days 26 and 27 (personal kilometres only), the 28th not driven."""
+    show_page(program, 1)  # the focus on day 1: the initial reading came from January
+    for reading in ("12000", "12000"):
+        program.type(reading)
+        program.key("Tab")
+    program.type_over(FEV_M26, "12100", 1)
+    program.key("Tab")
+    for reading in ("12200", "12250", "12250"):
+        program.type(reading)
+        program.key("Tab")
+    # A month total of 0 has no coefficient yet: no error box came up on the way.
+    assert program.find_window("Vardo 1.0") is None, "an error box for a day without movement"
+    program.click(*COMPTABILITE)  # where the focus was left before the year was looked at
+
+
 def expected_store(decimal):
     figures = {
         "aledComptabilite": "2025", "aledVehicule": "Peugeot 308 AB-123-CD", "aledAnnee": "2019",
@@ -78,12 +96,17 @@ def expected_store(decimal):
         "JanvKMIn": "10000", "JanvKMFin": "12000", "JanvKMTot": "2000", "JanvKMPro": "570",
         "JanvKMPerso": "1430", "JanvCoPro": f"0{decimal}285", "JanvCoPerso": f"0{decimal}715",
         "JanvM02": "10140", "JanvM08": "10600", "JanvS08": "10650", "JanvM31": "11900",
-        "JanvS31": "12000", "FevKMIn": "12000", "FevKMFin": "0",
+        "JanvS31": "12000", "FevKMIn": "12000", "FevKMFin": "12250", "FevKMTot": "250",
+        "FevKMPro": "100", "FevKMPerso": "150", "FevCoPro": f"0{decimal}4",
+        "FevCoPerso": f"0{decimal}6", "FevM01": "12000", "FevS01": "12000", "FevM26": "12100",
+        "FevS26": "12200", "FevM27": "12250", "FevS27": "12250", "FevS28": "0",
+        "MarsKMIn": "12250", "KMIniMars": "12250",
         "KMIniJanv": "10000", "KMFinJanv": "12000", "KMTotJanv": "2000", "KMProJanv": "570",
-        "KMPersoJanv": "1430", "KMIniFev": "12000",
-        "DebAnnee": "10000", "FinAnnee": "12000", "TotAnnee": "2000", "TotPro": "570",
-        "TotPerso": "1430", "KmReporter": "12000", "CoefPro": f"0{decimal}285",
-        "CoefPerso": f"0{decimal}715", "BilanAnnuel1": "1", "Janvier1": "0",
+        "KMPersoJanv": "1430", "KMIniFev": "12000", "KMFinFev": "12250", "KMProFev": "100",
+        "KMPersoFev": "150",
+        "DebAnnee": "10000", "FinAnnee": "12250", "TotAnnee": "2250", "TotPro": "670",
+        "TotPerso": "1580", "KmReporter": "12250", "CoefPro": f"0{decimal}297777777777778",
+        "CoefPerso": f"0{decimal}702222222222222", "BilanAnnuel1": "1", "Janvier1": "0",
     }
     for day, (morning, evening) in enumerate(WEEK, start=1):
         if day != 2:
@@ -118,17 +141,19 @@ def check_annual_text(path, decimal):
         45: "KILOMETRAGE DE : FEVRIER 2025",
         501: "BILAN KILOMETRAGE ANNUEL  : 2025",
         504: "KILOMETRAGE DEBUT ANNEE   : 10000 Km",
-        505: "KILOMETRAGE FIN ANNEE     : 12000 Km",
-        506: "KILOMETRAGE A REPORTER    : 12000 Km",
-        507: "KILOMETRAGE TOTAL ANNEE   : 2000 Km",
-        508: "KILOMETRAGE PROFESSIONNEL : 570 Km",
-        509: "KILOMETRAGE PERSONNEL     : 1430 Km",
-        511: f"COEFFICIENT PROFESSIONNEL : 0{decimal}285",
-        512: f"COEFFICIENT PERSONNEL     : 0{decimal}715",
+        505: "KILOMETRAGE FIN ANNEE     : 12250 Km",
+        506: "KILOMETRAGE A REPORTER    : 12250 Km",
+        507: "KILOMETRAGE TOTAL ANNEE   : 2250 Km",
+        508: "KILOMETRAGE PROFESSIONNEL : 670 Km",
+        509: "KILOMETRAGE PERSONNEL     : 1580 Km",
+        511: f"COEFFICIENT PROFESSIONNEL : 0{decimal}297777777777778",
+        512: f"COEFFICIENT PERSONNEL     : 0{decimal}702222222222222",
     }
     for number, text in expected.items():
         assert lines[number - 1] == text, f"line {number}: {lines[number - 1]!r}, expected {text!r}"
     assert "Kilométrage initial  : 12000 Km" in lines[44:85], "February's initial reading"
+    assert "Kilométrage final    : 12250 Km" in lines[44:85], "February's final reading"
+    assert "Kilométrage initial  : 12250 Km" in lines[85:130], "March starts where February ended"
 
 
 def show_page(program, page):
@@ -151,7 +176,12 @@ def scenario(args):
         with Program(display, args.installed, locale=args.locale, dotted=decimal == ",") as program:
             program.start()
             program.focus()
+            # Centred on the screen at first show, the window manager's frame included.
+            x, y, width, height = program.frame_geometry()
+            assert abs(x - (display.width - x - width)) <= 1 and abs(y - (display.height - y - height)) <= 1, \
+                f"frame at {x},{y} size {width}x{height} is not centred"
             enter_january(program, expected_error)
+            enter_february(program)
             show_page(program, 12)
             program.key("alt+f", "s")
             saved = program.path("vardo_2025.txt")

@@ -6,12 +6,14 @@
 
 #include "ledger/error.h"
 #include "ledger/ledger.h"
+#include "ledger/dates.h"
 
 namespace vardo::testing {
 
 class LedgerTest : public ::testing::Test {
 protected:
-    explicit LedgerTest(char separator = ',') : ledger(form, Regional{separator}) {}
+    explicit LedgerTest(char separator = ',')
+        : ledger(form, Regional{separator}, [this] { return today; }) {}
 
     FieldId id(const std::string& name) const {
         const FieldId found = form.findField(name);
@@ -53,6 +55,7 @@ protected:
         return counter.count;
     }
 
+    double today = toDateTime(2026, 12, 9);  // what the ledger's clock answers
     FormModel form;
     Ledger ledger;
 };

@@ -41,6 +41,28 @@ TEST(ArchiveYear, NamedAfterTheYearNeverReplacingAndLoadableAsAStore) {
     EXPECT_EQ(restored.text(headerField(Header::Comptabilite)), "2004");
 }
 
+TEST(ArchiveYear, OnlyAYearHoldingSomethingIsKept) {
+    struct Row {
+        const char* name;
+        FieldId field;
+        const char* text;
+        bool holds;
+    };
+    const FieldId comptabilite = headerField(Header::Comptabilite);
+    const FieldId vehicule = headerField(Header::Vehicule);
+    for (const Row& row : {Row{"design texts", comptabilite, "0", false},
+                           Row{"accounting year filled in", comptabilite, "2026", false},
+                           Row{"header reset to 0", vehicule, "0", false},
+                           Row{"vehicle", vehicule, "Clio", true},
+                           Row{"horse power", headerField(Header::Chevaux), "5", true},
+                           Row{"one reading", morningField(5, 3), "7", true},
+                           Row{"an emptied reading", eveningField(0, 1), "", true}}) {
+        FormModel form;
+        form.setText(row.field, row.text);
+        EXPECT_EQ(holdsAYear(form), row.holds) << row.name;
+    }
+}
+
 TEST(ArchiveYear, YearTextsThatCannotNameAFileStopBeforeAnythingIsWritten) {
     EXPECT_EQ(archiveFileName("/p/", "0", 1), "/p/VARDO_0.INI");
     EXPECT_EQ(archiveFileName("/p/", "2004", 2), "/p/VARDO_2004-2.INI");

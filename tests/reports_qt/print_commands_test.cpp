@@ -31,7 +31,10 @@ protected:
                     printer->setOutputFileName(file);
                     return printer;
                 },
-                [this](QPrinter&, QWidget*) { return confirmAnswer; },
+                [this](QPrinter& printer, QWidget*) {
+                    jobNames.push_back(printer.docName().toStdString());
+                    return confirmAnswer;
+                },
                 [this] {
                     if (betweenPages) betweenPages();
                 }};
@@ -40,6 +43,7 @@ protected:
     FormModel form;
     QTemporaryDir dir;
     bool confirmAnswer = true;
+    std::vector<std::string> jobNames;  // as the print dialog saw them
     std::function<void()> betweenPages;
     const QFont font{"Liberation Sans", 8};
 };
@@ -52,6 +56,19 @@ TEST_F(PrintCommands, TheBufferHoldsTheLastReportPrintedOrCancelled) {
     confirmAnswer = false;
     printAnnualReport(service, form, nullptr, font);
     EXPECT_EQ(form.memo(), annualReportLines(form));
+}
+
+// A PDF printer names its files after the job: each report must carry its own name.
+TEST_F(PrintCommands, EachReportCarriesItsJobName) {
+    PrintService service(platform());
+    form.setText(headerField(Header::Comptabilite), "2026");
+    printMonthReport(service, form, 0, nullptr, font);
+    printAnnualReport(service, form, nullptr, font);
+    form.setText(headerField(Header::Comptabilite), "0");
+    printMonthReport(service, form, 1, nullptr, font);
+    EXPECT_EQ(jobNames, (std::vector<std::string>{"Vardo - Janvier 2026",
+                                                  "Vardo - Bilan annuel 2026",
+                                                  "Vardo - Février"}));
 }
 
 TEST_F(PrintCommands, ARefusedCommandLeavesTheBufferOfTheRunningDocument) {

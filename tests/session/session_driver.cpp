@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     vardo::app::setErrorPresenter(
         [](const QString& text) { log("error " + text.toStdString()); });
     vardo::app::WindowSetup setup;
-    setup.programFolder = folder;
+    setup.filesFolder = folder;
     setup.programPath = folder + "vardo";
     vardo::app::MainWindow window(setup);
     window.start();

@@ -79,7 +79,7 @@ public:
     void saveAll();
     std::string filePath() const;
     // Puts the store in another file from now on.
-    void relocate(const std::string& fileName) { located_ = fileName; }
+    void relocate(const std::string& path) { located_ = path; }
 
     // A save in two halves, so that the file is written away from the window's thread: the
     // values and the file they go to, taken on the window's thread...

@@ -51,7 +51,7 @@ std::string fieldName(FieldId id) {
         const std::string code{kMonthTable[m].code};
         if (offset < kBalanceCount) return code + std::string{kBalanceSuffixes[offset]};
         const int dayOffset = offset - kBalanceCount;
-        return code + (dayOffset % 2 == 0 ? "M" : "S") + twoDigitDay(dayOffset / 2 + 1);
+        return code + (dayOffset % 2 == 0 ? "M" : "S") + twoDigits(dayOffset / 2 + 1);
     }
     if (id < kAnnualStart) {
         const int offset = id - kGridStart;
@@ -61,8 +61,8 @@ std::string fieldName(FieldId id) {
     return std::string{kHeaderNames[id - kHeaderStart]};
 }
 
-std::string twoDigitDay(int day) {
-    return std::string{static_cast<char>('0' + day / 10), static_cast<char>('0' + day % 10)};
+std::string twoDigits(int value) {
+    return std::string{static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
 }
 
 MenuId navigationItem(int page) {

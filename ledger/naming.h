@@ -94,8 +94,9 @@ FieldId handOnTarget(int m);
 // Names in creation order.
 std::string fieldName(FieldId id);
 
-// A day of the month in two digits ("01".."31"), as the day fields' names and the reports write it.
-std::string twoDigitDay(int day);
+// A number from 0 to 99 in two digits: the day in the day fields' names and the reports ("01"), the
+// parts of a date and time in a file name.
+std::string twoDigits(int value);
 
 // The menu items in creation order: each menu's title, then its items and separators.
 enum class Menu {

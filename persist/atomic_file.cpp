@@ -32,7 +32,7 @@ void checkInjected(WriteStage stage, const std::string& path) {
 class TemporaryFile {
 public:
     explicit TemporaryFile(const std::string& target) {
-        name_ = target + ".tmpXXXXXX";
+        name_ = target + std::string(kTemporaryMark) + std::string(kTemporaryRandomChars, 'X');
         fd_ = ::mkstemp(name_.data());
         error_ = fd_ < 0 ? errno : 0;
         placed_ = fd_ < 0;  // nothing to remove

@@ -9,6 +9,11 @@
 
 namespace vardo {
 
+// The atomic write's new file is named after the file it replaces, with ".tmp" and six letters or
+// digits added; the start-up clean-up finds the ones a kill left by that suffix.
+inline constexpr std::string_view kTemporaryMark = ".tmp";
+inline constexpr std::size_t kTemporaryRandomChars = 6;
+
 // Where a write failed: making the new file (or putting it in place), or writing its bytes.
 enum class WriteStage { Create, Write, Flush, Rename };
 

@@ -7,14 +7,14 @@
 #include <cctype>
 #include <string_view>
 
+#include "ledger/naming.h"
+#include "persist/atomic_file.h"
 #include "persist/form_store.h"
 
 namespace vardo {
 namespace {
 
-// The suffix the atomic write gives its new file: ".tmp" and six letters or digits.
-constexpr std::string_view kTemporaryMark = ".tmp";
-constexpr std::size_t kTemporaryLength = kTemporaryMark.size() + 6;
+constexpr std::size_t kTemporaryLength = kTemporaryMark.size() + kTemporaryRandomChars;
 
 bool sameFile(const std::string& a, const std::string& b) {
     struct stat first {};
@@ -45,11 +45,6 @@ bool isLeftover(std::string_view name, std::string_view programName) {
         if (!std::isalnum(static_cast<unsigned char>(c))) return false;
     const std::string_view target = name.substr(0, name.size() - kTemporaryLength);
     return startsWithIgnoringCase(target, "vardo") || startsWithIgnoringCase(target, programName);
-}
-
-std::string twoDigits(int value) {
-    return std::string(1, static_cast<char>('0' + value / 10)) +
-           static_cast<char>('0' + value % 10);
 }
 
 }  // namespace

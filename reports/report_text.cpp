@@ -48,7 +48,7 @@ std::string vehicleLine(const FormModel& form) {
 
 void appendDayLines(std::vector<std::string>& lines, const FormModel& form, int month) {
     for (int day = 1; day <= monthInfo(month).dayRows; ++day) {
-        lines.push_back(join({twoDigitDay(day), " | Matin : ", form.text(morningField(month, day)),
+        lines.push_back(join({twoDigits(day), " | Matin : ", form.text(morningField(month, day)),
                               " Km | Soir : ", form.text(eveningField(month, day)), kKm}));
     }
 }

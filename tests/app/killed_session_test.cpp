@@ -120,7 +120,9 @@ void killRuns(const std::string& scratch, int lane, int kills, unsigned seed, La
         if (last) {
             EXPECT_TRUE(waitForLine(log, "done", 10000));
         } else {
-            if (kind(random) != 0) EXPECT_TRUE(waitForLine(log, "started", 10000));
+            if (kind(random) != 0) {
+                EXPECT_TRUE(waitForLine(log, "started", 10000));
+            }
             std::this_thread::sleep_for(std::chrono::milliseconds(instant(random)));
         }
         ::kill(pid, SIGKILL);

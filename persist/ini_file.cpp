@@ -13,6 +13,14 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }
 
+// A line of nothing but blanks, or a run of such lines joined by line breaks.
+bool isBlankEntry(std::string_view entry) {
+    for (const char c : entry) {
+        if (!isBlank(c) && c != '\n') return false;
+    }
+    return true;
+}
+
 std::string_view strip(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
@@ -85,6 +93,7 @@ IniFile IniFile::fromBytes(std::string_view bytes) {
     const std::string text = cp1252ToUtf8(bytes);
     std::string_view rest = text;
     Section* current = nullptr;
+    bool inBlankRun = false;
     while (!rest.empty()) {
         const auto end = rest.find('\n');
         std::string_view line = rest.substr(0, end);
@@ -95,12 +104,23 @@ IniFile IniFile::fromBytes(std::string_view bytes) {
         if (headerName(line, name)) {
             file.sections_.push_back(Section{std::string(name), true, {std::string(line)}, {}, {}});
             current = &file.sections_.back();
+            inBlankRun = false;
             continue;
         }
         if (current == nullptr) {
             file.sections_.push_back(Section{});
             current = &file.sections_.back();
         }
+        if (isBlankEntry(line)) {
+            // One entry per run: millions of empty lines cost one string, not millions.
+            if (inBlankRun)
+                current->lines.back().append("\r\n").append(line);
+            else
+                current->lines.emplace_back(line);
+            inBlankRun = true;
+            continue;
+        }
+        inBlankRun = false;
         current->lines.emplace_back(line);
         indexKey(*current, current->lines.size() - 1);
     }
@@ -111,7 +131,7 @@ IniFile IniFile::fromBytes(std::string_view bytes) {
 
 void IniFile::Section::setAsideBlankTail() {
     std::size_t kept = lines.size();
-    while (kept > 0 && strip(lines[kept - 1]).empty()) --kept;
+    while (kept > 0 && isBlankEntry(lines[kept - 1])) --kept;
     blankTail.assign(std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(kept)),
                      std::make_move_iterator(lines.end()));
     lines.resize(kept);

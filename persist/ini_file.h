@@ -88,7 +88,9 @@ private:
     struct Section {
         std::string name;                // as written in the header
         bool hasHeader = false;          // false for the lines before the first header
-        std::vector<std::string> lines;  // the header line first, when there is one
+        // The header line first, when there is one; a run of blank lines is one entry, its
+        // lines joined by carriage return and line feed.
+        std::vector<std::string> lines;
         KeyIndex keys;
         // The blank lines that end the section, kept apart so that a new key goes before them
         // at no cost however many there are.

@@ -117,6 +117,16 @@ TEST(IniWrite, InPlaceAtEndOfSectionOrNewSectionAtEnd) {
     EXPECT_TRUE(file.changed());
 }
 
+TEST(IniWrite, RunsOfBlankLinesStayWhereTheyAreLineForLine) {
+    IniFile file = IniFile::fromBytes("[S]\na=1\n\n \t\n\nb=2\n\n\r\n  \n[T]\n\n\n");
+    file.writeString("S", "c", "3");
+    file.writeString("T", "d", "4");
+    EXPECT_EQ(file.readString("S", "b", ""), "2");
+    EXPECT_EQ(file.toBytes(),
+              "[S]\r\na=1\r\n\r\n \t\r\n\r\nb=2\r\nc=3\r\n\r\n\r\n  \r\n"
+              "[T]\r\nd=4\r\n\r\n\r\n");
+}
+
 TEST(IniWrite, UnchangedValueLeavesTheFileUnchanged) {
     IniFile file = IniFile::fromBytes("[S]\r\nk = v\r\n");
     file.writeString("s", "K", "v");

@@ -3,7 +3,9 @@
 # vivent dans un dossier à part, sans toucher au CUPS du système. Il faut être root.
 #
 #   cups-test-server.sh start DOSSIER   démarre cupsd, crée la file cups-pdf par défaut
-#                                       et affiche CUPS_SERVER=DOSSIER/cups.sock
+#                                       et affiche CUPS_SERVER=DOSSIER/cups.sock ; chaque
+#                                       travail donne « job_<n>-<titre>.pdf », les blancs du
+#                                       titre changés en « _ »
 #   cups-test-server.sh stop DOSSIER    arrête cupsd et attend la fin du processus
 #
 # En cas d'échec, « start » dit pourquoi sur la sortie d'erreur et rend 1.
@@ -82,7 +84,7 @@ CONF
   lpstat -h "$sock" -r 2>/dev/null | grep -q "is running" || { stop "$dir"; fail "cupsd ne répond pas sur $sock"; }
 
   if ! lpadmin -h "$sock" -p "$queue" -E -v cups-pdf:/ -P "$ppd" \
-       -o pdftops-renderer-default=pdftocairo -o TitlePref=1 -o Label=0 \
+       -o pdftops-renderer-default=pdftocairo -o TitlePref=1 -o Label=1 \
        >"$dir"/log/lpadmin.out 2>&1 \
      || ! lpadmin -h "$sock" -d "$queue" >>"$dir"/log/lpadmin.out 2>&1; then
     stop "$dir"

@@ -25,7 +25,6 @@ QFont reportFont(const QFont& windowFont) {
 
 void printDocument(QPrinter& printer, const std::vector<std::string>& lines,
                    const QFont& windowFont, const std::function<void()>& betweenPages) {
-    printer.setDocName(QString());
     QPainter painter;
     if (!painter.begin(&printer)) throw Error(std::string(kPrintFailed));
     try {

@@ -1,6 +1,7 @@
 // A month and the year printed through a real CUPS queue (cups-pdf, default printer of a
-// private cupsd) by the print command with its dialog step skipped; the PDF that comes out is
-// read back with pdftotext: every line, in order, on the pages where the layout puts them.
+// private cupsd) by the window's print commands with the dialog step skipped; the PDF of that
+// job, found by its number and its name, is read back with pdftotext: every line, in order, on
+// the pages where the layout puts them.
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -16,11 +17,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <functional>
 #include <memory>
 
 #include "expected_pages.h"
 #include "ledger/form_model.h"
 #include "pdf_text.h"
+#include "reports/qt/print_commands.h"
 #include "reports/qt/print_service.h"
 #include "reports/report_text.h"
 #include "samples/sample_year.h"
@@ -97,27 +100,46 @@ QString outputFolder() {
     return out.replace("${HOME}", home);
 }
 
-bool jobsPending() {
+// The jobs of the private server, pending or done, by their number ("VardoPDF-12" is 12).
+QStringList jobNumbers(bool pendingOnly) {
     QProcess lpstat;
-    lpstat.start("lpstat", {"-o"});
+    lpstat.start("lpstat", pendingOnly ? QStringList{"-o"} : QStringList{"-W", "all", "-o"});
     lpstat.waitForFinished(10000);
-    return !lpstat.readAllStandardOutput().trimmed().isEmpty();
+    QStringList numbers;
+    for (const QString& line : QString::fromLocal8Bit(lpstat.readAllStandardOutput()).split('\n')) {
+        const QString id = line.section(' ', 0, 0, QString::SectionSkipEmpty);
+        if (!id.isEmpty()) numbers << id.section('-', -1);
+    }
+    return numbers;
 }
 
-// The PDF written since `since`, once the queue is empty; empty after the time limit. (cups-pdf
-// may give every untitled job the same file name, so the time tells the new file.)
-QString waitForNewPdf(const QDateTime& since) {
+// The number of the one job that is not in `before`, empty after the time limit.
+QString waitForNewJob(const QStringList& before) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 30000) {
+        QStringList fresh;
+        for (const QString& number : jobNumbers(false)) {
+            if (!before.contains(number)) fresh << number;
+        }
+        if (fresh.size() == 1) return fresh.first();
+        QThread::msleep(100);
+    }
+    return {};
+}
+
+// The PDF of the job, once the queue is empty: the test queue names it "job_<n>-<title>.pdf",
+// the title's blanks turned into underscores. A file of that name older than `since` was left
+// by an earlier run of a server whose job numbers started over. Empty after the time limit.
+QString waitForJobPdf(const QString& number, const QString& title, const QDateTime& since) {
+    const QString path = QDir(outputFolder())
+                             .filePath("job_" + number + "-" + QString(title).replace(' ', '_') +
+                                       ".pdf");
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 120000) {
         QCoreApplication::processEvents();
-        if (!jobsPending()) {
-            const QFileInfoList files =
-                QDir(outputFolder()).entryInfoList({"*.pdf"}, QDir::Files, QDir::Time);
-            if (!files.isEmpty() && files.first().lastModified() >= since) {
-                return files.first().filePath();
-            }
-        }
+        if (jobNumbers(true).isEmpty() && QFileInfo(path).lastModified() >= since) return path;
         QThread::msleep(200);
     }
     return {};
@@ -138,17 +160,23 @@ protected:
     static void TearDownTestSuite() { CupsServer::instance().stop(); }
 
     // Through the print command on the system's default printer, the dialog confirmed.
-    void printThroughCups(const std::vector<std::string>& lines) {
+    using PrintCommand = std::function<void(PrintService&, const QFont&)>;
+    void printThroughCups(const PrintCommand& command, const std::vector<std::string>& lines,
+                          const std::string& jobName) {
         PrintService::Platform platform = PrintService::systemPlatform();
         platform.confirm = [](QPrinter&, QWidget*) { return true; };
         PrintService service(platform);
-        const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+        const QDateTime since = QDateTime::currentDateTime().addSecs(-1);
+        const QStringList jobsBefore = jobNumbers(false);
         const QFont font("Liberation Sans", 8);
-        service.print(nullptr, lines, font);
+        command(service, font);
         ASSERT_NE(service.currentPrinter(), nullptr);
         EXPECT_EQ(service.currentPrinter()->printerName(), "VardoPDF");
-        const QString pdf = waitForNewPdf(before);
-        ASSERT_FALSE(pdf.isEmpty()) << "no PDF came out in " << outputFolder().toStdString();
+        const QString job = waitForNewJob(jobsBefore);
+        ASSERT_FALSE(job.isEmpty()) << "the queue got no new job";
+        const QString pdf = waitForJobPdf(job, QString::fromStdString(jobName), since);
+        ASSERT_FALSE(pdf.isEmpty()) << "job " << job.toStdString() << " left no PDF named for it in "
+                                    << outputFolder().toStdString();
         const auto expected = testing::expectedPages(*service.currentPrinter(), lines, font);
         EXPECT_EQ(testing::firstDifference(testing::pdfPages(pdf), expected), "")
             << pdf.toStdString();
@@ -169,11 +197,15 @@ TEST_F(CupsRoundTrip, TheDefaultPrinterIsThePdfQueue) {
 }
 
 TEST_F(CupsRoundTrip, AMonth) {
-    printThroughCups(monthlyReportLines(form, 0));
+    printThroughCups([&](PrintService& service,
+                         const QFont& font) { printMonthReport(service, form, 0, nullptr, font); },
+                     monthlyReportLines(form, 0), "Vardo - Janvier 2004");
 }
 
 TEST_F(CupsRoundTrip, TheYear) {
-    printThroughCups(annualReportLines(form));
+    printThroughCups([&](PrintService& service,
+                         const QFont& font) { printAnnualReport(service, form, nullptr, font); },
+                     annualReportLines(form), "Vardo - Bilan annuel 2004");
 }
 
 }  // namespace

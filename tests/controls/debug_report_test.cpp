@@ -27,29 +27,22 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-struct LogLine {
-    const char* name;
-    const char* line;
-    QString expected;
-};
-
-class LogStepTest : public testing::TestWithParam<LogLine> {};
-
-TEST_P(LogStepTest, FormatsTheLine) {
-    EXPECT_EQ(vardo::formatLogLine(QString::fromUtf8(GetParam().line), QTime(14, 5, 9)),
-              GetParam().expected);
+TEST(LogStepTest, FormatsTheLine) {
+    struct Row {
+        const char* name;
+        const char* line;
+        QString expected;
+    } rows[] = {{"hyphens", "-", QString(79, u'-')},
+                {"equals signs", "=", QString(79, u'=')},
+                {"a label loses its mark", "!Label\tvalue", QStringLiteral("Label\tvalue")},
+                {"leading hyphen removed", "-x", QStringLiteral("x")},
+                {"leading equals sign removed", "==", QStringLiteral("=")},
+                {"another line gets the time", "Note", QStringLiteral("Note   14:05:09")},
+                {"an empty line gets the time", "", QStringLiteral("   14:05:09")}};
+    for (const Row& row : rows)
+        EXPECT_EQ(vardo::formatLogLine(QString::fromUtf8(row.line), QTime(14, 5, 9)), row.expected)
+            << row.name;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, LogStepTest,
-    testing::Values(LogLine{"Hyphens", "-", QString(79, u'-')},
-                    LogLine{"EqualsSigns", "=", QString(79, u'=')},
-                    LogLine{"LabelLosesItsMark", "!Label\tvalue", QStringLiteral("Label\tvalue")},
-                    LogLine{"LeadingHyphenRemoved", "-x", QStringLiteral("x")},
-                    LogLine{"LeadingEqualsRemoved", "==", QStringLiteral("=")},
-                    LogLine{"OtherLineGetsTheTime", "Note", QStringLiteral("Note   14:05:09")},
-                    LogLine{"EmptyLineGetsTheTime", "", QStringLiteral("   14:05:09")}),
-    [](const testing::TestParamInfo<LogLine>& row) { return std::string(row.param.name); });
 
 TEST(LogStepTest, AppendsWithCarriageReturnAndLineFeedInWindows1252) {
     QTemporaryDir folder;
@@ -110,15 +103,6 @@ TEST_F(ProbeFixture, WithoutASwitchAnOldReportIsDeletedAndNoneWritten) {
     EXPECT_FALSE(QFile::exists(reportIn(cacheFolder)));
     EXPECT_FALSE(QFile::exists(programFolder + QStringLiteral("/$_Temp_$.$$$")))
         << "the write test leaves nothing behind";
-}
-
-TEST_F(ProbeFixture, TheFoldersAreRecordedWithoutTrailingSeparator) {
-    const vardo::ProbeResult result = vardo::runProbe(environment);
-    EXPECT_EQ(result.programFolder, programFolder);
-    EXPECT_EQ(result.moduleFolder, programFolder);
-    EXPECT_EQ(result.moduleName, QStringLiteral("vardo"));
-    EXPECT_TRUE(result.helpInstalled);
-    EXPECT_FALSE(result.browserInstalled);
 }
 
 TEST_F(ProbeFixture, DebugSwitchUpperCaseWritesTheReportWithItsLineShapes) {

@@ -161,7 +161,6 @@ TEST(HelpPagesTest, EveryPageHasATitleAndLoadsInTheBrowser) {
 }
 
 TEST(HelpPagesTest, TheErrorPageExplainsEveryMessageOfTheProgram) {
-    const QString text = pageText(QStringLiteral("erreurs.html")).simplified();
     const QStringList messages{
         QStringLiteral("'%s' n'est pas une valeur entière correcte"),
         QStringLiteral("'%s' n'est pas une valeur en virgule flottante correcte"),
@@ -186,7 +185,6 @@ TEST(HelpPagesTest, TheErrorPageExplainsEveryMessageOfTheProgram) {
     for (const QString& message : messages) {
         EXPECT_TRUE(shown.contains(message)) << message.toStdString();
     }
-    EXPECT_FALSE(text.isEmpty());
 }
 
 TEST(HelpPagesTest, TheFilesPageNamesEveryFileOfTheProgramFolder) {

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <algorithm>
 
 namespace {
 
@@ -19,29 +20,27 @@ TEST(TLineTest, StartsAsACustomLineFromTheCornerIn65By65) {
     EXPECT_EQ(line.Pen().width(), 1);
 }
 
-TEST(TLineTest, CustomLineReachingBeyondTheWidthGrowsTo301) {
-    TLine line;
-    line.setToX(300);
-    EXPECT_TRUE(line.placeEndPoints());
-    EXPECT_EQ(line.size(), QSize(301, 65));
-    EXPECT_FALSE(line.placeEndPoints()) << "the second painting changes nothing";
-}
-
-TEST(TLineTest, CustomLineGrowsInHeightLikewise) {
-    TLine line;
-    line.setFromY(100);
-    EXPECT_TRUE(line.placeEndPoints());
-    EXPECT_EQ(line.size(), QSize(65, 101));
-}
-
-TEST(TLineTest, NegativeCustomCoordinatesBecomeZeroAndStaySo) {
-    TLine line;
-    line.setFromX(-5);
-    line.setToY(-1);
-    line.placeEndPoints();
-    EXPECT_EQ(line.FromX(), 0);
-    EXPECT_EQ(line.ToY(), 0);
-    EXPECT_EQ(line.size(), QSize(65, 65));
+// A custom line's end points beyond the control grow it on the first painting; negative ones
+// become zero.
+TEST(TLineTest, CustomEndPointsPlacedAtTheFirstPainting) {
+    struct Row {
+        const char* name;
+        void (TLine::*set)(int);
+        int value;
+        QSize size;
+        bool changed;
+    } rows[] = {{"to x beyond the width", &TLine::setToX, 300, {301, 65}, true},
+                {"from y beyond the height", &TLine::setFromY, 100, {65, 101}, true},
+                {"negative from x", &TLine::setFromX, -5, {65, 65}, false},
+                {"negative to y", &TLine::setToY, -1, {65, 65}, false}};
+    for (const Row& row : rows) {
+        TLine line;
+        (line.*row.set)(row.value);
+        EXPECT_EQ(line.placeEndPoints(), row.changed) << row.name;
+        EXPECT_EQ(line.size(), row.size) << row.name;
+        EXPECT_FALSE(line.placeEndPoints()) << row.name << ": the second painting changes nothing";
+        EXPECT_GE(std::min({line.FromX(), line.FromY(), line.ToX(), line.ToY()}), 0) << row.name;
+    }
 }
 
 TEST(TLineTest, EndPointSettersAreIgnoredOnAnyKindButCustom) {
@@ -91,77 +90,65 @@ TEST(TLineTest, VerticalLineWidthBecomesTenTimesThePen) {
     EXPECT_EQ(QPoint(line.ToX(), line.ToY()), QPoint(4, 39));
 }
 
-struct KindPoints {
-    const char* name;
-    TLine::LineKind kind;
-    QPoint from;
-    QPoint to;
-};
-
-class TLineKindTest : public testing::TestWithParam<KindPoints> {};
-
-TEST_P(TLineKindTest, EndPointsInA21By11Control) {
-    TLine line;
-    line.setLine(GetParam().kind);
-    line.resize(21, 11);
-    line.placeEndPoints();
-    EXPECT_EQ(QPoint(line.FromX(), line.FromY()), GetParam().from);
-    EXPECT_EQ(QPoint(line.ToX(), line.ToY()), GetParam().to);
+TEST(TLineTest, EndPointsOfEveryFixedKindInA21By11Control) {
+    struct Row {
+        const char* name;
+        TLine::LineKind kind;
+        QPoint from;
+        QPoint to;
+    } rows[] = {{"top", TLine::ltTop, {0, 0}, {20, 0}},
+                {"bottom", TLine::ltBottom, {0, 10}, {20, 10}},
+                {"left", TLine::ltLeft, {0, 0}, {0, 10}},
+                {"right", TLine::ltRight, {20, 0}, {20, 10}},
+                {"up diagonal", TLine::ltUpDiagonal, {0, 10}, {20, 0}},
+                {"down diagonal", TLine::ltDownDiagonal, {0, 0}, {20, 10}},
+                {"horizontal", TLine::ltHorizontal, {0, 5}, {20, 5}},
+                {"vertical", TLine::ltVertical, {10, 0}, {10, 10}}};
+    for (const Row& row : rows) {
+        TLine line;
+        line.setLine(row.kind);
+        line.resize(21, 11);
+        line.placeEndPoints();
+        EXPECT_EQ(QPoint(line.FromX(), line.FromY()), row.from) << row.name;
+        EXPECT_EQ(QPoint(line.ToX(), line.ToY()), row.to) << row.name;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryFixedKind, TLineKindTest,
-    testing::Values(KindPoints{"Top", TLine::ltTop, {0, 0}, {20, 0}},
-                    KindPoints{"Bottom", TLine::ltBottom, {0, 10}, {20, 10}},
-                    KindPoints{"Left", TLine::ltLeft, {0, 0}, {0, 10}},
-                    KindPoints{"Right", TLine::ltRight, {20, 0}, {20, 10}},
-                    KindPoints{"UpDiagonal", TLine::ltUpDiagonal, {0, 10}, {20, 0}},
-                    KindPoints{"DownDiagonal", TLine::ltDownDiagonal, {0, 0}, {20, 10}},
-                    KindPoints{"Horizontal", TLine::ltHorizontal, {0, 5}, {20, 5}},
-                    KindPoints{"Vertical", TLine::ltVertical, {10, 0}, {10, 10}}),
-    [](const testing::TestParamInfo<KindPoints>& row) { return std::string(row.param.name); });
-
-struct KindChange {
-    const char* name;
-    TLine::LineKind from;
-    TLine::LineKind to;
-    QSize expected;  // from a control 120 wide and 30 high
-};
-
-class TLineKindChangeTest : public testing::TestWithParam<KindChange> {};
-
-TEST_P(TLineKindChangeTest, ResizesAsTheTableSays) {
-    TLine line;
-    line.setLine(GetParam().from);
-    line.resize(120, 30);
-    line.setLine(GetParam().to);
-    EXPECT_EQ(line.size(), GetParam().expected);
-    EXPECT_EQ(line.Line(), GetParam().to);
+TEST(TLineTest, KindChangeResizesAsTheTableSays) {
+    using L = TLine;
+    struct Row {
+        const char* name;
+        TLine::LineKind from;
+        TLine::LineKind to;
+        QSize expected;  // from a control 120 wide and 30 high
+    } rows[] = {
+        {"horizontal to vertical", L::ltHorizontal, L::ltVertical, {30, 120}},
+        {"horizontal to top", L::ltHorizontal, L::ltTop, {120, 65}},
+        {"horizontal to bottom", L::ltHorizontal, L::ltBottom, {120, 65}},
+        {"horizontal to up diagonal", L::ltHorizontal, L::ltUpDiagonal, {120, 65}},
+        {"horizontal to down diagonal", L::ltHorizontal, L::ltDownDiagonal, {120, 65}},
+        {"horizontal to left", L::ltHorizontal, L::ltLeft, {65, 120}},
+        {"horizontal to right", L::ltHorizontal, L::ltRight, {65, 120}},
+        {"horizontal to custom", L::ltHorizontal, L::ltCustom, {120, 30}},
+        {"vertical to horizontal", L::ltVertical, L::ltHorizontal, {30, 120}},
+        {"vertical to top", L::ltVertical, L::ltTop, {30, 65}},
+        {"vertical to bottom", L::ltVertical, L::ltBottom, {30, 65}},
+        {"vertical to left", L::ltVertical, L::ltLeft, {65, 30}},
+        {"vertical to right", L::ltVertical, L::ltRight, {65, 30}},
+        {"vertical to up diagonal", L::ltVertical, L::ltUpDiagonal, {65, 30}},
+        {"vertical to down diagonal", L::ltVertical, L::ltDownDiagonal, {65, 30}},
+        {"top to vertical", L::ltTop, L::ltVertical, {120, 30}},
+        {"custom to horizontal", L::ltCustom, L::ltHorizontal, {120, 30}},
+        {"same kind again", L::ltHorizontal, L::ltHorizontal, {120, 30}}};
+    for (const Row& row : rows) {
+        TLine line;
+        line.setLine(row.from);
+        line.resize(120, 30);
+        line.setLine(row.to);
+        EXPECT_EQ(line.size(), row.expected) << row.name;
+        EXPECT_EQ(line.Line(), row.to) << row.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, TLineKindChangeTest,
-    testing::Values(
-        KindChange{"HorizontalToVertical", TLine::ltHorizontal, TLine::ltVertical, {30, 120}},
-        KindChange{"HorizontalToTop", TLine::ltHorizontal, TLine::ltTop, {120, 65}},
-        KindChange{"HorizontalToBottom", TLine::ltHorizontal, TLine::ltBottom, {120, 65}},
-        KindChange{"HorizontalToUpDiagonal", TLine::ltHorizontal, TLine::ltUpDiagonal, {120, 65}},
-        KindChange{
-            "HorizontalToDownDiagonal", TLine::ltHorizontal, TLine::ltDownDiagonal, {120, 65}},
-        KindChange{"HorizontalToLeft", TLine::ltHorizontal, TLine::ltLeft, {65, 120}},
-        KindChange{"HorizontalToRight", TLine::ltHorizontal, TLine::ltRight, {65, 120}},
-        KindChange{"HorizontalToCustom", TLine::ltHorizontal, TLine::ltCustom, {120, 30}},
-        KindChange{"VerticalToHorizontal", TLine::ltVertical, TLine::ltHorizontal, {30, 120}},
-        KindChange{"VerticalToTop", TLine::ltVertical, TLine::ltTop, {30, 65}},
-        KindChange{"VerticalToBottom", TLine::ltVertical, TLine::ltBottom, {30, 65}},
-        KindChange{"VerticalToLeft", TLine::ltVertical, TLine::ltLeft, {65, 30}},
-        KindChange{"VerticalToRight", TLine::ltVertical, TLine::ltRight, {65, 30}},
-        KindChange{"VerticalToUpDiagonal", TLine::ltVertical, TLine::ltUpDiagonal, {65, 30}},
-        KindChange{"VerticalToDownDiagonal", TLine::ltVertical, TLine::ltDownDiagonal, {65, 30}},
-        KindChange{"TopToVertical", TLine::ltTop, TLine::ltVertical, {120, 30}},
-        KindChange{"CustomToHorizontal", TLine::ltCustom, TLine::ltHorizontal, {120, 30}},
-        KindChange{"SameKindAgain", TLine::ltHorizontal, TLine::ltHorizontal, {120, 30}}),
-    [](const testing::TestParamInfo<KindChange>& row) { return std::string(row.param.name); });
 
 // What the screen shows: the line is painted at its final place, over its parent's colour.
 TEST(TLineTest, PaintedHorizontalLineSitsFourPixelsDownAfterTheResize) {

@@ -10,18 +10,9 @@ namespace {
 
 using FocusExit = WindowTest;
 
-// January with an initial reading and the first day's readings typed, the focus left in the
-// first evening field.
-void typeFirstDay(MainWindow& window) {
-    window.form().setText(window.form().findField("JanvKMIn"), "10000");
-    window.form().setText(window.form().findField("JanvM01"), "10010");
-    window.field(std::string_view("JanvS01"))->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(window.field(std::string_view("JanvS01")), "10100");
-}
-
 TEST_F(FocusExit, AnotherWindowTakingTheFocusRunsNoExitHandler) {
     open();
-    typeFirstDay(*window);
+    typeFirstDay("10000", "10010", "10100");
     QWidget other;
     other.setFocusPolicy(Qt::StrongFocus);
     other.show();
@@ -39,7 +30,7 @@ TEST_F(FocusExit, AnotherWindowTakingTheFocusRunsNoExitHandler) {
 
 TEST_F(FocusExit, TheMenuBarTakingTheKeyboardRunsNoExitHandler) {
     open();
-    typeFirstDay(*window);
+    typeFirstDay("10000", "10010", "10100");
     window->menuBar()->setFocus(Qt::MenuBarFocusReason);
     EXPECT_EQ(text("JanvKMFin"), "0");
     edit("JanvS01")->setFocus(Qt::OtherFocusReason);
@@ -48,7 +39,7 @@ TEST_F(FocusExit, TheMenuBarTakingTheKeyboardRunsNoExitHandler) {
 
 TEST_F(FocusExit, ButtonClickRunsTheExitHandlerFirst) {
     open();
-    typeFirstDay(*window);
+    typeFirstDay("10000", "10010", "10100");
     QTest::mouseClick(window->button("btnImpJanv"), Qt::LeftButton);
     EXPECT_EQ(text("JanvKMFin"), "10100");
     ASSERT_EQ(printed.size(), 1u);

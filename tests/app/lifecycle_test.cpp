@@ -89,11 +89,9 @@ TEST_F(Lifecycle, TerminationSignalClosesByTheOrdinaryPath) {
     EXPECT_FALSE(readFile("VardoM.ini").isEmpty());
 }
 
-TEST_F(Lifecycle, NewYearRightAfterTypingArchivesTheReadingWithItsUpdatesAndOnlyOnce) {
+TEST_F(Lifecycle, NewYearRightAfterTypingArchivesTheReadingWithItsUpdatesThenWaitsInJanuary) {
     open();
-    typeAndTab("10000");
-    typeAndTab("10010");
-    QTest::keyClicks(focus(), "10100");  // the evening typed, the focus still in it
+    typeFirstDay("10000", "10010", "10100");
     window->menuItem("Nouvelleanne1")->trigger();
     settle();
     const QByteArray archive = readFile("VARDO_2026.INI");
@@ -102,9 +100,19 @@ TEST_F(Lifecycle, NewYearRightAfterTypingArchivesTheReadingWithItsUpdatesAndOnly
     EXPECT_TRUE(archive.contains("FevKMIn=10100\r\n"));
     EXPECT_TRUE(archive.contains("CoefPro=0,9\r\n"));
     EXPECT_EQ(text("JanvKMFin"), "0");
+    EXPECT_EQ(text("JanvS01"), "0");
+    EXPECT_EQ(text("aledVehicule"), "0");
+    EXPECT_EQ(focus(), edit("JanvKMIn"));
+    EXPECT_FALSE(readOnly("JanvS01"));
+    EXPECT_TRUE(readOnly("JanvKMFin"));
+    EXPECT_TRUE(readOnly("CoefPro"));
+    EXPECT_EQ(window->statusPanels()->panelText(1), "Coefficient pro : 0 %");
 
+    window->showPageCommand(kBilanPage);
     window->menuItem("Nouvelleanne1")->trigger();  // a year of zeros holds nothing to keep
     settle();
+    EXPECT_EQ(window->pages()->currentIndex(), 0);
+    EXPECT_TRUE(checked("Janvier1"));
     EXPECT_FALSE(QFile::exists(dir.filePath("VARDO_0.INI")));
     EXPECT_FALSE(QFile::exists(dir.filePath("VARDO_2026-2.INI")));
     EXPECT_TRUE(errors.empty()) << errors.front().toStdString();
@@ -117,27 +125,6 @@ TEST_F(Lifecycle, PrintButtonsOfTheMonthPages) {
         const QRect expected(m == 8 ? 88 : 96, 288, 67, 25);  // Septembre's sits further left
         EXPECT_EQ(window->button(name)->geometry(), expected) << name.toStdString();
     }
-}
-
-TEST_F(Lifecycle, NewYearArchivesResetsAndWaitsInJanuary) {
-    open();
-    typeAndTab("10000");
-    typeAndTab("10010");
-    typeAndTab("10100");
-    window->showPageCommand(kBilanPage);
-    window->menuItem("Nouvelleanne1")->trigger();
-    settle();
-    EXPECT_TRUE(QFile::exists(dir.filePath("VARDO_2026.INI")));
-    EXPECT_EQ(window->pages()->currentIndex(), 0);
-    EXPECT_EQ(focus(), edit("JanvKMIn"));
-    EXPECT_EQ(text("JanvS01"), "0");
-    EXPECT_EQ(text("aledVehicule"), "0");
-    EXPECT_FALSE(readOnly("JanvS01"));
-    EXPECT_TRUE(readOnly("JanvKMFin"));
-    EXPECT_TRUE(readOnly("CoefPro"));
-    EXPECT_EQ(window->statusPanels()->panelText(1), "Coefficient pro : 0 %");
-    EXPECT_TRUE(checked("Janvier1"));
-    EXPECT_TRUE(errors.empty()) << errors.front().toStdString();
 }
 
 TEST_F(Lifecycle, SaveCommandWritesTheAnnualTextAndConfirms) {
@@ -163,16 +150,6 @@ TEST_F(Lifecycle, YearTextThatCannotNameAFileStopsSaveAndNewYear) {
     EXPECT_TRUE(infos.empty());
     EXPECT_EQ(text("JanvKMIn"), "500") << "the new year did not reset anything";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("VARDO.INI")}));
-}
-
-TEST_F(Lifecycle, SaveAsWritesTheChosenFileAndACancelWritesNothing) {
-    open();
-    window->menuItem("Sauvegarderlebilanannuelsous1")->trigger();
-    EXPECT_TRUE(infos.empty());
-    saveAsName = dir.filePath("bilan.txt");
-    window->menuItem("Sauvegarderlebilanannuelsous1")->trigger();
-    EXPECT_EQ(readFile("bilan.txt").count("\r\n"), 512);
-    EXPECT_TRUE(infos.empty()) << "no message follows a save-as";
 }
 
 TEST_F(Lifecycle, PrintButtonsHandTheirReportsToThePrinter) {

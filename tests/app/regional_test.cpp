@@ -10,32 +10,20 @@
 namespace vardo::app::testing {
 namespace {
 
-struct LocaleRow {
-    const char* name;
-    QLocale locale;
-    char separator;
-    const char* date;
-};
-
-void PrintTo(const LocaleRow& row, std::ostream* out) {
-    *out << row.name;
+TEST(RegionalSettings, SeparatorAndShortDate) {
+    struct Row {
+        const char* name;
+        QLocale locale;
+        char separator;
+        const char* date;
+    } rows[] = {{"France", QLocale(QLocale::French, QLocale::France), ',', "07/03/2026"},
+                {"Switzerland", QLocale(QLocale::French, QLocale::Switzerland), ',', "07.03.26"},
+                {"United States", QLocale(QLocale::English, QLocale::UnitedStates), '.', "3/7/26"}};
+    for (const Row& row : rows) {
+        EXPECT_EQ(regionalSettings(row.locale).decimalSeparator, row.separator) << row.name;
+        EXPECT_EQ(shortDate(row.locale, QDate(2026, 3, 7)), QString::fromUtf8(row.date)) << row.name;
+    }
 }
-
-class RegionalSettings : public ::testing::TestWithParam<LocaleRow> {};
-
-TEST_P(RegionalSettings, SeparatorAndShortDate) {
-    const LocaleRow& row = GetParam();
-    EXPECT_EQ(regionalSettings(row.locale).decimalSeparator, row.separator);
-    EXPECT_EQ(shortDate(row.locale, QDate(2026, 3, 7)), QString::fromUtf8(row.date));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Locales, RegionalSettings,
-    ::testing::Values(
-        LocaleRow{"France", QLocale(QLocale::French, QLocale::France), ',', "07/03/2026"},
-        LocaleRow{"Switzerland", QLocale(QLocale::French, QLocale::Switzerland), ',', "07.03.26"},
-        LocaleRow{"UnitedStates", QLocale(QLocale::English, QLocale::UnitedStates), '.', "3/7/26"}),
-    [](const ::testing::TestParamInfo<LocaleRow>& row) { return std::string(row.param.name); });
 
 TEST(Language, QtSpeaksFrench) {
     ASSERT_TRUE(loadFrenchTranslations());

@@ -160,10 +160,13 @@ TEST_F(SavedAsYouGo, NewYearAnsweredOuiArchivesUnderTheNamedFileThenResets) {
         QTest::qWaitFor([&] { return readFile("VARDO.INI").contains("JanvKMIn=0\r\n"); }, 2000));
 }
 
-TEST_F(SavedAsYouGo, SaveAsAsksBeforeReplacingAFile) {
+TEST_F(SavedAsYouGo, SaveAsAsksBeforeReplacingAFileAndACancelWritesNothing) {
     writeFile("lettre.txt", "a letter");
-    saveAsName = dir.filePath("lettre.txt");
     open();
+    window->menuItem("Sauvegarderlebilanannuelsous1")->trigger();  // the file dialog cancelled
+    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(errors.empty());
+    saveAsName = dir.filePath("lettre.txt");
     answer = false;
     window->menuItem("Sauvegarderlebilanannuelsous1")->trigger();
     ASSERT_EQ(questions.size(), 1u);
@@ -178,6 +181,9 @@ TEST_F(SavedAsYouGo, SaveAsAsksBeforeReplacingAFile) {
     window->menuItem("Sauvegarderlebilanannuelsous1")->trigger();
     EXPECT_EQ(questions.size(), 2u) << "a new file is written without a question";
     EXPECT_EQ(readFile("nouveau.txt").count("\r\n"), 512);
+    EXPECT_TRUE(infos.empty()) << "no message follows a save-as";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList({"lettre.txt", "nouveau.txt"})) << "the cancel wrote nothing";
 }
 
 // Each character as a key press typing it, as a keyboard layout with that character sends it.

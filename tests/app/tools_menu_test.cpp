@@ -27,13 +27,6 @@ protected:
         tools()->menu()->findChild<QAction*>(QString::fromLatin1(item))->trigger();
         settle();
     }
-
-    void typeDay(const char* kmIn, const char* morning, const char* evening) {
-        edit("JanvKMIn")->setFocus();
-        typeAndTab(kmIn);
-        typeAndTab(morning);
-        QTest::keyClicks(focus(), evening);  // the evening field keeps the focus
-    }
 };
 
 TEST_F(ToolsMenuTest, SitsBetweenEditionAndAideWithoutNewModelItems) {
@@ -50,7 +43,7 @@ TEST_F(ToolsMenuTest, SitsBetweenEditionAndAideWithoutNewModelItems) {
 
 TEST_F(ToolsMenuTest, TheFocusedFieldsExitRunsFirst) {
     open();
-    typeDay("10000", "10010", "9990");
+    typeFirstDay("10000", "10010", "9990");
     EXPECT_EQ(model("JanvKMPro"), "0");
     QStringList lines;
     choose("ControleReleves", [&](QWidget* dialog) {
@@ -82,7 +75,7 @@ TEST_F(ToolsMenuTest, ReturnOnALineTakesTheUserToItsField) {
 
 TEST_F(ToolsMenuTest, AFailingExitShowsItsErrorAndOpensNothing) {
     open();
-    typeDay("10000", "10010", "");
+    typeFirstDay("10000", "10010", "");
     QTest::keyClick(focus(), Qt::Key_Backspace);
     bool opened = true;
     choose("ControleReleves", [&](QWidget* dialog) { opened = dialog != nullptr; });

@@ -98,6 +98,14 @@ protected:
         QTest::keyClicks(target, typed);
         QTest::keyClick(target, Qt::Key_Tab);
     }
+    // January's initial reading and first morning typed, then the evening typed with the focus
+    // left in it (its exit handler not run yet).
+    void typeFirstDay(const QString& kmIn, const QString& morning, const QString& evening) {
+        edit("JanvKMIn")->setFocus(Qt::TabFocusReason);
+        typeAndTab(kmIn);
+        typeAndTab(morning);
+        QTest::keyClicks(focus(), evening);
+    }
     void settle() { QCoreApplication::processEvents(); }
 
     bool checked(const char* item) const { return window->menuItem(item)->isChecked(); }

@@ -5,20 +5,11 @@ with status 2; "--help" names the folder in use, byte for byte even where the na
 and the user's data folder where the program's own folder refuses new files."""
 
 import os
-import re
 import shutil
 import subprocess
 import tempfile
 
-from harness import Skip, test_main
-
-SOURCE = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
-
-
-def project_version():
-    with open(os.path.join(SOURCE, "CMakeLists.txt"), encoding="utf-8") as handle:
-        return re.search(r"project\(Vardo VERSION ([0-9.]+)", handle.read()).group(1)
-
+from harness import UnwritableFolder, project_version, test_main
 
 def without_display(home):
     env = {name: value for name, value in os.environ.items()
@@ -74,20 +65,10 @@ def scenario(args):
         locked = os.path.join(scratch, "locked")
         os.mkdir(locked)
         shutil.copy(installed, locked)
-        os.chmod(locked, 0o555)
-        try:
-            if os.geteuid() == 0:
-                result = subprocess.run(["chattr", "+i", locked], check=False, capture_output=True)
-                if result.returncode != 0:
-                    raise Skip(f"no folder can be made read-only for root here: {result.stderr.decode().strip()}")
+        with UnwritableFolder(locked):
             result = vardo(os.path.join(locked, "vardo"), "--help", env=env)
             assert folder_line(result.stdout) == os.fsencode(home + "/.local/share/vardo/"), result.stdout
             assert not os.path.exists(os.path.join(home, ".local")), "asking for help creates nothing"
-        finally:
-            if os.geteuid() == 0:
-                subprocess.run(["chattr", "-i", locked], check=False)
-            os.chmod(locked, 0o755)
-
 
 if __name__ == "__main__":
     test_main(scenario)

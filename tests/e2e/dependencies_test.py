@@ -11,9 +11,7 @@ import shutil
 import subprocess
 import tempfile
 
-from harness import Skip, run, test_main
-
-SOURCE = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
+from harness import SOURCE, Skip, run, source_text, test_main
 
 # What the tests use, and what only the tests use.
 TEST_TOOLS = ["Xvfb", "xdotool", "xclip", "openbox", "xprop", "import", "cupsd", "lpadmin",
@@ -24,8 +22,8 @@ TEST_FILES = ["/usr/include/gtest/gtest.h", "/usr/include/gmock/gmock.h",
 
 
 def package_set(name):
-    with open(os.path.join(SOURCE, "scripts", "packages", f"{name}.txt"), encoding="utf-8") as handle:
-        return {line.split()[0] for line in handle if line.strip() and not line.startswith("#")}
+    return {line.split()[0] for line in source_text(f"scripts/packages/{name}.txt").splitlines()
+            if line.strip() and not line.startswith("#")}
 
 
 def owning_package(path):
@@ -48,8 +46,8 @@ def direct_dependencies(packages):
 
 
 def run_command_cmake_line():
-    with open(os.path.join(SOURCE, "scripts", "run.sh"), encoding="utf-8") as handle:
-        lines = [line.strip() for line in handle if line.strip().startswith("cmake -S")]
+    lines = [line.strip() for line in source_text("scripts/run.sh").splitlines()
+             if line.strip().startswith("cmake -S")]
     assert len(lines) == 1, lines
     return shlex.split(lines[0].split(">")[0])
 

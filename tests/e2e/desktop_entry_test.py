@@ -2,19 +2,13 @@
 """The installed desktop entry passes desktop-file-validate and starts the installed program."""
 
 import os
-import shutil
 
-from harness import Skip, run, test_main
+from harness import desktop_entry_keys, require, run, test_main
 
 
 def scenario(args):
-    if shutil.which("desktop-file-validate") is None:
-        raise Skip("desktop-file-validate is not installed (desktop-file-utils)")
-    entry = os.path.join(args.installed, "share", "applications", "vardo.desktop")
-    result = run(["desktop-file-validate", entry], check=False)
-    assert result.returncode == 0 and not result.stdout.strip(), result.stdout + result.stderr
-    with open(entry, encoding="utf-8") as handle:
-        keys = dict(line.rstrip("\n").split("=", 1) for line in handle if "=" in line)
+    require("desktop-file-validate")
+    keys = desktop_entry_keys(os.path.join(args.installed, "share", "applications", "vardo.desktop"))
     assert keys["Exec"].strip('"') == os.path.join(args.installed, "vardo"), keys["Exec"]
     assert keys["Icon"] == "vardo"
     icon = os.path.join(args.installed, "share", "icons", "hicolor", "256x256", "apps", "vardo.png")

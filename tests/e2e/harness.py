@@ -3,6 +3,7 @@ manager, keys typed with xdotool, message boxes read through the clipboard (Ctrl
 message box's text), screenshots with ImageMagick. Every wait is bounded."""
 
 import os
+import re
 import select
 import shutil
 import signal
@@ -11,6 +12,7 @@ import tempfile
 import time
 
 SKIP = 77  # ctest's SKIP_RETURN_CODE
+SOURCE = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 
 # Points inside the main window (its client area, 96 dpi) where a user clicks.
 COMPTABILITE = (112, 52)
@@ -21,6 +23,58 @@ MAIN_TITLE = "Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule
 
 class Skip(Exception):
     """The machine cannot run this test (no X server, no printer); reported as skipped."""
+
+
+def require(*tools):
+    for tool in tools:
+        if shutil.which(tool) is None:
+            raise Skip(f"{tool} is not installed")
+
+
+def source_text(path):
+    with open(os.path.join(SOURCE, path), encoding="utf-8") as handle:
+        return handle.read()
+
+
+def project_version():
+    return re.search(r"project\(Vardo VERSION ([0-9.]+)", source_text("CMakeLists.txt")).group(1)
+
+
+class UnwritableFolder:
+    """A folder that refuses new files while it lives: read-only mode bits for a user, the
+    immutable attribute for root (who ignores mode bits)."""
+
+    def __init__(self, path):
+        self.path = path
+
+    def __enter__(self):
+        os.chmod(self.path, 0o555)
+        if os.geteuid() == 0:
+            result = subprocess.run(["chattr", "+i", self.path], capture_output=True, text=True)
+            if result.returncode != 0:
+                os.chmod(self.path, 0o755)
+                raise Skip(f"no folder can be made read-only for root here: {result.stderr.strip()}")
+        probe = os.path.join(self.path, "probe")
+        try:
+            open(probe, "x").close()
+            os.remove(probe)
+            raise Skip(f"{self.path} still takes new files")
+        except OSError:
+            pass
+        return self
+
+    def __exit__(self, *exc):
+        if os.geteuid() == 0:
+            subprocess.run(["chattr", "-i", self.path], check=False)
+        os.chmod(self.path, 0o755)
+
+
+def desktop_entry_keys(entry):
+    """The keys of a desktop entry that desktop-file-validate accepts without a word."""
+    result = run(["desktop-file-validate", entry], check=False)
+    assert result.returncode == 0 and not result.stdout.strip(), result.stdout + result.stderr
+    with open(entry, encoding="utf-8") as handle:
+        return dict(line.rstrip("\n").split("=", 1) for line in handle if "=" in line)
 
 
 def wait_until(condition, timeout, what):
@@ -43,9 +97,7 @@ class Display:
 
     def __init__(self, width=1024, height=768):
         self.width, self.height = width, height
-        for tool in ("Xvfb", "xdotool", "openbox", "xclip", "xprop", "xwininfo", "import"):
-            if shutil.which(tool) is None:
-                raise Skip(f"{tool} is not installed")
+        require("Xvfb", "xdotool", "openbox", "xclip", "xprop", "xwininfo", "import")
         # Xvfb chooses a free display number itself and reports it on a pipe: tests running side
         # by side never race for the same number.
         read_end, write_end = os.pipe()
@@ -287,9 +339,10 @@ def differing_pixels(first, second, hidden=None):
 STORED_KEYS = 915  # the 888 fields and the check marks of the 27 menu items
 
 
-def read_store(path):
+def read_store(path, keys=STORED_KEYS):
     """The stored year (or an archive of one) as the program writes it, Windows-1252 and CRLF:
-    every key with its text, the first of a repeated key as the program reads it."""
+    every key with its text, the first of a repeated key as the program reads it; `keys` of
+    them unless None."""
     with open(path, "rb") as handle:
         raw = handle.read()
     assert raw.endswith(b"\r\n"), f"{path} does not end with CRLF"
@@ -298,7 +351,7 @@ def read_store(path):
         if "=" in line and not line.startswith("["):
             key, value = line.split("=", 1)
             values.setdefault(key, value)
-    assert len(values) == STORED_KEYS, f"{len(values)} keys stored in {path}"
+    assert keys is None or len(values) == keys, f"{len(values)} keys stored in {path}"
     return values
 
 

@@ -12,6 +12,7 @@ import stat
 import subprocess
 import tempfile
 import time
+from dataclasses import dataclass
 
 from harness import MAIN_TITLE, Display, Program, read_store, test_main
 
@@ -64,12 +65,15 @@ def colliding_store(count_stages=17):
     return b"\r\n".join(lines) + b"\r\n"
 
 
+@dataclass
 class Case:
-    def __init__(self, name, prepare, start_messages=(), close_messages=(), during=None, check=None,
-                 changes_outside=()):
-        self.name, self.prepare, self.during, self.check = name, prepare, during, check
-        self.start_messages, self.close_messages = start_messages, close_messages
-        self.changes_outside = changes_outside
+    name: str
+    prepare: object
+    start_messages: list = ()
+    close_messages: list = ()
+    during: object = None
+    check: object = None
+    changes_outside: tuple = ()
 
 
 def answer_box(program, expected):
@@ -237,15 +241,7 @@ def colliding(program, outside):
 
 
 def colliding_loaded(program, outside):
-    assert read_store_value(program.store, "JanvM01") == "4242"
-
-
-def read_store_value(path, key):
-    with open(path, "rb") as handle:
-        for line in handle.read().decode("cp1252").split("\r\n"):
-            if line.startswith(key + "="):
-                return line.split("=", 1)[1]
-    return None
+    assert read_store(program.store, keys=None)["JanvM01"] == "4242"
 
 
 ACCESS = "Accès refusé"

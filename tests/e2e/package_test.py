@@ -7,14 +7,12 @@ home's .local/share/vardo, and a second start shows it (and writes its debug rep
 
 import glob
 import os
-import re
 import shutil
-import subprocess
 import tempfile
 
-from harness import JANV_KMIN, Display, Program, Skip, read_store, run, test_main
+from harness import (JANV_KMIN, Display, Program, UnwritableFolder, desktop_entry_keys, project_version,
+                     read_store, require, run, test_main)
 
-SOURCE = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 BILAN_TAB = (558, 80, 598, 108)  # lit while it holds the focus, before the close only
 
 EXPECTED_FILES = {
@@ -28,17 +26,6 @@ EXPECTED_FILES = {
     "usr/share/doc/vardo/copyright",
     "usr/share/doc/vardo/changelog.Debian.gz",
 }
-
-
-def project_version():
-    with open(os.path.join(SOURCE, "CMakeLists.txt"), encoding="utf-8") as handle:
-        return re.search(r"project\(Vardo VERSION ([0-9.]+)", handle.read()).group(1)
-
-
-def require(*tools):
-    for tool in tools:
-        if shutil.which(tool) is None:
-            raise Skip(f"{tool} is not installed")
 
 
 def check_control(deb, version):
@@ -67,11 +54,7 @@ def check_files(deb):
 
 
 def check_desktop_entry(root):
-    entry = os.path.join(root, "usr/share/applications/vardo.desktop")
-    result = run(["desktop-file-validate", entry], check=False)
-    assert result.returncode == 0 and not result.stdout.strip(), result.stdout + result.stderr
-    with open(entry, encoding="utf-8") as handle:
-        keys = dict(line.rstrip("\n").split("=", 1) for line in handle if "=" in line)
+    keys = desktop_entry_keys(os.path.join(root, "usr/share/applications/vardo.desktop"))
     assert keys["Exec"] == "vardo" and keys["Icon"] == "vardo", keys
     assert {"Office", "Finance"} <= set(keys["Categories"].split(";")), keys["Categories"]
     assert "kilométrique" in keys["Comment"], keys["Comment"]
@@ -94,35 +77,6 @@ def check_lintian(deb, artifacts):
     print(result.stdout, end="")
     errors = [line for line in result.stdout.splitlines() if line.startswith("E:")]
     assert not errors, "\n".join(errors)
-
-
-class UnwritableFolder:
-    """A folder that refuses new files while it lives: read-only mode bits for a user, the
-    immutable attribute for root (who ignores mode bits)."""
-
-    def __init__(self, path):
-        self.path = path
-
-    def __enter__(self):
-        os.chmod(self.path, 0o555)
-        if os.geteuid() == 0:
-            result = subprocess.run(["chattr", "+i", self.path], capture_output=True, text=True)
-            if result.returncode != 0:
-                os.chmod(self.path, 0o755)
-                raise Skip(f"no folder can be made read-only for root here: {result.stderr.strip()}")
-        probe = os.path.join(self.path, "probe")
-        try:
-            open(probe, "x").close()
-            os.remove(probe)
-            raise Skip(f"{self.path} still takes new files")
-        except OSError:
-            pass
-        return self
-
-    def __exit__(self, *exc):
-        if os.geteuid() == 0:
-            subprocess.run(["chattr", "-i", self.path], check=False)
-        os.chmod(self.path, 0o755)
 
 
 def check_program(root, artifacts):

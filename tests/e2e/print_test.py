@@ -11,7 +11,7 @@ import subprocess
 import tempfile
 import time
 
-from harness import COMPTABILITE, JANV_KMIN, Display, Program, Skip, run, test_main, wait_until
+from harness import COMPTABILITE, JANV_KMIN, Display, Program, Skip, require, run, test_main, wait_until
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 CUPS_SCRIPT = os.path.join(HERE, "..", "..", "scripts", "cups-test-server.sh")
@@ -21,9 +21,7 @@ class CupsServer:
     """The private cupsd of scripts/cups-test-server.sh, its default queue a cups-pdf printer."""
 
     def __init__(self):
-        for tool in ("pdftotext", "lpstat"):
-            if shutil.which(tool) is None:
-                raise Skip(f"{tool} is not installed")
+        require("pdftotext", "lpstat")
         self.folder = tempfile.mkdtemp(prefix="vardo-cups-")
         os.chmod(self.folder, 0o755)
         started = subprocess.run(["bash", CUPS_SCRIPT, "start", self.folder], capture_output=True,

@@ -7,15 +7,9 @@ import os
 import re
 import shlex
 
-from harness import test_main
+from harness import SOURCE, source_text, test_main
 
-SOURCE = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 INSTALL_SCRIPT = "scripts/install-program.sh"
-
-
-def source_text(path):
-    with open(os.path.join(SOURCE, path), encoding="utf-8") as handle:
-        return handle.read()
 
 
 def commands(script):

@@ -9,15 +9,8 @@ import shutil
 
 from harness import JANV_KMIN, VEHICULE, Display, Program, read_store, test_main
 
-MENU_ITEMS = {"Fichier1", "Nouvelleanne1", "N1", "Sauvegarderlanne1", "Sauvegarderlebilanannuelsous1",
-              "Imprimerlebilanannuel1", "N2", "Quitter1", "Edition1", "Janvier1", "Fvrier1", "Mars1",
-              "Avril1", "Mai1", "Juin1", "Juillet1", "Aot1", "Septembre1", "Octobre1", "Novembre1",
-              "Dcembre1", "N4", "BilanAnnuel1", "Aide1", "Rubriquesdelaide1", "N3", "Aproposde1"}
-
-
-def fields_not_zero(values):
-    assert MENU_ITEMS <= set(values), "menu items missing from the store"
-    return {name: text for name, text in values.items() if name not in MENU_ITEMS and text != "0"}
+def not_zero(values):
+    return {name: text for name, text in values.items() if text != "0"}
 
 
 def scenario(args):
@@ -52,11 +45,10 @@ def scenario(args):
             program.screenshot_after_change(os.path.join(args.artifacts, "new-year.png"), bilan)
             program.close_with_alt_f4()
 
-            assert fields_not_zero(read_store(program.store)) == {}
+            assert not_zero(read_store(program.store)) == {"Janvier1": "1"}
             archives = [name for name in os.listdir(program.folder) if name.startswith("VARDO_")]
             assert len(archives) == 1, archives
             archived = read_store(program.path(archives[0]))
-            assert MENU_ITEMS <= set(archived), "menu items missing from the archive"
             assert archived["JanvKMIn"] == "30000" and archived["JanvS01"] == "30100"
             assert archived["aledVehicule"] == "Kangoo" and archived["TotPro"] == "60"
             first_store = os.path.join(args.artifacts, "new-year-store.ini")
@@ -67,7 +59,7 @@ def scenario(args):
             program.screenshot(os.path.join(args.artifacts, "new-year-restarted.png"))
             program.close_with_alt_f4()
             assert filecmp.cmp(program.store, first_store, shallow=False)
-            assert fields_not_zero(read_store(program.store)) == {}
+            assert not_zero(read_store(program.store)) == {"Janvier1": "1"}
 
 
 if __name__ == "__main__":

@@ -109,36 +109,37 @@ QStringList jobNumbers(bool pendingOnly) {
     return numbers;
 }
 
-// The number of the one job that is not in `before`, empty after the time limit.
-QString waitForNewJob(const QStringList& before) {
+// What `found` gives once it is not empty, polled for at most `ms` milliseconds; empty after.
+QString waitFor(int ms, const std::function<QString()>& found) {
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < 30000) {
-        QStringList fresh;
-        for (const QString& number : jobNumbers(false)) {
-            if (!before.contains(number)) fresh << number;
-        }
-        if (fresh.size() == 1) return fresh.first();
-        QThread::msleep(100);
+    for (QString value; clock.elapsed() < ms; QThread::msleep(100)) {
+        QCoreApplication::processEvents();
+        if (!(value = found()).isEmpty()) return value;
     }
     return {};
 }
 
+// The number of the one job that is not in `before`.
+QString waitForNewJob(const QStringList& before) {
+    return waitFor(30000, [&] {
+        QStringList fresh = jobNumbers(false);
+        fresh.removeIf([&](const QString& number) { return before.contains(number); });
+        return fresh.size() == 1 ? fresh.first() : QString();
+    });
+}
+
 // The PDF of the job, once the queue is empty: the test queue names it "job_<n>-<title>.pdf",
 // the title's blanks turned into underscores. A file of that name older than `since` was left
-// by an earlier run of a server whose job numbers started over. Empty after the time limit.
+// by an earlier run of a server whose job numbers started over.
 QString waitForJobPdf(const QString& number, const QString& title, const QDateTime& since) {
     const QString path = QDir(outputFolder())
                              .filePath("job_" + number + "-" + QString(title).replace(' ', '_') +
                                        ".pdf");
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 120000) {
-        QCoreApplication::processEvents();
-        if (jobNumbers(true).isEmpty() && QFileInfo(path).lastModified() >= since) return path;
-        QThread::msleep(200);
-    }
-    return {};
+    return waitFor(120000, [&] {
+        return jobNumbers(true).isEmpty() && QFileInfo(path).lastModified() >= since ? path
+                                                                                      : QString();
+    });
 }
 
 class CupsRoundTrip : public ::testing::Test {

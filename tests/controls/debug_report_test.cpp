@@ -245,17 +245,6 @@ TEST_F(ProbeFixture, AReportNameThatIsAFifoNeverBlocks) {
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
-TEST_F(ProbeFixture, ALocaleWithoutWindowsIdentifierShowsZeros) {
-    environment.localeName = QStringLiteral("C");
-    environment.decimalSeparator = QChar(u'.');
-    environment.arguments = {QStringLiteral("-debug")};
-    vardo::runProbe(environment);
-    const QByteArray bytes = readAll(reportIn(programFolder));
-    EXPECT_TRUE(bytes.contains("SysLocale.DefaultLCID: \t0x0000\r\n"));
-    EXPECT_TRUE(bytes.contains("SysLocale.PriLangID:   \t0x0000\r\n"));
-    EXPECT_TRUE(bytes.contains("DecimalSeparator:      \t.\r\n"));
-}
-
 TEST(ProbeEnvironmentTest, HoldsThisProcessesFacts) {
     const ProbeEnvironment environment = vardo::currentProbeEnvironment(
         {QStringLiteral("/opt/vardo/vardo"), QStringLiteral("-debug")});

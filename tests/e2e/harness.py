@@ -208,9 +208,6 @@ class Program:
     def wait_no_window(self, name, timeout=10):
         wait_until(lambda: self.find_window(name) is None, timeout, f"window {name!r} to close")
 
-    def active_window_name(self):
-        return self.xdo("getactivewindow", "getwindowname", check=False)
-
     def focus(self, window=None):
         window = window or self.window
         self.xdo("windowactivate", "--sync", window, check=False)

@@ -13,6 +13,7 @@ import subprocess
 import tempfile
 import time
 from dataclasses import dataclass
+from functools import partial
 
 from harness import MAIN_TITLE, Display, Program, read_store, test_main
 
@@ -154,14 +155,6 @@ def device_node(outside, name, minor):
     return node
 
 
-def to_device(outside):
-    return device_node(outside, "null", 3)
-
-
-def to_zero(outside):
-    return device_node(outside, "zero", 5)
-
-
 def to_folder(outside):
     os.makedirs(os.path.join(outside, "folder"), exist_ok=True)
     return os.path.join(outside, "folder")
@@ -242,6 +235,10 @@ def colliding(program, outside):
 
 def colliding_loaded(program, outside):
     assert read_store(program.store, keys=None)["JanvM01"] == "4242"
+
+
+to_device = partial(device_node, name="null", minor=3)
+to_zero = partial(device_node, name="zero", minor=5)
 
 
 ACCESS = "Accès refusé"

@@ -34,12 +34,9 @@ def box_text(clipboard):
 def enter_january(program, expected_error):
     # The header first: once a day is counted, the header fields are locked like every figure.
     program.type_over(COMPTABILITE, "2025", 4)
-    program.key("Tab")
-    program.type("Peugeot 308 AB-123-CD")
-    program.key("Tab")
-    program.type("2019")
-    program.key("Tab")
-    program.type("5")
+    for text in ("Peugeot 308 AB-123-CD", "2019", "5"):
+        program.key("Tab")
+        program.type(text)
     program.type_over(JANV_KMIN, "10000", 1)
     program.key("Tab")
     for morning, evening in WEEK:

@@ -5,21 +5,6 @@ namespace {
 
 constexpr int kJanuary = 0;
 
-TEST_F(LedgerTest, RecomputationFromTheMonthsAndTheStatusPanels) {
-    set("DebAnnee", "10000");
-    set("FinAnnee", "25000");
-    set("KMPersoMars", "6000");
-    set("KMProMars", "9000");
-    EXPECT_EQ(text("TotAnnee"), "15000");
-    EXPECT_EQ(text("KmReporter"), "25000");
-    EXPECT_EQ(text("TotPro"), "9000");
-    EXPECT_EQ(text("TotPerso"), "6000");
-    EXPECT_EQ(text("CoefPro"), "0,6");
-    EXPECT_EQ(text("CoefPerso"), "0,4");
-    EXPECT_EQ(form.panel(1), "Coefficient pro : 60 %");
-    EXPECT_EQ(form.panel(2), "Coefficient perso : 40 %");
-}
-
 TEST_F(LedgerTest, AThirdShowsTwoDecimalsInTheStatusBar) {
     set("DebAnnee", "0");
     set("FinAnnee", "3000");

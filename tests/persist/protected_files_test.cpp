@@ -76,52 +76,44 @@ FormModel& changedForm() {
     return form;
 }
 
-TEST_F(ProtectedFiles, ReadOnlyStoreKeepsItsBytesAndRights) {
+// Each of the program's files, read-only to its owner: every write of it fails with its own
+// message, and the file keeps its bytes and rights, with nothing left beside it.
+TEST_F(ProtectedFiles, ReadOnlyFilesKeepTheirBytesAndRights) {
     folderOfTheUser();
-    const std::string store = program + "VARDO.INI";
-    const std::string old = "[frmVardo]\r\nJanvM01=0\r\n";
-    ownedFile(store, old, 0444);
-    EXPECT_EQ(asUser([&] {
-                  saveValues(changedForm(), store);
-                  return std::string("written");
-              }),
-              "Impossible d'écrire dans " + store);
-    EXPECT_EQ(readBytes(store), old);
-    EXPECT_EQ(modeOf(store), 0444u);
-    EXPECT_EQ(std::distance(fs::directory_iterator(program), fs::directory_iterator()), 1);
-}
-
-TEST_F(ProtectedFiles, ReadOnlyOptionsFileKeepsItsBytesAndRights) {
-    folderOfTheUser();
-    const std::string options = program + "VardoM.ini";
-    const std::string old = "[Default]\r\nMois=0000010000000\r\n";
-    ownedFile(options, old, 0400);
-    EXPECT_EQ(asUser([&] {
-                  FormModel form;
-                  saveOptions(form, program);
-                  return std::string("written");
-              }),
-              "Impossible d'écrire dans " + options);
-    EXPECT_EQ(readBytes(options), old);
-    EXPECT_EQ(modeOf(options), 0400u);
-}
-
-TEST_F(ProtectedFiles, ReadOnlyAnnualTextFileKeepsItsBytesAndRights) {
-    folderOfTheUser();
-    const std::string file = program + "vardo_2004.txt";
-    ownedFile(file, "old\r\n", 0444);
-    EXPECT_EQ(asUser([&] {
-                  writeAnnualTextSave({"new"}, file);
-                  return std::string("written");
-              }),
-              "Accès au fichier refusé");
-    EXPECT_EQ(asUser([&] {
-                  writeAnnualTextSaveAs({"new"}, file);
-                  return std::string("written");
-              }),
-              "Impossible de créer le fichier \"" + file + "\". Accès refusé.");
-    EXPECT_EQ(readBytes(file), "old\r\n");
-    EXPECT_EQ(modeOf(file), 0444u);
+    struct Row {
+        const char* name;
+        std::string file;
+        const char* old;
+        mode_t mode;
+        std::function<void()> write;
+        std::string message;
+    };
+    const std::string store = program + "VARDO.INI", options = program + "VardoM.ini",
+                      text = program + "vardo_2004.txt";
+    const Row rows[] = {
+        {"store", store, "[frmVardo]\r\nJanvM01=0\r\n", 0444,
+         [&] { saveValues(changedForm(), store); }, "Impossible d'écrire dans " + store},
+        {"options", options, "[Default]\r\nMois=0000010000000\r\n", 0400,
+         [&] { saveOptions(FormModel(), program); }, "Impossible d'écrire dans " + options},
+        {"annual text, save", text, "old\r\n", 0444, [&] { writeAnnualTextSave({"new"}, text); },
+         "Accès au fichier refusé"},
+        {"annual text, save as", text, "old\r\n", 0444,
+         [&] { writeAnnualTextSaveAs({"new"}, text); },
+         "Impossible de créer le fichier \"" + text + "\". Accès refusé."},
+    };
+    for (const Row& row : rows) {
+        ownedFile(row.file, row.old, row.mode);
+        EXPECT_EQ(asUser([&] {
+                      row.write();
+                      return std::string("written");
+                  }),
+                  row.message)
+            << row.name;
+        EXPECT_EQ(readBytes(row.file), row.old) << row.name;
+        EXPECT_EQ(modeOf(row.file), row.mode) << row.name;
+        EXPECT_EQ(testing::entryCount(program), 1) << row.name;
+        fs::remove(row.file);
+    }
 }
 
 // The file's mode lets everyone write; an access list entry denies the test user.
@@ -169,7 +161,7 @@ TEST_F(ProtectedFiles, WritableFileInAFolderThatRefusesNewFilesIsWrittenInPlace)
     EXPECT_EQ(restored.text(balanceField(0, Balance::KMIn)), "0");
     EXPECT_LT(readBytes(store).size(), 40000u) << "the old bytes beyond the new end are cut off";
     EXPECT_EQ(modeOf(store), 0640u);
-    EXPECT_EQ(std::distance(fs::directory_iterator(program), fs::directory_iterator()), 1);
+    EXPECT_EQ(testing::entryCount(program), 1);
 
     const std::string fresh = program + "vardo_2004.txt";
     EXPECT_EQ(asUser([&] {

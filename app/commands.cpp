@@ -2,7 +2,6 @@
 // correction buttons and the wiring of every menu item and button to them.
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -10,6 +9,7 @@
 #include "app/field_binder.h"
 #include "app/main_window.h"
 #include "app/page_control.h"
+#include "app/save_dialog.h"
 #include "app/utf8.h"
 #include "controls/about_box.h"
 #include "controls/align_edit.h"
@@ -32,16 +32,9 @@ void defaultInformation(QWidget* parent, const QString& text) {
 // Opened empty every time. The dialog does not ask before replacing a file: the command does,
 // whatever dialog the desktop provides.
 QString defaultSaveFileName(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Sauvegarder sous..."));
-    dialog.setObjectName(QStringLiteral("SaveDialog1"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setNameFilters(
-        {QStringLiteral("Fichier Texte (*.txt)"), QStringLiteral("Tous Fichiers (*)")});
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.selectFile(QString());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front();
+    return askSaveFileName(parent, {QStringLiteral("Sauvegarder sous..."),
+                                    QStringLiteral("SaveDialog1"), QStringLiteral("txt"),
+                                    QStringLiteral("Fichier Texte (*.txt)"), QString(), false});
 }
 
 }  // namespace

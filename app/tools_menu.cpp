@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +10,7 @@
 #include "app/error_guard.h"
 #include "app/main_window.h"
 #include "app/reading_check_dialog.h"
+#include "app/save_dialog.h"
 #include "controls/align_edit.h"
 #include "tools/accountant_csv.h"
 #include "tools/mileage_scale.h"
@@ -22,16 +22,9 @@ namespace {
 
 // Asks before replacing a file, in French like every dialog of the program.
 QString askExportFileName(QWidget* parent, const QString& suggested) {
-    QFileDialog dialog(parent, QStringLiteral("Exporter pour le comptable"));
-    dialog.setObjectName(QStringLiteral("ExportDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.setNameFilters(
-        {QStringLiteral("Fichier CSV (*.csv)"), QStringLiteral("Tous Fichiers (*)")});
-    dialog.setDirectory(QFileInfo(suggested).absolutePath());
-    dialog.selectFile(QFileInfo(suggested).fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front();
+    return askSaveFileName(parent, {QStringLiteral("Exporter pour le comptable"),
+                                    QStringLiteral("ExportDialog"), QStringLiteral("csv"),
+                                    QStringLiteral("Fichier CSV (*.csv)"), suggested, true});
 }
 
 }  // namespace

@@ -42,12 +42,6 @@ TEST_F(LedgerTest, LeavingTheInitialReading) {
 
     ledger.leaveInitialReading(kMarch);
     EXPECT_FALSE(readOnly("MarsKMIn")) << "\"0\" stays editable";
-
-    set("DebAnnee", "5");
-    FormModel fresh;
-    Ledger freshLedger(fresh, Regional{});
-    freshLedger.leaveInitialReading(kJanuary);
-    EXPECT_EQ(fresh.text(annualField(Annual::DebAnnee)), "0");
 }
 
 TEST_F(LedgerTest, DesignStateAndTheStartUpUnlockPass) {

@@ -123,6 +123,11 @@ protected:
         return outcome.output;
     }
 
+    // The message of an operation that must fail, run the same way.
+    std::string errorInChild(const std::function<void()>& operation) {
+        return run([&] { return testing::errorOf(operation); });
+    }
+
     std::string openMessage(const std::string& path) const {
         return "Impossible d'ouvrir le fichier \"" + path + "\". " + GetParam().reason;
     }
@@ -151,18 +156,9 @@ using HostileWrittenFile = HostileFiles;
 TEST_P(HostileReadFile, StoreIsNeitherReadNorReplaced) {
     if (!make("VARDO.INI")) GTEST_SKIP() << kCannotMake;
     const std::string file = folder / "VARDO.INI";
-    EXPECT_EQ(run([&] {
-                  FormModel form;
-                  loadValues(form, file);
-                  return std::string("read");
-              }),
-              openMessage(file));
-    EXPECT_EQ(run([&] {
-                  FormModel form;
-                  saveValues(form, file);
-                  return std::string("written");
-              }),
-              "Impossible d'écrire dans " + file);
+    FormModel form;
+    EXPECT_EQ(errorInChild([&] { loadValues(form, file); }), openMessage(file));
+    EXPECT_EQ(errorInChild([&] { saveValues(form, file); }), "Impossible d'écrire dans " + file);
 }
 
 TEST_P(HostileReadFile, OptionsFileReadsAsNoneAndIsNotReplaced) {
@@ -176,21 +172,14 @@ TEST_P(HostileReadFile, OptionsFileReadsAsNoneAndIsNotReplaced) {
                   return std::string("nothing checked");
               }),
               "nothing checked");
-    EXPECT_EQ(run([&] {
-                  FormModel form;
-                  saveOptions(form, folder.path());
-                  return std::string("written");
-              }),
+    EXPECT_EQ(errorInChild([&] { saveOptions(FormModel(), folder.path()); }),
               "Impossible d'écrire dans " + folder / "VardoM.ini");
 }
 
 TEST_P(HostileReadFile, StartupCopySourceIsRefusedAndNothingIsCopied) {
     if (!make("Vardo")) GTEST_SKIP() << kCannotMake;
-    EXPECT_EQ(run([&] {
-                  std::vector<std::string> memo;
-                  startupCopy(folder.path(), folder / "vardo-program", memo);
-                  return std::string("copied");
-              }),
+    std::vector<std::string> memo;
+    EXPECT_EQ(errorInChild([&] { startupCopy(folder.path(), folder / "vardo-program", memo); }),
               openMessage(folder / "Vardo"));
     EXPECT_FALSE(fs::exists(folder / "Vardo.vrd"));
 }
@@ -198,20 +187,14 @@ TEST_P(HostileReadFile, StartupCopySourceIsRefusedAndNothingIsCopied) {
 TEST_P(HostileWrittenFile, StartupCopyTargetIsRefused) {
     writeBytes(folder / "Vardo", "line\r\n");
     if (!make("Vardo.vrd")) GTEST_SKIP() << kCannotMake;
-    EXPECT_EQ(run([&] {
-                  std::vector<std::string> memo;
-                  startupCopy(folder.path(), folder / "vardo-program", memo);
-                  return std::string("copied");
-              }),
+    std::vector<std::string> memo;
+    EXPECT_EQ(errorInChild([&] { startupCopy(folder.path(), folder / "vardo-program", memo); }),
               "Impossible de créer le fichier \"" + folder / "Vardo.vrd" + "\". Accès refusé.");
 }
 
 TEST_P(HostileWrittenFile, AnnualTextFileIsRefused) {
     if (!make("vardo_2004.txt")) GTEST_SKIP() << kCannotMake;
-    EXPECT_EQ(run([&] {
-                  writeAnnualTextSave({"line"}, folder / "vardo_2004.txt");
-                  return std::string("written");
-              }),
+    EXPECT_EQ(errorInChild([&] { writeAnnualTextSave({"line"}, folder / "vardo_2004.txt"); }),
               "Accès au fichier refusé");
 }
 

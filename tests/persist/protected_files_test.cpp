@@ -58,8 +58,10 @@ protected:
         own(path, mode);
     }
 
-    std::string asUser(const std::function<std::string()>& operation) {
-        const testing::ChildOutcome outcome = testing::runInChild(operation, 10, user_);
+    // Runs the operation as the test user; returns the message of its error, or "(no error)".
+    std::string asUser(const std::function<void()>& operation) {
+        const testing::ChildOutcome outcome =
+            testing::runInChild([&] { return testing::errorOf(operation); }, 10, user_);
         EXPECT_TRUE(outcome.finished) << "the child could not run as the test user, or hung";
         return outcome.output;
     }
@@ -103,12 +105,7 @@ TEST_F(ProtectedFiles, ReadOnlyFilesKeepTheirBytesAndRights) {
     };
     for (const Row& row : rows) {
         ownedFile(row.file, row.old, row.mode);
-        EXPECT_EQ(asUser([&] {
-                      row.write();
-                      return std::string("written");
-                  }),
-                  row.message)
-            << row.name;
+        EXPECT_EQ(asUser(row.write), row.message) << row.name;
         EXPECT_EQ(readBytes(row.file), row.old) << row.name;
         EXPECT_EQ(modeOf(row.file), row.mode) << row.name;
         EXPECT_EQ(testing::entryCount(program), 1) << row.name;
@@ -136,10 +133,7 @@ TEST_F(ProtectedFiles, StoreDeniedByAnAccessListKeepsItsBytes) {
     for (const Entry& entry : entries) acl.append(reinterpret_cast<const char*>(&entry), 8);
     if (::setxattr(store.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0) != 0)
         GTEST_SKIP() << "this file system keeps no access lists";
-    EXPECT_EQ(asUser([&] {
-                  saveValues(changedForm(), store);
-                  return std::string("written");
-              }),
+    EXPECT_EQ(asUser([&] { saveValues(changedForm(), store); }),
               "Impossible d'écrire dans " + store);
     EXPECT_EQ(readBytes(store), "[frmVardo]\r\n");
 }
@@ -150,11 +144,7 @@ TEST_F(ProtectedFiles, WritableFileInAFolderThatRefusesNewFilesIsWrittenInPlace)
     const std::string store = program + "VARDO.INI";
     // A longer file than the one written: what stands beyond the new end must go.
     ownedFile(store, "[frmVardo]\r\nJanvKMIn=" + std::string(40000, '7') + "\r\n", 0640);
-    ASSERT_EQ(asUser([&] {
-                  saveValues(changedForm(), store);
-                  return std::string("written");
-              }),
-              "written");
+    ASSERT_EQ(asUser([&] { saveValues(changedForm(), store); }), "(no error)");
     FormModel restored;
     loadValues(restored, store);
     EXPECT_EQ(restored.text(morningField(0, 1)), "12500");
@@ -164,11 +154,7 @@ TEST_F(ProtectedFiles, WritableFileInAFolderThatRefusesNewFilesIsWrittenInPlace)
     EXPECT_EQ(testing::entryCount(program), 1);
 
     const std::string fresh = program + "vardo_2004.txt";
-    EXPECT_EQ(asUser([&] {
-                  writeAnnualTextSave({"new"}, fresh);
-                  return std::string("written");
-              }),
-              "Accès au fichier refusé")
+    EXPECT_EQ(asUser([&] { writeAnnualTextSave({"new"}, fresh); }), "Accès au fichier refusé")
         << "a new file still cannot be made there";
 }
 

@@ -5,28 +5,22 @@ namespace {
 
 constexpr int kJanuary = 0;
 
-TEST_F(LedgerTest, RecomputationFromTheMonthsAndTheStatusPanels) {
-    set("DebAnnee", "10000");
-    set("FinAnnee", "25000");
-    set("KMPersoMars", "6000");
-    set("KMProMars", "9000");
-    EXPECT_EQ(text("TotAnnee"), "15000");
-    EXPECT_EQ(text("KmReporter"), "25000");
-    EXPECT_EQ(text("TotPro"), "9000");
-    EXPECT_EQ(text("TotPerso"), "6000");
-    EXPECT_EQ(text("CoefPro"), "0,6");
-    EXPECT_EQ(text("CoefPerso"), "0,4");
-    EXPECT_EQ(form.panel(1), "Coefficient pro : 60 %");
-    EXPECT_EQ(form.panel(2), "Coefficient perso : 40 %");
-}
-
-TEST_F(LedgerTest, AThirdShowsTwoDecimalsInTheStatusBar) {
-    set("DebAnnee", "0");
-    set("FinAnnee", "3000");
-    set("KMProJanv", "1000");
-    EXPECT_EQ(text("CoefPro"), "0,333333333333333");
-    EXPECT_EQ(form.panel(1), "Coefficient pro : 33,33 %");
-    EXPECT_EQ(form.panel(2), "Coefficient perso : 0 %");
+TEST_F(LedgerTest, CoefficientsAndTheirPercentagesInTheStatusBar) {
+    struct Row {
+        const char *name, *debAnnee, *finAnnee, *kmPro, *totAnnee, *coefPro, *panel;
+    };
+    for (const Row& row : {Row{"a third, two decimals", "0", "3000", "1000", "3000",
+                               "0,333333333333333", "Coefficient pro : 33,33 %"},
+                           Row{"final below start, negative", "20000", "10000", "5000", "-10000",
+                               "-0,5", "Coefficient pro : -50 %"}}) {
+        set("DebAnnee", row.debAnnee);
+        set("FinAnnee", row.finAnnee);
+        set("KMProJanv", row.kmPro);
+        EXPECT_EQ(text("TotAnnee"), row.totAnnee) << row.name;
+        EXPECT_EQ(text("CoefPro"), row.coefPro) << row.name;
+        EXPECT_EQ(form.panel(1), row.panel) << row.name;
+        EXPECT_EQ(form.panel(2), "Coefficient perso : 0 %") << row.name;
+    }
 }
 
 TEST_F(LedgerTest, StatusPanelsKeepTheirDesignTextsUntilACoefficientChanges) {
@@ -44,15 +38,6 @@ TEST_F(LedgerTest, PropagationOrderPutsFinalAndPersonalBeforeTheRecomputation) {
     EXPECT_EQ(text("TotPerso"), "10") << "KMPersoJanv was in place too";
     EXPECT_EQ(text("CoefPro"), "0,9");
     EXPECT_EQ(text("CoefPerso"), "0,1");
-}
-
-TEST_F(LedgerTest, FinalBelowStartGivesNegativeFigures) {
-    set("DebAnnee", "20000");
-    set("FinAnnee", "10000");
-    set("KMProJanv", "5000");
-    EXPECT_EQ(text("TotAnnee"), "-10000");
-    EXPECT_EQ(text("CoefPro"), "-0,5");
-    EXPECT_EQ(form.panel(1), "Coefficient pro : -50 %");
 }
 
 TEST_F(LedgerTest, RecomputationFailures) {

@@ -49,6 +49,8 @@ TEST_F(FiguresAgree, EveryFigureTheYearReadsRecomputesIt) {
         EXPECT_EQ(text("TotAnnee"), row.totAnnee) << row.name;
         EXPECT_EQ(text("CoefPro"), row.coefPro) << row.name;
     }
+    EXPECT_EQ(text("KmReporter"), "40000");
+    EXPECT_EQ(text("TotPro"), "9000");
     EXPECT_EQ(text("TotPerso"), "21000");
     EXPECT_EQ(text("CoefPerso"), "0,7");
 }
@@ -128,11 +130,13 @@ TEST_F(FiguresAgree, AJanuaryDayAddedAfterFebruaryRecountsFebruaryOnly) {
     expectYearAddsUp();
 }
 
-TEST_F(FiguresAgree, LeavingFebruary28AgainKeepsDay29sReading) {
+TEST_F(FiguresAgree, FebruaryHandsOnFromDay28ThenDay29AndLeaving28AgainKeeps29) {
     set("aledComptabilite", "2024");
     startMonth(kFebruary, "5000");
     day(kFebruary, 28, "5100", "5200");
+    EXPECT_EQ(text("MarsKMIn"), "5200");
     day(kFebruary, 29, "5250", "5300");
+    EXPECT_EQ(text("MarsKMIn"), "5300");
     ledger.leaveEvening(kFebruary, 28);
     EXPECT_EQ(text("MarsKMIn"), "5300");
     EXPECT_EQ(text("FevKMFin"), "5300");

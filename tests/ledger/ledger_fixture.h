@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "ledger/error.h"
-#include "ledger/ledger.h"
+#include "error_of.h"
 #include "ledger/dates.h"
+#include "ledger/ledger.h"
 
 namespace vardo::testing {
 
@@ -32,14 +32,8 @@ protected:
     }
 
     // Runs an operation that must fail with exactly this message.
-    template <typename Operation>
-    void expectError(Operation&& operation, const std::string& message) {
-        try {
-            operation();
-            ADD_FAILURE() << "no error, expected: " << message;
-        } catch (const Error& error) {
-            EXPECT_EQ(error.what(), message);
-        }
+    void expectError(auto&& operation, const std::string& message) {
+        EXPECT_EQ(errorOf(operation), message);
     }
 
     // How many text changes an operation makes.

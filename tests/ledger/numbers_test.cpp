@@ -1,20 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "ledger/error.h"
+#include "error_of.h"
 #include "ledger/numbers.h"
 
 using namespace vardo;
+using vardo::testing::errorOf;
 
 namespace {
-
-std::string errorOf(auto&& operation) {
-    try {
-        operation();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "(no error)";
-}
 
 struct FigureCase {
     const char* row;

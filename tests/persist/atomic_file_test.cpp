@@ -42,9 +42,7 @@ TEST(AtomicWrite, NewFileWriteNeverReplaces) {
     EXPECT_TRUE(writeNewFileAtomically(folder / "a.ini", "first"));
     EXPECT_FALSE(writeNewFileAtomically(folder / "a.ini", "second"));
     EXPECT_EQ(readBytes(folder / "a.ini"), "first");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                            std::filesystem::directory_iterator()),
-              1);
+    EXPECT_EQ(testing::entryCount(folder.path()), 1);
 }
 
 }  // namespace

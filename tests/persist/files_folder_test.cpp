@@ -15,29 +15,13 @@
 namespace vardo {
 namespace {
 
+using testing::errorOf;
 using testing::ReadOnlyFolder;
 using testing::ScratchFolder;
 using testing::writeBytes;
 
 // A folder name that is not valid UTF-8 ("café" in Latin-1).
 const std::string kLatin1Folder = "caf\xe9";
-
-std::string errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "(no error)";
-}
-
-std::vector<std::string> entries(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    return names;
-}
 
 TEST(RunningProgramPath, KeepsTheBytesOfANameThatIsNotUtf8) {
     ScratchFolder scratch;
@@ -95,7 +79,7 @@ TEST_F(ChooseFilesFolder, AFolderThatTakesNewFilesKeepsThemBesideTheProgram) {
     const FilesFolder chosen = chooseFilesFolder(program, user);
     EXPECT_EQ(chosen.path, program);
     EXPECT_TRUE(chosen.besideProgram);
-    EXPECT_TRUE(entries(program).empty()) << "the write probe leaves nothing behind";
+    EXPECT_EQ(testing::entryCount(program), 0) << "the write probe leaves nothing behind";
 }
 
 TEST_F(ChooseFilesFolder, AFolderNameThatIsNotUtf8IsKeptAsItIs) {

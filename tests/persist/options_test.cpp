@@ -86,13 +86,8 @@ TEST(SauveOptions, FailureNamesTheFileAndKeepsTheOldOne) {
     writeBytes(folder / "VardoM.ini", "[Default]\r\nMois=1\r\n");
     injectWriteFailure(WriteStage::Rename, EACCES);
     FormModel form;
-    try {
-        saveOptions(form, folder.path());
-        FAIL();
-    } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Impossible d'écrire dans " + folder.path() + "VardoM.ini");
-    }
+    EXPECT_EQ(testing::errorOf([&] { saveOptions(form, folder.path()); }),
+              "Impossible d'écrire dans " + folder.path() + "VardoM.ini");
     EXPECT_EQ(readBytes(folder / "VardoM.ini"), "[Default]\r\nMois=1\r\n");
 }
 

@@ -58,8 +58,10 @@ protected:
         own(path, mode);
     }
 
-    std::string asUser(const std::function<std::string()>& operation) {
-        const testing::ChildOutcome outcome = testing::runInChild(operation, 10, user_);
+    // Runs the operation as the test user; returns the message of its error, or "(no error)".
+    std::string asUser(const std::function<void()>& operation) {
+        const testing::ChildOutcome outcome =
+            testing::runInChild([&] { return testing::errorOf(operation); }, 10, user_);
         EXPECT_TRUE(outcome.finished) << "the child could not run as the test user, or hung";
         return outcome.output;
     }
@@ -76,52 +78,39 @@ FormModel& changedForm() {
     return form;
 }
 
-TEST_F(ProtectedFiles, ReadOnlyStoreKeepsItsBytesAndRights) {
+// Each of the program's files, read-only to its owner: every write of it fails with its own
+// message, and the file keeps its bytes and rights, with nothing left beside it.
+TEST_F(ProtectedFiles, ReadOnlyFilesKeepTheirBytesAndRights) {
     folderOfTheUser();
-    const std::string store = program + "VARDO.INI";
-    const std::string old = "[frmVardo]\r\nJanvM01=0\r\n";
-    ownedFile(store, old, 0444);
-    EXPECT_EQ(asUser([&] {
-                  saveValues(changedForm(), store);
-                  return std::string("written");
-              }),
-              "Impossible d'écrire dans " + store);
-    EXPECT_EQ(readBytes(store), old);
-    EXPECT_EQ(modeOf(store), 0444u);
-    EXPECT_EQ(std::distance(fs::directory_iterator(program), fs::directory_iterator()), 1);
-}
-
-TEST_F(ProtectedFiles, ReadOnlyOptionsFileKeepsItsBytesAndRights) {
-    folderOfTheUser();
-    const std::string options = program + "VardoM.ini";
-    const std::string old = "[Default]\r\nMois=0000010000000\r\n";
-    ownedFile(options, old, 0400);
-    EXPECT_EQ(asUser([&] {
-                  FormModel form;
-                  saveOptions(form, program);
-                  return std::string("written");
-              }),
-              "Impossible d'écrire dans " + options);
-    EXPECT_EQ(readBytes(options), old);
-    EXPECT_EQ(modeOf(options), 0400u);
-}
-
-TEST_F(ProtectedFiles, ReadOnlyAnnualTextFileKeepsItsBytesAndRights) {
-    folderOfTheUser();
-    const std::string file = program + "vardo_2004.txt";
-    ownedFile(file, "old\r\n", 0444);
-    EXPECT_EQ(asUser([&] {
-                  writeAnnualTextSave({"new"}, file);
-                  return std::string("written");
-              }),
-              "Accès au fichier refusé");
-    EXPECT_EQ(asUser([&] {
-                  writeAnnualTextSaveAs({"new"}, file);
-                  return std::string("written");
-              }),
-              "Impossible de créer le fichier \"" + file + "\". Accès refusé.");
-    EXPECT_EQ(readBytes(file), "old\r\n");
-    EXPECT_EQ(modeOf(file), 0444u);
+    struct Row {
+        const char* name;
+        std::string file;
+        const char* old;
+        mode_t mode;
+        std::function<void()> write;
+        std::string message;
+    };
+    const std::string store = program + "VARDO.INI", options = program + "VardoM.ini",
+                      text = program + "vardo_2004.txt";
+    const Row rows[] = {
+        {"store", store, "[frmVardo]\r\nJanvM01=0\r\n", 0444,
+         [&] { saveValues(changedForm(), store); }, "Impossible d'écrire dans " + store},
+        {"options", options, "[Default]\r\nMois=0000010000000\r\n", 0400,
+         [&] { saveOptions(FormModel(), program); }, "Impossible d'écrire dans " + options},
+        {"annual text, save", text, "old\r\n", 0444, [&] { writeAnnualTextSave({"new"}, text); },
+         "Accès au fichier refusé"},
+        {"annual text, save as", text, "old\r\n", 0444,
+         [&] { writeAnnualTextSaveAs({"new"}, text); },
+         "Impossible de créer le fichier \"" + text + "\". Accès refusé."},
+    };
+    for (const Row& row : rows) {
+        ownedFile(row.file, row.old, row.mode);
+        EXPECT_EQ(asUser(row.write), row.message) << row.name;
+        EXPECT_EQ(readBytes(row.file), row.old) << row.name;
+        EXPECT_EQ(modeOf(row.file), row.mode) << row.name;
+        EXPECT_EQ(testing::entryCount(program), 1) << row.name;
+        fs::remove(row.file);
+    }
 }
 
 // The file's mode lets everyone write; an access list entry denies the test user.
@@ -144,10 +133,7 @@ TEST_F(ProtectedFiles, StoreDeniedByAnAccessListKeepsItsBytes) {
     for (const Entry& entry : entries) acl.append(reinterpret_cast<const char*>(&entry), 8);
     if (::setxattr(store.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0) != 0)
         GTEST_SKIP() << "this file system keeps no access lists";
-    EXPECT_EQ(asUser([&] {
-                  saveValues(changedForm(), store);
-                  return std::string("written");
-              }),
+    EXPECT_EQ(asUser([&] { saveValues(changedForm(), store); }),
               "Impossible d'écrire dans " + store);
     EXPECT_EQ(readBytes(store), "[frmVardo]\r\n");
 }
@@ -158,25 +144,17 @@ TEST_F(ProtectedFiles, WritableFileInAFolderThatRefusesNewFilesIsWrittenInPlace)
     const std::string store = program + "VARDO.INI";
     // A longer file than the one written: what stands beyond the new end must go.
     ownedFile(store, "[frmVardo]\r\nJanvKMIn=" + std::string(40000, '7') + "\r\n", 0640);
-    ASSERT_EQ(asUser([&] {
-                  saveValues(changedForm(), store);
-                  return std::string("written");
-              }),
-              "written");
+    ASSERT_EQ(asUser([&] { saveValues(changedForm(), store); }), "(no error)");
     FormModel restored;
     loadValues(restored, store);
     EXPECT_EQ(restored.text(morningField(0, 1)), "12500");
     EXPECT_EQ(restored.text(balanceField(0, Balance::KMIn)), "0");
     EXPECT_LT(readBytes(store).size(), 40000u) << "the old bytes beyond the new end are cut off";
     EXPECT_EQ(modeOf(store), 0640u);
-    EXPECT_EQ(std::distance(fs::directory_iterator(program), fs::directory_iterator()), 1);
+    EXPECT_EQ(testing::entryCount(program), 1);
 
     const std::string fresh = program + "vardo_2004.txt";
-    EXPECT_EQ(asUser([&] {
-                  writeAnnualTextSave({"new"}, fresh);
-                  return std::string("written");
-              }),
-              "Accès au fichier refusé")
+    EXPECT_EQ(asUser([&] { writeAnnualTextSave({"new"}, fresh); }), "Accès au fichier refusé")
         << "a new file still cannot be made there";
 }
 

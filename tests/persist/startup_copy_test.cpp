@@ -65,13 +65,8 @@ TEST(StartupCopy, UnreadableSourceShowsTheOpenMessage) {
     ScratchFolder folder;
     std::filesystem::create_directory(folder / "Vardo");
     std::vector<std::string> memo;
-    try {
-        startupCopy(folder.path(), folder / "vardo", memo);
-        FAIL();
-    } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Impossible d'ouvrir le fichier \"" + folder.path() + "Vardo\". Accès refusé.");
-    }
+    EXPECT_EQ(testing::errorOf([&] { startupCopy(folder.path(), folder / "vardo", memo); }),
+              "Impossible d'ouvrir le fichier \"" + folder.path() + "Vardo\". Accès refusé.");
     EXPECT_FALSE(std::filesystem::exists(folder / "Vardo.vrd"));
 }
 
@@ -80,13 +75,8 @@ TEST(StartupCopy, UnwritableCopyShowsTheCreateMessage) {
     writeBytes(folder / "Vardo", "x\r\n");
     std::filesystem::create_directory(folder / "Vardo.vrd");
     std::vector<std::string> memo;
-    try {
-        startupCopy(folder.path(), folder / "vardo", memo);
-        FAIL();
-    } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()), "Impossible de créer le fichier \"" + folder.path() +
-                                             "Vardo.vrd\". Accès refusé.");
-    }
+    EXPECT_EQ(testing::errorOf([&] { startupCopy(folder.path(), folder / "vardo", memo); }),
+              "Impossible de créer le fichier \"" + folder.path() + "Vardo.vrd\". Accès refusé.");
     // An old copy stays whole when the write fails.
     std::filesystem::remove(folder / "Vardo.vrd");
     writeBytes(folder / "Vardo.vrd", "old\r\n");

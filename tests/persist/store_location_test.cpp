@@ -67,12 +67,8 @@ TEST(StoreLocation, NeverTheProgramItself) {
 
 TEST(StoreLocation, RecoveryNamesCarryTheInstantAndARank) {
     std::tm when{};
-    when.tm_year = 2026 - 1900;
-    when.tm_mon = 11;
-    when.tm_mday = 9;
-    when.tm_hour = 8;
-    when.tm_min = 30;
-    when.tm_sec = 5;
+    when.tm_year = 2026 - 1900, when.tm_mon = 11, when.tm_mday = 9;
+    when.tm_hour = 8, when.tm_min = 30, when.tm_sec = 5;
     EXPECT_EQ(recoveryFileName("/p/VARDO.INI", when, 1), "/p/VARDO-recupere-20261209-083005.INI");
     EXPECT_EQ(recoveryFileName("/p.1/VARDO", when, 3), "/p.1/VARDO-recupere-20261209-083005-3.INI");
 }

@@ -8,6 +8,8 @@
 #include <iterator>
 #include <string>
 
+#include "tests/ledger/error_of.h"
+
 namespace vardo::testing {
 
 // A fresh folder under the temporary directory, removed with everything in it at the end.
@@ -41,6 +43,12 @@ inline std::string readBytes(const std::string& path) {
 inline void writeBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+// How many entries a folder holds: a write must leave no temporary file behind.
+inline long entryCount(const std::string& folder) {
+    return std::distance(std::filesystem::directory_iterator(folder),
+                         std::filesystem::directory_iterator());
 }
 
 }  // namespace vardo::testing

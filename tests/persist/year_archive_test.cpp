@@ -70,13 +70,8 @@ TEST(ArchiveYear, YearTextsThatCannotNameAFileStopBeforeAnythingIsWritten) {
     for (const char* year : {"", "20/04", "../x", " 04 ", "a*b?", "20045"}) {
         FormModel form;
         form.setText(headerField(Header::Comptabilite), year);
-        try {
-            archiveYear(form, folder.path());
-            ADD_FAILURE() << year;
-        } catch (const Error& e) {
-            EXPECT_EQ(std::string(e.what()),
-                      std::string("'") + year + "' n'est pas une valeur entière correcte");
-        }
+        EXPECT_EQ(testing::errorOf([&] { archiveYear(form, folder.path()); }),
+                  std::string("'") + year + "' n'est pas une valeur entière correcte");
     }
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
@@ -86,20 +81,10 @@ TEST(ArchiveYear, FailureNamesTheArchive) {
     FormModel form;
     form.setText(headerField(Header::Comptabilite), "2004");
     injectWriteFailure(WriteStage::Write, ENOSPC);
-    try {
-        archiveYear(form, folder.path());
-        FAIL();
-    } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Impossible d'écrire dans " + folder.path() + "VARDO_2004.INI");
-    }
-    try {
-        archiveYear(form, folder / "absent/");
-        FAIL();
-    } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Impossible d'écrire dans " + folder.path() + "absent/VARDO_2004.INI");
-    }
+    EXPECT_EQ(testing::errorOf([&] { archiveYear(form, folder.path()); }),
+              "Impossible d'écrire dans " + folder.path() + "VARDO_2004.INI");
+    EXPECT_EQ(testing::errorOf([&] { archiveYear(form, folder / "absent/"); }),
+              "Impossible d'écrire dans " + folder.path() + "absent/VARDO_2004.INI");
 }
 
 }  // namespace

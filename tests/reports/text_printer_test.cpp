@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,34 +23,62 @@ std::vector<DrawnRun> print(RecordingSurface& surface, const std::vector<std::st
     return surface.runs;
 }
 
-TEST(TextPrinterLines, EachLineDrawnAtTheLeftBelowThePrevious) {
-    RecordingSurface surface(200, 1000);
-    EXPECT_EQ(print(surface, {"abc", "de"}),
-              (std::vector<DrawnRun>{{0, 0, 0, "abc"}, {0, 0, kLine, "de"}}));
-    EXPECT_EQ(surface.pages, 0);
+// Where each run lands: lines at the left, one below the other; carriage returns end runs and
+// line feeds break lines. A page of height h takes lines while the next position is at most
+// h - 2 * step (100 high: 72 for text lines, 80 for empty ones); when the break after the last
+// line passes the limit, a page that looks empty is begun all the same.
+// Runs of "x", one a line from the top of each page, so many on each page.
+std::vector<DrawnRun> xRuns(std::initializer_list<int> perPage) {
+    std::vector<DrawnRun> runs;
+    int page = 0;
+    for (const int count : perPage) {
+        for (int i = 0; i < count; ++i) runs.push_back({page, 0, i * kLine, "x"});
+        ++page;
+    }
+    return runs;
 }
 
-TEST(TextPrinterLines, EmptyLineTakesTheCellHeightBlankLineATextLine) {
-    RecordingSurface surface(200, 1000);
-    EXPECT_EQ(
-        print(surface, {"", "a", " ", "b"}),
-        (std::vector<DrawnRun>{
-            {0, 0, kEmpty, "a"}, {0, 0, kEmpty + kLine, " "}, {0, 0, kEmpty + 2 * kLine, "b"}}));
-}
+struct LayoutCase {
+    const char* name;
+    int width, height;
+    std::vector<std::string> lines;
+    std::vector<DrawnRun> runs;
+    int pagesBegun;
+};
 
-TEST(TextPrinterLines, CarriageReturnEndsTheRunLineFeedBreaksTheLine) {
-    RecordingSurface surface(200, 1000);
-    EXPECT_EQ(print(surface, {"ab\rcd", "ef\ngh", "i"}),
-              (std::vector<DrawnRun>{{0, 0, 0, "ab"},
-                                     {0, 20, 0, "cd"},
-                                     {0, 0, kLine, "ef"},
-                                     {0, 0, 2 * kLine, "gh"},
-                                     {0, 0, 3 * kLine, "i"}}));
-}
-
-TEST(TextPrinterLines, CarriageReturnAloneDrawsNothing) {
-    RecordingSurface surface(200, 1000);
-    EXPECT_EQ(print(surface, {"\r", "a"}), (std::vector<DrawnRun>{{0, 0, kEmpty, "a"}}));
+TEST(TextPrinterLayout, RunsLineHeightsAndPages) {
+    const std::vector<std::string> x5(5, "x"), x6(6, "x"), x8(8, "x");
+    const LayoutCase cases[] = {
+        {"each line below the previous", 200, 1000, {"abc", "de"},
+         {{0, 0, 0, "abc"}, {0, 0, kLine, "de"}}, 0},
+        {"empty line takes the cell height, a blank line a text line", 200, 1000,
+         {"", "a", " ", "b"},
+         {{0, 0, kEmpty, "a"}, {0, 0, kEmpty + kLine, " "}, {0, 0, kEmpty + 2 * kLine, "b"}}, 0},
+        {"carriage return ends the run, line feed breaks the line", 200, 1000,
+         {"ab\rcd", "ef\ngh", "i"},
+         {{0, 0, 0, "ab"}, {0, 20, 0, "cd"}, {0, 0, kLine, "ef"}, {0, 0, 2 * kLine, "gh"},
+          {0, 0, 3 * kLine, "i"}}, 0},
+        {"carriage return alone draws nothing", 200, 1000, {"\r", "a"}, {{0, 0, kEmpty, "a"}}, 0},
+        {"run starting mid-line cut at what is left", 50, 1000, {"abc\rdefg"},
+         {{0, 0, 0, "abc"}, {0, 30, 0, "de"}, {0, 0, kLine, "fg"}}, 0},
+        {"nothing fits at the end of a line: the whole run moves down", 55, 1000, {"abcde\rfg"},
+         {{0, 0, 0, "abcde"}, {0, 0, kLine, "fg"}}, 0},
+        {"break when the position passes the limit", 200, 100, x8,
+         xRuns({6, 2}), 1},
+        {"empty lines use the cell height in the limit", 200, 100,
+         {"", "", "", "", "", "", "", "", "x"}, {{0, 0, 80, "x"}}, 1},
+        {"a cut line continues on the next page", 30, 100, {"a", "b", "c", "d", "e", "fghij"},
+         {{0, 0, 0, "a"}, {0, 0, kLine, "b"}, {0, 0, 2 * kLine, "c"}, {0, 0, 3 * kLine, "d"},
+          {0, 0, 4 * kLine, "e"}, {0, 0, 70, "fgh"}, {1, 0, 0, "ij"}}, 1},
+        {"limit passed after the last line", 200, 100, x6, xRuns({6}), 1},
+        {"last break within the limit", 200, 100, x5, xRuns({5}), 0},
+        {"nothing to print", 200, 100, {}, {}, 0},
+    };
+    for (const LayoutCase& c : cases) {
+        RecordingSurface surface(c.width, c.height);
+        EXPECT_EQ(print(surface, c.lines), c.runs) << c.name;
+        EXPECT_EQ(surface.pages, c.pagesBegun) << c.name;
+    }
 }
 
 // A line wider than the printable width: cut between characters, the rest continued below.
@@ -62,46 +89,23 @@ struct CutCase {
     std::vector<std::string> printed;
 };
 
-void PrintTo(const CutCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class TextPrinterCut : public ::testing::TestWithParam<CutCase> {};
-
-TEST_P(TextPrinterCut, LongestFittingPartThenTheRestBelow) {
-    const CutCase& c = GetParam();
-    RecordingSurface surface(c.width, 100000);
-    printLines(surface, {c.line, "n"});
-    ASSERT_EQ(surface.runs.size(), c.printed.size() + 1);
-    for (std::size_t i = 0; i < c.printed.size(); ++i) {
-        EXPECT_EQ(surface.runs[i], (DrawnRun{0, 0, static_cast<int>(i) * kLine, c.printed[i]}))
-            << i;
+TEST(TextPrinterCut, LongestFittingPartThenTheRestBelow) {
+    const CutCase cases[] = {
+        {"exactly the width", 50, "abcde", {"abcde"}},
+        {"one character over", 50, "abcdef", {"abcde", "f"}},
+        {"no regard for words", 50, "ab cdefg hi", {"ab cd", "efg h", "i"}},
+        {"accents cut whole", 30, "ééééé", {"ééé", "éé"}},
+        {"narrower than a character", 5, "abc", {"a", "b", "c"}},
+        {"not a multiple of the character", 55, "abcdefghijk", {"abcde", "fghij", "k"}},
+    };
+    for (const CutCase& c : cases) {
+        RecordingSurface surface(c.width, 100000);
+        std::vector<DrawnRun> expected;
+        for (const std::string& part : c.printed)
+            expected.push_back({0, 0, static_cast<int>(expected.size()) * kLine, part});
+        expected.push_back({0, 0, static_cast<int>(expected.size()) * kLine, "n"});
+        EXPECT_EQ(print(surface, {c.line, "n"}), expected) << c.name;
     }
-    EXPECT_EQ(surface.runs.back(),
-              (DrawnRun{0, 0, static_cast<int>(c.printed.size()) * kLine, "n"}));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TextPrinterCut,
-    ::testing::Values(
-        CutCase{"ExactlyTheWidth", 50, "abcde", {"abcde"}},
-        CutCase{"OneCharacterOver", 50, "abcdef", {"abcde", "f"}},
-        CutCase{"NoRegardForWords", 50, "ab cdefg hi", {"ab cd", "efg h", "i"}},
-        CutCase{"AccentsCutWhole", 30, "ééééé", {"ééé", "éé"}},
-        CutCase{"NarrowerThanACharacter", 5, "abc", {"a", "b", "c"}},
-        CutCase{"NotAMultipleOfTheCharacter", 55, "abcdefghijk", {"abcde", "fghij", "k"}}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-TEST(TextPrinterCutAfterRun, RunStartingMidLineCutAtWhatIsLeft) {
-    RecordingSurface surface(50, 1000);
-    EXPECT_EQ(print(surface, {"abc\rdefg"}),
-              (std::vector<DrawnRun>{{0, 0, 0, "abc"}, {0, 30, 0, "de"}, {0, 0, kLine, "fg"}}));
-}
-
-TEST(TextPrinterCutAfterRun, NothingFitsAtTheEndOfALineMovesTheWholeRunDown) {
-    RecordingSurface surface(55, 1000);
-    EXPECT_EQ(print(surface, {"abcde\rfg"}),
-              (std::vector<DrawnRun>{{0, 0, 0, "abcde"}, {0, 0, kLine, "fg"}}));
 }
 
 TEST(TextPrinterHugeText, EveryCharacterPrintedInOrderWithFewMeasures) {
@@ -131,59 +135,9 @@ TEST(TextPrinterHugeText, AnyBytesAreAllPrintedInOrder) {
     printLines(surface, {bytes});
     std::string printed;
     for (const DrawnRun& run : surface.runs) printed += run.text;
-    std::string expected;  // line feeds break lines and carriage returns end runs: not drawn
-    for (char c : bytes) {
-        if (c != '\r' && c != '\n') expected += c;
-    }
+    std::string expected = bytes;  // line feeds break lines and carriage returns end runs
+    std::erase_if(expected, [](char c) { return c == '\r' || c == '\n'; });
     EXPECT_EQ(printed, expected);
-}
-
-// Page breaks: a page of height h takes lines while the next position is at most h - 2 * step.
-TEST(TextPrinterPages, BreakWhenThePositionPassesTheLimit) {
-    RecordingSurface surface(200, 100);  // limit 100 - 28 = 72: lines at 0, 14, ..., 70
-    std::vector<std::string> lines(8, "x");
-    print(surface, lines);
-    ASSERT_EQ(surface.runs.size(), 8u);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(surface.runs[i], (DrawnRun{0, 0, i * kLine, "x"}));
-    EXPECT_EQ(surface.runs[6], (DrawnRun{1, 0, 0, "x"}));
-    EXPECT_EQ(surface.runs[7], (DrawnRun{1, 0, kLine, "x"}));
-    EXPECT_EQ(surface.pages, 1);
-}
-
-TEST(TextPrinterPages, EmptyLinesUseTheCellHeightInTheLimit) {
-    RecordingSurface surface(200, 100);  // empty lines: limit 100 - 20 = 80, y = 10, ..., 80
-    std::vector<std::string> lines(8, "");
-    lines.push_back("x");
-    print(surface, lines);
-    EXPECT_EQ(surface.runs, (std::vector<DrawnRun>{{0, 0, 80, "x"}}));
-    EXPECT_EQ(surface.pages, 1);  // the break after "x" passes the limit
-}
-
-TEST(TextPrinterPages, ACutLineContinuesOnTheNextPage) {
-    RecordingSurface surface(30, 100);
-    print(surface, {"a", "b", "c", "d", "e", "fghij"});
-    EXPECT_EQ(surface.runs[5], (DrawnRun{0, 0, 70, "fgh"}));
-    EXPECT_EQ(surface.runs[6], (DrawnRun{1, 0, 0, "ij"}));
-}
-
-TEST(TextPrinterPages, LimitPassedAfterTheLastLineLeavesAPageThatLooksEmpty) {
-    RecordingSurface surface(200, 100);
-    print(surface, std::vector<std::string>(6, "x"));
-    EXPECT_EQ(surface.pages, 1);
-    EXPECT_EQ(surface.runs.back().page, 0);
-}
-
-TEST(TextPrinterPages, NoNewPageWhenTheLastBreakStaysWithinTheLimit) {
-    RecordingSurface surface(200, 100);
-    print(surface, std::vector<std::string>(5, "x"));
-    EXPECT_EQ(surface.pages, 0);
-}
-
-TEST(TextPrinterPages, NothingToPrintGivesOnePage) {
-    RecordingSurface surface(200, 100);
-    print(surface, {});
-    EXPECT_EQ(surface.pages, 0);
-    EXPECT_TRUE(surface.runs.empty());
 }
 
 }  // namespace

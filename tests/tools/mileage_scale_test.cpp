@@ -14,9 +14,6 @@ struct ScaleCase {
     bool electric;
     std::int64_t cents;
 };
-void PrintTo(const ScaleCase& row, std::ostream* out) { *out << row.name; }
-
-
 const ScaleCase kCases[] = {
     {"cv3_5000", 3, 5000, false, 264500},   {"cv3_5001", 3, 5001, false, 264532},
     {"cv3_20000", 3, 20000, false, 738500}, {"cv3_20001", 3, 20001, false, 740037},
@@ -37,17 +34,13 @@ const ScaleCase kCases[] = {
     {"electric_last_bracket", 7, 20001, true, 1128056},
 };
 
-class ScaleBrackets : public ::testing::TestWithParam<ScaleCase> {};
-
-TEST_P(ScaleBrackets, AmountInCents) {
-    const ScaleCase& c = GetParam();
-    for (const YearScale& scale : fiscalScales())
-        EXPECT_EQ(allowanceCents(scale, horsepowerBand(c.horsepower), c.distance, c.electric), c.cents)
-            << scale.year;
+TEST(ScaleBrackets, AmountInCents) {
+    for (const ScaleCase& c : kCases)
+        for (const YearScale& scale : fiscalScales())
+            EXPECT_EQ(allowanceCents(scale, horsepowerBand(c.horsepower), c.distance, c.electric),
+                      c.cents)
+                << c.name << " " << scale.year;
 }
-
-INSTANTIATE_TEST_SUITE_P(Bands, ScaleBrackets, ::testing::ValuesIn(kCases),
-                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(FiscalScales, PublishedYearsOldestFirst) {
     std::vector<int> years;
@@ -102,9 +95,6 @@ struct SentenceCase {
     const char* totPro;
     const char* sentence;
 };
-void PrintTo(const SentenceCase& row, std::ostream* out) { *out << row.name; }
-
-
 const SentenceCase kSentences[] = {
     {"empty_horsepower", "", "12000",
      "La puissance fiscale (Chevaux) n'est pas renseignée : l'indemnité ne peut pas être calculée."},
@@ -121,20 +111,18 @@ const SentenceCase kSentences[] = {
      "calculée."},
 };
 
-class AllowanceSentences : public ::testing::TestWithParam<SentenceCase> {};
-
-TEST_P(AllowanceSentences, ReplaceTheAmount) {
-    FormModel form;
-    const SentenceCase& c = GetParam();
-    const Allowance allowance = mileageAllowance(header(form, "2024", c.horsepower, c.totPro), false);
-    EXPECT_FALSE(allowance.cents);
-    ASSERT_FALSE(allowance.lines.empty());
-    EXPECT_EQ(allowance.lines.back(), c.sentence);
-    for (const std::string& line : allowance.lines) EXPECT_EQ(line.find("€"), std::string::npos) << line;
+TEST(AllowanceSentences, ReplaceTheAmount) {
+    for (const SentenceCase& c : kSentences) {
+        FormModel form;
+        const Allowance allowance =
+            mileageAllowance(header(form, "2024", c.horsepower, c.totPro), false);
+        EXPECT_FALSE(allowance.cents) << c.name;
+        ASSERT_FALSE(allowance.lines.empty()) << c.name;
+        EXPECT_EQ(allowance.lines.back(), c.sentence) << c.name;
+        for (const std::string& line : allowance.lines)
+            EXPECT_EQ(line.find("€"), std::string::npos) << c.name << ": " << line;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Inputs, AllowanceSentences, ::testing::ValuesIn(kSentences),
-                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(MileageAllowance, AccountingYearMissing) {
     FormModel form;

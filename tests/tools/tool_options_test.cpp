@@ -2,7 +2,6 @@
 // never disturbing the page it records.
 #include <gtest/gtest.h>
 
-#include "ledger/error.h"
 #include "persist/options.h"
 #include "tests/persist/test_support.h"
 #include "tools/tool_options.h"
@@ -49,12 +48,8 @@ TEST(ToolOptions, WritingLeavesTheRecordedPageAlone) {
 TEST(ToolOptions, AFolderThatCannotBeWrittenGivesTheMessage) {
     ScratchFolder folder;
     const std::string missing = folder / "absent/";
-    try {
-        writeElectric(missing, true);
-        ADD_FAILURE() << "no error";
-    } catch (const Error& error) {
-        EXPECT_EQ(std::string(error.what()), "Impossible d'écrire dans " + missing + "VardoM.ini");
-    }
+    EXPECT_EQ(testing::errorOf([&] { writeElectric(missing, true); }),
+              "Impossible d'écrire dans " + missing + "VardoM.ini");
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ QString askSaveFileName(QWidget* parent, const SaveDialogSetup& setup) {
     dialog.setNameFilters({setup.fileKind, QStringLiteral("Tous Fichiers (*)")});
     if (!setup.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!setup.suggested.isEmpty()) dialog.setDirectory(QFileInfo(setup.suggested).absolutePath());
-    dialog.selectFile(setup.suggested.isEmpty() ? QString() : QFileInfo(setup.suggested).fileName());
+    dialog.selectFile(QFileInfo(setup.suggested).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().front();
 }

@@ -1,4 +1,4 @@
-#include "controls/about_banner.h"
+#include "app/about/about_banner.h"
 
 #include <QFont>
 #include <QLinearGradient>

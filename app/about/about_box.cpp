@@ -1,10 +1,10 @@
-#include "controls/about_box.h"
+#include "app/about/about_box.h"
 
 #include <QLabel>
 #include <memory>
 
 #include "controls/system_sound.h"
-#include "controls/about_window.h"
+#include "app/about/about_window.h"
 
 QString cutToHundredCharacters(const QString& text) {
     constexpr int kLimit = 100;

@@ -1,4 +1,4 @@
-#include "controls/about_window.h"
+#include "app/about/about_window.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "controls/about_banner.h"
-#include "controls/memory_status.h"
+#include "app/about/about_banner.h"
+#include "app/about/memory_status.h"
 #include "controls/system_sound.h"
 #include "controls/tline.h"
 

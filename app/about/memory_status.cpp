@@ -1,4 +1,4 @@
-#include "controls/memory_status.h"
+#include "app/about/memory_status.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "app/application.h"
+#include "app/cli/application.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
-#include "app/error_guard.h"
-#include "app/main_window.h"
-#include "app/signal_closer.h"
-#include "controls/help_access.h"
+#include "app/cli/command_line.h"
+#include "app/window/error_guard.h"
+#include "app/window/main_window.h"
+#include "app/cli/signal_closer.h"
+#include "app/help/help_access.h"
 #include "persist/files_folder.h"
 
 namespace vardo::app {

@@ -1,4 +1,4 @@
-#include "app/command_line.h"
+#include "app/cli/command_line.h"
 
 #include <algorithm>
 #include <cctype>

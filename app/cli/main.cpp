@@ -1,7 +1,7 @@
 #include <iostream>
 
-#include "app/application.h"
-#include "app/tool_commands.h"
+#include "app/cli/application.h"
+#include "app/cli/tool_commands.h"
 
 int main(int argc, char** argv) {
     // The tools' command-line forms are decided before any toolkit object exists: no display.

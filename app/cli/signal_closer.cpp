@@ -1,4 +1,4 @@
-#include "app/signal_closer.h"
+#include "app/cli/signal_closer.h"
 
 #include <fcntl.h>
 #include <signal.h>

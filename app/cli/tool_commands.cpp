@@ -1,4 +1,4 @@
-#include "app/tool_commands.h"
+#include "app/cli/tool_commands.h"
 
 #include "ledger/error.h"
 #include "persist/files_folder.h"

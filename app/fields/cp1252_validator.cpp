@@ -1,4 +1,4 @@
-#include "app/cp1252_validator.h"
+#include "app/fields/cp1252_validator.h"
 
 #include <QApplication>
 

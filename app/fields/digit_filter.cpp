@@ -1,4 +1,4 @@
-#include "app/digit_filter.h"
+#include "app/fields/digit_filter.h"
 
 #include <QApplication>
 #include <QDropEvent>

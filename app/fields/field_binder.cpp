@@ -1,10 +1,10 @@
-#include "app/field_binder.h"
+#include "app/fields/field_binder.h"
 
 #include <QSignalBlocker>
 #include <stdexcept>
 
-#include "app/cp1252_validator.h"
-#include "app/error_guard.h"
+#include "app/fields/cp1252_validator.h"
+#include "app/window/error_guard.h"
 #include "controls/align_edit.h"
 
 namespace vardo::app {

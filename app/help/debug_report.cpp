@@ -1,4 +1,4 @@
-#include "controls/debug_report.h"
+#include "app/help/debug_report.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@
 #include <QLocale>
 #include <QtGlobal>
 
-#include "controls/locale_ids.h"
+#include "app/help/locale_ids.h"
 #include "persist/cp1252.h"
 
 namespace vardo {

@@ -1,10 +1,10 @@
-#include "controls/help_access.h"
+#include "app/help/help_access.h"
 
 #include <QList>
 #include <QPointer>
 
-#include "controls/help_topics.h"
-#include "controls/help_window.h"
+#include "app/help/help_topics.h"
+#include "app/help/help_window.h"
 
 namespace vardo {
 

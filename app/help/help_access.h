@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "controls/debug_report.h"
+#include "app/help/debug_report.h"
 
 class QWidget;
 

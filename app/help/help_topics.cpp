@@ -1,4 +1,4 @@
-#include "controls/help_topics.h"
+#include "app/help/help_topics.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "controls/help_window.h"
+#include "app/help/help_window.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "controls/help_topics.h"
+#include "app/help/help_topics.h"
 
 namespace vardo {
 

@@ -1,4 +1,4 @@
-#include "controls/locale_ids.h"
+#include "app/help/locale_ids.h"
 
 #include <QHash>
 #include <QRegularExpression>

@@ -1,11 +1,11 @@
-#include "app/bilan_page.h"
+#include "app/pages/bilan_page.h"
 
 #include <QGroupBox>
 #include <QPushButton>
 
-#include "app/field_factory.h"
-#include "app/label_layer.h"
-#include "app/utf8.h"
+#include "app/pages/field_factory.h"
+#include "app/pages/label_layer.h"
+#include "app/window/utf8.h"
 #include "controls/align_edit.h"
 #include "ledger/naming.h"
 

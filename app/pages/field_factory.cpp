@@ -1,11 +1,11 @@
-#include "app/field_factory.h"
+#include "app/pages/field_factory.h"
 
 #include <QHash>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include "app/label_layer.h"
+#include "app/pages/label_layer.h"
 #include "controls/align_edit.h"
 
 namespace vardo::app {

@@ -1,9 +1,9 @@
-#include "app/header_fields.h"
+#include "app/pages/header_fields.h"
 
 #include <QGroupBox>
 
-#include "app/field_factory.h"
-#include "app/label_layer.h"
+#include "app/pages/field_factory.h"
+#include "app/pages/label_layer.h"
 #include "controls/align_edit.h"
 #include "ledger/naming.h"
 

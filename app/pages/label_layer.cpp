@@ -1,4 +1,4 @@
-#include "app/label_layer.h"
+#include "app/pages/label_layer.h"
 
 #include <QPaintEvent>
 #include <QPainter>

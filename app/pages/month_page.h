@@ -3,7 +3,7 @@
 // balance ("Bilan mensuel : ") with the correction and print buttons.
 #include <vector>
 
-#include "app/label_layer.h"
+#include "app/pages/label_layer.h"
 
 class QPushButton;
 class TAlignEdit;

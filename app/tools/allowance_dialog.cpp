@@ -1,11 +1,11 @@
-#include "app/allowance_dialog.h"
+#include "app/tools/allowance_dialog.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/error_guard.h"
+#include "app/window/error_guard.h"
 #include "tools/mileage_scale.h"
 #include "tools/tool_options.h"
 

@@ -1,4 +1,4 @@
-#include "app/reading_check_dialog.h"
+#include "app/tools/reading_check_dialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,17 +1,15 @@
-#include "app/tools_menu.h"
+#include "app/tools/tools_menu.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMenuBar>
 
-#include "app/allowance_dialog.h"
-#include "app/error_guard.h"
-#include "app/main_window.h"
-#include "app/reading_check_dialog.h"
-#include "app/save_dialog.h"
-#include "controls/align_edit.h"
+#include "app/tools/allowance_dialog.h"
+#include "app/window/error_guard.h"
+#include "app/tools/reading_check_dialog.h"
+#include "app/tools/tools_host.h"
+#include "app/window/save_dialog.h"
 #include "tools/accountant_csv.h"
 #include "tools/mileage_scale.h"
 #include "tools/tool_options.h"
@@ -29,13 +27,11 @@ QString askExportFileName(QWidget* parent, const QString& suggested) {
 
 }  // namespace
 
-ToolsMenu::ToolsMenu(MainWindow& window)
-    : QObject(&window), window_(window), menu_(new QMenu(QStringLiteral("&Outils"), &window)) {
+ToolsMenu::ToolsMenu(ToolsHost& host, QObject* parent)
+    : QObject(parent), host_(host), menu_(new QMenu(QStringLiteral("&Outils"), host.dialogParent())) {
     setObjectName(QStringLiteral("ToolsMenu"));
     menu_->setObjectName(QStringLiteral("Outils"));
     menu_->menuAction()->setObjectName(QStringLiteral("Outils"));
-    QAction* help = window.menuItem(Menu::Help);
-    window.menuBar()->insertMenu(help, menu_);
 
     const struct {
         const char* caption;
@@ -50,39 +46,37 @@ ToolsMenu::ToolsMenu(MainWindow& window)
         QAction* action = menu_->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
         connect(action, &QAction::triggered, this, [this, command = item.command] {
-            if (window_.leaveFocusedField()) guarded([&] { (this->*command)(); });
+            if (host_.leaveFocusedField()) guarded([&] { (this->*command)(); });
         });
     }
 }
 
 void ToolsMenu::checkReadings() {
-    const FormModel& form = window_.form();
-    ReadingCheckDialog dialog(form, vardo::checkReadings(form), &window_);
+    const FormModel& form = host_.year();
+    ReadingCheckDialog dialog(form, vardo::checkReadings(form), host_.dialogParent());
     dialog.exec();
     if (!dialog.chosen()) return;
     const Anomaly& anomaly = *dialog.chosen();
-    window_.showPageCommand(anomaly.month);
-    TAlignEdit* target = window_.field(anomaly.fields.front());
-    // A 29 February the calendar year does not have is hidden: the page is all there is to show.
-    if (target->isVisible()) target->setFocus(Qt::OtherFocusReason);
+    host_.showField(anomaly.month, anomaly.fields.front());
 }
 
 void ToolsMenu::exportForAccountant() {
-    const FormModel& form = window_.form();
-    const std::string folder = window_.setup().filesFolder;
+    const FormModel& form = host_.year();
+    const std::string folder = host_.filesFolder();
     QString lastFolder = QString::fromStdString(readExportFolder(folder));
     if (lastFolder.isEmpty() || !QFileInfo(lastFolder).isDir()) lastFolder = QDir::homePath();
     const QString suggested =
         QDir(lastFolder).filePath(QString::fromStdString(accountantCsvName(form)));
-    const QString name = exportFileName ? exportFileName(&window_, suggested)
-                                        : askExportFileName(&window_, suggested);
+    QWidget* parent = host_.dialogParent();
+    const QString name = exportFileName ? exportFileName(parent, suggested)
+                                        : askExportFileName(parent, suggested);
     if (name.isEmpty()) return;
     writeAccountantCsv(form, mileageAllowance(form, readElectric(folder)), name.toStdString());
     guarded([&] { writeExportFolder(folder, QFileInfo(name).absolutePath().toStdString()); });
 }
 
 void ToolsMenu::showAllowance() {
-    AllowanceDialog dialog(window_.form(), window_.setup().filesFolder, &window_);
+    AllowanceDialog dialog(host_.year(), host_.filesFolder(), host_.dialogParent());
     dialog.exec();
 }
 

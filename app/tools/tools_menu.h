@@ -6,18 +6,18 @@
 #include <QString>
 #include <functional>
 
-class QAction;
 class QMenu;
 class QWidget;
 
 namespace vardo::app {
 
-class MainWindow;
+class ToolsHost;
 
 class ToolsMenu : public QObject {
     Q_OBJECT
 public:
-    explicit ToolsMenu(MainWindow& window);
+    // The menu is the host's to place in its menu bar.
+    ToolsMenu(ToolsHost& host, QObject* parent);
 
     QMenu* menu() const { return menu_; }
 
@@ -32,7 +32,7 @@ public:
     std::function<QString(QWidget*, const QString& suggested)> exportFileName;
 
 private:
-    MainWindow& window_;
+    ToolsHost& host_;
     QMenu* menu_;
 };
 

@@ -1,4 +1,4 @@
-#include "app/error_guard.h"
+#include "app/window/error_guard.h"
 
 #include "controls/message_box.h"
 

@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "app/window/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -7,21 +7,21 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "app/bilan_page.h"
-#include "app/digit_filter.h"
-#include "app/error_guard.h"
-#include "app/field_binder.h"
-#include "app/header_fields.h"
-#include "app/label_layer.h"
-#include "app/menu_bar.h"
-#include "app/month_page.h"
-#include "app/page_control.h"
-#include "app/regional.h"
-#include "app/status_bar.h"
-#include "app/tools_menu.h"
-#include "app/utf8.h"
-#include "app/year_saver.h"
-#include "controls/about_box.h"
+#include "app/pages/bilan_page.h"
+#include "app/fields/digit_filter.h"
+#include "app/window/error_guard.h"
+#include "app/fields/field_binder.h"
+#include "app/pages/header_fields.h"
+#include "app/pages/label_layer.h"
+#include "app/window/menu_bar.h"
+#include "app/pages/month_page.h"
+#include "app/window/page_control.h"
+#include "app/window/regional.h"
+#include "app/window/status_bar.h"
+#include "app/tools/tools_menu.h"
+#include "app/window/utf8.h"
+#include "app/window/year_saver.h"
+#include "app/about/about_box.h"
 #include "controls/align_edit.h"
 
 // The icon lives in this static library's resources, which the linker keeps only when asked.
@@ -83,7 +83,7 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
     buildWindow();
     buildExitTable();
     connectCommands();
-    new ToolsMenu(*this);
+    menuBar()->insertMenu(menuItem(Menu::Help), (new ToolsMenu(*this, this))->menu());
     aboutBox_ = new TAboutBox(this);
     aboutBox_->setObjectName(QStringLiteral("AboutBox1"));
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);

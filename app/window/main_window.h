@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/tools/tools_host.h"
 #include "ledger/form_model.h"
 #include "ledger/ledger.h"
 #include "persist/form_store.h"
@@ -55,7 +56,7 @@ inline constexpr const char* kWindowCaption =
 inline constexpr int kClientWidth = 649;
 inline constexpr int kClientHeight = 476;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public ToolsHost {
     Q_OBJECT
 public:
     explicit MainWindow(WindowSetup setup, QWidget* parent = nullptr);
@@ -79,7 +80,7 @@ public:
     // Whether February's row 29 (its day number and its two fields) is shown.
     bool day29Shown() const;
 
-    // Start-up after construction (lifecycle.cpp): the creation event (FormCreate, then the
+    // Start-up after construction (main_window_lifecycle.cpp): the creation event (FormCreate, then the
     // store's load), the window shown centred, the active page's show handler, the activation.
     void start();
     void formCreate();
@@ -91,7 +92,7 @@ public:
     void closeUnattended();
     bool closed() const { return closed_; }
 
-    // Commands (commands.cpp).
+    // Commands (main_window_commands.cpp).
     void showPageCommand(int page);
     void newYear();
     void saveAnnualText();
@@ -104,7 +105,13 @@ public:
     void quit();
     // Runs the exit handler of the field that has the focus, as leaving it would; false when it
     // failed (its error has been shown).
-    bool leaveFocusedField();
+    bool leaveFocusedField() override;
+
+    // What the "Outils" menu sees of the window.
+    QWidget* dialogParent() override { return this; }
+    const FormModel& year() const override { return form_; }
+    const std::string& filesFolder() const override { return setup_.filesFolder; }
+    void showField(int month, FieldId id) override;
     // The question box, or what the setup puts in its place.
     bool ask(const QString& text);
 

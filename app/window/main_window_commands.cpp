@@ -5,15 +5,15 @@
 #include <QFileInfo>
 #include <QPushButton>
 
-#include "app/error_guard.h"
-#include "app/field_binder.h"
-#include "app/main_window.h"
-#include "app/page_control.h"
-#include "app/save_dialog.h"
-#include "app/utf8.h"
-#include "controls/about_box.h"
+#include "app/window/error_guard.h"
+#include "app/fields/field_binder.h"
+#include "app/window/main_window.h"
+#include "app/window/page_control.h"
+#include "app/window/save_dialog.h"
+#include "app/window/utf8.h"
+#include "app/about/about_box.h"
 #include "controls/align_edit.h"
-#include "controls/help_access.h"
+#include "app/help/help_access.h"
 #include "controls/message_box.h"
 #include "persist/annual_text_file.h"
 #include "persist/year_archive.h"
@@ -72,6 +72,13 @@ void MainWindow::connectCommands() {
 void MainWindow::showPageCommand(int page) {
     pages_->setCurrentIndex(page);
     ledger_->checkNavigation(page);
+}
+
+void MainWindow::showField(int month, FieldId id) {
+    showPageCommand(month);
+    TAlignEdit* target = field(id);
+    // A 29 February the calendar year does not have is hidden: the page is all there is to show.
+    if (target->isVisible()) target->setFocus(Qt::OtherFocusReason);
 }
 
 bool MainWindow::ask(const QString& text) {

@@ -7,13 +7,13 @@
 #include <QScreen>
 #include <vector>
 
-#include "app/error_guard.h"
-#include "app/main_window.h"
-#include "app/page_control.h"
-#include "app/regional.h"
-#include "app/status_bar.h"
-#include "app/year_saver.h"
-#include "controls/help_access.h"
+#include "app/window/error_guard.h"
+#include "app/window/main_window.h"
+#include "app/window/page_control.h"
+#include "app/window/regional.h"
+#include "app/window/status_bar.h"
+#include "app/window/year_saver.h"
+#include "app/help/help_access.h"
 #include "persist/options.h"
 #include "persist/startup_copy.h"
 #include "persist/store_location.h"

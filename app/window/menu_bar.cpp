@@ -1,10 +1,10 @@
-#include "app/menu_bar.h"
+#include "app/window/menu_bar.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/utf8.h"
+#include "app/window/utf8.h"
 
 namespace vardo::app {
 

@@ -1,4 +1,4 @@
-#include "app/page_control.h"
+#include "app/window/page_control.h"
 
 #include <QApplication>
 #include <QProxyStyle>

@@ -1,4 +1,4 @@
-#include "app/regional.h"
+#include "app/window/regional.h"
 
 #include "ledger/dates.h"
 

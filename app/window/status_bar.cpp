@@ -1,4 +1,4 @@
-#include "app/status_bar.h"
+#include "app/window/status_bar.h"
 
 #include <QLabel>
 

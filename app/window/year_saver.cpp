@@ -1,6 +1,6 @@
-#include "app/year_saver.h"
+#include "app/window/year_saver.h"
 
-#include "app/error_guard.h"
+#include "app/window/error_guard.h"
 
 #include <QMetaObject>
 

@@ -1,6 +1,6 @@
 // The About box and its window: texts cut to 100 characters, the window's layout, fresh memory
 // figures and one default sound at each opening, the sound alone when the window can't be made.
-#include "controls/about_box.h"
+#include "app/about/about_box.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "controls/memory_status.h"
+#include "app/about/memory_status.h"
 #include "controls/system_sound.h"
-#include "controls/about_window.h"
+#include "app/about/about_window.h"
 #include "controls/tline.h"
 #include "tests/modal_wait.h"
 

@@ -1,5 +1,5 @@
 // The memory figures of the About window: read from /proc/meminfo and written as its two lines.
-#include "controls/memory_status.h"
+#include "app/about/memory_status.h"
 
 #include <gtest/gtest.h>
 

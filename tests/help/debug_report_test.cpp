@@ -1,6 +1,6 @@
 // The start-up probe and HHDebug.txt: the log step's rules, the debug folder, the debug switches,
 // the old report deleted at every start and the report's lines.
-#include "controls/debug_report.h"
+#include "app/help/debug_report.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "controls/help_access.h"
+#include "app/help/help_access.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The help: its window, the command that opens or brings it forward, the closing of every help
 // window, and pages whose links all lead somewhere.
-#include "controls/help_window.h"
+#include "app/help/help_window.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 
-#include "controls/help_access.h"
-#include "controls/help_topics.h"
+#include "app/help/help_access.h"
+#include "app/help/help_topics.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The locale identifiers of the debug report.
 #include <gtest/gtest.h>
 
-#include "controls/locale_ids.h"
+#include "app/help/locale_ids.h"
 
 namespace {
 

@@ -136,7 +136,8 @@ TEST_F(ToolCommands, ExportCsvWritesTheFileAsked) {
     EXPECT_EQ(outcome.out, "");
     const std::string bytes = readBytes(file);
     EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF" "Année comptable;2025\r\nVéhicule;Clio\r\n", 0), 0u);
-    EXPECT_NE(bytes.find("\r\n02/01/2025;10150;10300;150;50\r\nTotal Janvier;;;240;60\r\n"),
+    EXPECT_NE(bytes.find("\r\n02/01/2025;10150;10300;150;50\r\n\r\nMois;Km professionnels;"
+                         "Km personnels\r\nJanvier;240;60\r\nFévrier;0;0\r\n"),
               std::string::npos);
     EXPECT_NE(bytes.find("\r\nIndemnités kilométriques (€);145,44\r\n"), std::string::npos);
 

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -126,6 +127,27 @@ TEST_F(ToolCommands, BaremeUsesTheElectricOptionAndNeedsTheHorsepower) {
     EXPECT_EQ(noHorsepower.code, 1) << "no amount without the horsepower";
     EXPECT_NE(noHorsepower.out.find("La puissance fiscale (Chevaux) n'est pas renseignée"),
               std::string::npos);
+}
+
+TEST_F(ToolCommands, BaremeOfAYearBeforeTheScalesHasNoAmount) {
+    std::vector<std::string> lines = kYear;
+    *std::find(lines.begin(), lines.end(), "aledComptabilite=2025") = "aledComptabilite=2021";
+    writeBytes(folder / "VARDO.INI", store(lines));
+    const Outcome outcome = run("--bareme");
+    EXPECT_EQ(outcome.code, 1) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              "Barème kilométrique des voitures\n"
+              "Puissance fiscale : 4 CV\n"
+              "Kilomètres professionnels : 240 km\n"
+              "Tranche : jusqu'à 5 000 km\n"
+              "Véhicule électrique : non\n"
+              "Aucun barème n'est connu pour l'année comptable 2021 (Vardo a ceux des années 2022 "
+              "à 2025) : l'indemnité ne peut pas être calculée.\n");
+    EXPECT_EQ(outcome.err, "");
+
+    const std::string file = scratch / "compta.csv";
+    EXPECT_EQ(run("--export-csv " + file).code, 0);
+    EXPECT_EQ(readBytes(file).find("Indemnités"), std::string::npos) << "no amount in the file";
 }
 
 TEST_F(ToolCommands, ExportCsvWritesTheFileAsked) {

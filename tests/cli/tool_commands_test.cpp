@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -128,6 +129,27 @@ TEST_F(ToolCommands, BaremeUsesTheElectricOptionAndNeedsTheHorsepower) {
               std::string::npos);
 }
 
+TEST_F(ToolCommands, BaremeOfAYearBeforeTheScalesHasNoAmount) {
+    std::vector<std::string> lines = kYear;
+    *std::find(lines.begin(), lines.end(), "aledComptabilite=2025") = "aledComptabilite=2021";
+    writeBytes(folder / "VARDO.INI", store(lines));
+    const Outcome outcome = run("--bareme");
+    EXPECT_EQ(outcome.code, 1) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              "Barème kilométrique des voitures\n"
+              "Puissance fiscale : 4 CV\n"
+              "Kilomètres professionnels : 240 km\n"
+              "Tranche : jusqu'à 5 000 km\n"
+              "Véhicule électrique : non\n"
+              "Aucun barème n'est connu pour l'année comptable 2021 (Vardo a ceux des années 2022 "
+              "à 2025) : l'indemnité ne peut pas être calculée.\n");
+    EXPECT_EQ(outcome.err, "");
+
+    const std::string file = scratch / "compta.csv";
+    EXPECT_EQ(run("--export-csv " + file).code, 0);
+    EXPECT_EQ(readBytes(file).find("Indemnités"), std::string::npos) << "no amount in the file";
+}
+
 TEST_F(ToolCommands, ExportCsvWritesTheFileAsked) {
     writeBytes(folder / "VARDO.INI", store(kYear));
     const std::string file = scratch / "compta.csv";
@@ -136,17 +158,58 @@ TEST_F(ToolCommands, ExportCsvWritesTheFileAsked) {
     EXPECT_EQ(outcome.out, "");
     const std::string bytes = readBytes(file);
     EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF" "Année comptable;2025\r\nVéhicule;Clio\r\n", 0), 0u);
-    EXPECT_NE(bytes.find("\r\n02/01/2025;10150;10300;150;50\r\nTotal Janvier;;;240;60\r\n"),
+    EXPECT_NE(bytes.find("\r\n02/01/2025;10150;10300;150;50\r\n\r\nMois;Km professionnels;"
+                         "Km personnels\r\nJanvier;240;60\r\nFévrier;0;0\r\n"),
               std::string::npos);
     EXPECT_NE(bytes.find("\r\nIndemnités kilométriques (€);145,44\r\n"), std::string::npos);
 
     const Outcome missing = run("--export-csv");
     EXPECT_EQ(missing.code, 2);
-    EXPECT_EQ(missing.err, "L'option --export-csv demande un nom de fichier, et lui seul.\n");
+    EXPECT_EQ(missing.err.rfind("vardo : l'option « --export-csv » demande un argument FICHIER\n\n"
+                                "Utilisation : vardo [OPTION]\n", 0),
+              0u)
+        << missing.err;
     const std::string nowhere = scratch / "absent/compta.csv";
     const Outcome failed = run("--export-csv " + nowhere);
     EXPECT_EQ(failed.code, 2);
     EXPECT_EQ(failed.err, "Impossible d'écrire dans " + nowhere + ".\n");
+}
+
+// The argument joined to its option, the debug switch before the tool: both run the tool, with
+// no display and no toolkit in the way.
+TEST_F(ToolCommands, TheTableReadsEveryShapeOfTheToolsCommandLine) {
+    writeBytes(folder / "VARDO.INI", store(kYear));
+    const std::string file = scratch / "joint.csv";
+    const Outcome joined = run("--export-csv=" + file);
+    EXPECT_EQ(joined.code, 0) << joined.err;
+    EXPECT_EQ(readBytes(file).rfind("\xEF\xBB\xBF" "Année comptable;2025\r\n", 0), 0u);
+
+    for (const char* line : {"-debug --controle", "--controle /DEBUG", "-Debug --bareme"}) {
+        const Outcome outcome = run(line);
+        EXPECT_EQ(outcome.code, 0) << line << ": " << outcome.err;
+        EXPECT_EQ(outcome.err, "") << line;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "HHDebug.txt")) << "a tool writes no report";
+}
+
+// Without any display the window cannot open: a French sentence and 1, not the toolkit's abort.
+TEST_F(ToolCommands, TheWindowWithoutAnyDisplaySaysSoAndEndsWithOne) {
+    for (const char* line : {"", "-debug"}) {
+        const Outcome outcome = run(line);
+        EXPECT_EQ(outcome.code, 1) << line;
+        EXPECT_EQ(outcome.out, "") << line;
+        EXPECT_EQ(outcome.err,
+                  "vardo : aucun affichage graphique (ni DISPLAY ni WAYLAND_DISPLAY) : la fenêtre "
+                  "ne peut pas s'ouvrir. Les options --controle, --export-csv et --bareme "
+                  "fonctionnent sans affichage.\n")
+            << line;
+    }
+    EXPECT_EQ(std::vector<std::string>{"vardo"}, [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            names.push_back(entry.path().filename());
+        return names;
+    }()) << "nothing is written";
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ constexpr int kFailed = 2;
 
 int check(const FormModel& form, std::ostream& out) {
     const std::vector<Anomaly> found = checkReadings(form);
-    for (const std::string& line : anomalyLines(form, found)) out << line << '\n';
+    for (const std::string& line : anomalyLines(found)) out << line << '\n';
     return found.empty() ? 0 : kFound;
 }
 

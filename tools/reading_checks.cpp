@@ -5,7 +5,7 @@
 
 #include "ledger/error.h"
 #include "ledger/numbers.h"
-#include "tools/accounting_year.h"
+#include "ledger/calendar.h"
 #include "tools/field_in_words.h"
 #include "tools/french_format.h"
 
@@ -100,7 +100,7 @@ private:
         const Reading morning = readingOf(form_, morningId);
         const Reading evening = readingOf(form_, eveningId);
 
-        if (m == 1 && d == 29 && (morning.recorded || evening.recorded) && year_ &&
+        if (m == kFebruary && d == kFebruaryLeapDay && (morning.recorded || evening.recorded) && year_ &&
             !isLeapYear(*year_)) {
             add(m, d, {morning.recorded ? morningId : eveningId},
                 "l'année comptable " + std::to_string(*year_) + " n'a pas de 29 février");

@@ -165,11 +165,51 @@ TEST_F(ToolCommands, ExportCsvWritesTheFileAsked) {
 
     const Outcome missing = run("--export-csv");
     EXPECT_EQ(missing.code, 2);
-    EXPECT_EQ(missing.err, "L'option --export-csv demande un nom de fichier, et lui seul.\n");
+    EXPECT_EQ(missing.err.rfind("vardo : l'option « --export-csv » demande un argument FICHIER\n\n"
+                                "Utilisation : vardo [OPTION]\n", 0),
+              0u)
+        << missing.err;
     const std::string nowhere = scratch / "absent/compta.csv";
     const Outcome failed = run("--export-csv " + nowhere);
     EXPECT_EQ(failed.code, 2);
     EXPECT_EQ(failed.err, "Impossible d'écrire dans " + nowhere + ".\n");
+}
+
+// The argument joined to its option, the debug switch before the tool: both run the tool, with
+// no display and no toolkit in the way.
+TEST_F(ToolCommands, TheTableReadsEveryShapeOfTheToolsCommandLine) {
+    writeBytes(folder / "VARDO.INI", store(kYear));
+    const std::string file = scratch / "joint.csv";
+    const Outcome joined = run("--export-csv=" + file);
+    EXPECT_EQ(joined.code, 0) << joined.err;
+    EXPECT_EQ(readBytes(file).rfind("\xEF\xBB\xBF" "Année comptable;2025\r\n", 0), 0u);
+
+    for (const char* line : {"-debug --controle", "--controle /DEBUG", "-Debug --bareme"}) {
+        const Outcome outcome = run(line);
+        EXPECT_EQ(outcome.code, 0) << line << ": " << outcome.err;
+        EXPECT_EQ(outcome.err, "") << line;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "HHDebug.txt")) << "a tool writes no report";
+}
+
+// Without any display the window cannot open: a French sentence and 1, not the toolkit's abort.
+TEST_F(ToolCommands, TheWindowWithoutAnyDisplaySaysSoAndEndsWithOne) {
+    for (const char* line : {"", "-debug"}) {
+        const Outcome outcome = run(line);
+        EXPECT_EQ(outcome.code, 1) << line;
+        EXPECT_EQ(outcome.out, "") << line;
+        EXPECT_EQ(outcome.err,
+                  "vardo : aucun affichage graphique (ni DISPLAY ni WAYLAND_DISPLAY) : la fenêtre "
+                  "ne peut pas s'ouvrir. Les options --controle, --export-csv et --bareme "
+                  "fonctionnent sans affichage.\n")
+            << line;
+    }
+    EXPECT_EQ(std::vector<std::string>{"vardo"}, [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            names.push_back(entry.path().filename());
+        return names;
+    }()) << "nothing is written";
 }
 
 }  // namespace

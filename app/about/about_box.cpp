@@ -5,6 +5,7 @@
 
 #include "controls/system_sound.h"
 #include "app/about/about_window.h"
+#include "ledger/version.h"
 
 QString cutToHundredCharacters(const QString& text) {
     constexpr int kLimit = 100;
@@ -20,7 +21,7 @@ QString cutToHundredCharacters(const QString& text) {
 TAboutBox::TAboutBox(QObject* owner) : QObject(owner) {
     setObjectName(QStringLiteral("AboutBox1"));
     setProductName(QStringLiteral("Vardo"));
-    setVersion(QStringLiteral("Version 1.0"));
+    setVersion(QStringLiteral("Version ") + QString::fromUtf8(vardo::kVersion));
     setCopyright(QStringLiteral("© 2026 Les auteurs de Vardo"));
 }
 

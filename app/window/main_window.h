@@ -17,6 +17,7 @@
 #include "app/tools/tools_host.h"
 #include "ledger/form_model.h"
 #include "ledger/ledger.h"
+#include "ledger/version.h"
 #include "persist/form_store.h"
 #include "reports/qt/print_service.h"
 
@@ -51,8 +52,7 @@ struct WindowSetup {
     std::optional<PrintService::Platform> printPlatform;
 };
 
-inline constexpr const char* kWindowCaption =
-    "Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule";
+inline constexpr const char* kWindowCaption = kProgramCaption;
 inline constexpr int kClientWidth = 649;
 inline constexpr int kClientHeight = 476;
 

@@ -11,8 +11,8 @@ constexpr std::array<const char*, kMonths> kShortNames = {
     "juil.", "août", "sept.", "oct.", "nov.", "déc.",
 };
 
-std::int64_t gridFigure(const FormModel& form, int month, GridColumn column) {
-    return readFigure(form.text(gridField(month, column)));
+std::int64_t monthFigure(const FormModel& form, int month, Balance which) {
+    return readFigure(form.text(balanceField(month, which)));
 }
 
 std::string titleOf(const FormModel& form) {
@@ -55,8 +55,8 @@ YearChart yearChart(const FormModel& form) {
     for (int m = 0; m < kMonths; ++m) {
         ChartMonth& month = chart.months[m];
         month.label = shortMonthName(m);
-        month.professional = gridFigure(form, m, GridColumn::KMPro);
-        month.personal = gridFigure(form, m, GridColumn::KMPerso);
+        month.professional = monthFigure(form, m, Balance::KMPro);
+        month.personal = monthFigure(form, m, Balance::KMPerso);
         month.hasBar = month.professional != 0 || month.personal != 0;
         chart.totalKilometres += month.professional + month.personal;
     }

@@ -1,7 +1,8 @@
 #pragma once
 // What the chart of the year shows: for each month its professional and personal kilometres
 // (one stacked bar), and the professional coefficient of the year so far. Every figure is read
-// from the year's derived fields (the "Bilan" grid), never counted again from the readings.
+// from the month balances the ledger derived (those the "Bilan" grid, the CSV and the reports
+// show), never counted again from the readings.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -33,8 +34,8 @@ struct YearChart {
 // The French short name of a 0-based month: "janv.", "févr.", "mars", ...
 std::string shortMonthName(int month);
 
-// The chart's data. Throws Error ("'%s' n'est pas une valeur entière correcte") when a figure
-// of the grid is not a whole number.
+// The chart's data. Throws Error ("'%s' n'est pas une valeur entière correcte") when a month's
+// balance figure is not a whole number.
 YearChart yearChart(const FormModel& form);
 
 // "60,00 %"; the kilometres of a month as "1 234 km".

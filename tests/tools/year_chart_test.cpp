@@ -1,4 +1,4 @@
-// The chart's data against the year's derived figures: bars from the "Bilan" grid, empty
+// The chart's data against the year's derived figures: bars from the month balances, empty
 // months without a bar, a month with personal kilometres only, the coefficient so far, and a
 // year without kilometres that gives a sentence instead of a division by zero.
 #include <gtest/gtest.h>
@@ -27,12 +27,10 @@ protected:
         ledger.leaveInitialReading(2);
         day(2, 5, "10250", "10250");
     }
-    std::int64_t grid(const std::string& prefix, int month) {
-        return readFigure(text(prefix + std::string(monthInfo(month).code)));
-    }
+    std::int64_t figure(const std::string& name) { return readFigure(text(name)); }
 };
 
-TEST_F(YearChartTest, BarsAreTheGridsFiguresAndEmptyMonthsHaveNone) {
+TEST_F(YearChartTest, BarsAreTheMonthBalancesAndEmptyMonthsHaveNone) {
     enterYear();
     const YearChart chart = yearChart(form);
     EXPECT_EQ(chart.title, "Année comptable 2025 - Clio");
@@ -40,8 +38,11 @@ TEST_F(YearChartTest, BarsAreTheGridsFiguresAndEmptyMonthsHaveNone) {
     EXPECT_EQ(chart.totalKilometres, 250);
     for (int m = 0; m < kMonths; ++m) {
         SCOPED_TRACE(monthInfo(m).caption);
-        EXPECT_EQ(chart.months[m].professional, grid("KMPro", m));
-        EXPECT_EQ(chart.months[m].personal, grid("KMPerso", m));
+        const std::string code(monthInfo(m).code);
+        EXPECT_EQ(chart.months[m].professional, figure(code + "KMPro"));
+        EXPECT_EQ(chart.months[m].personal, figure(code + "KMPerso"));
+        EXPECT_EQ(chart.months[m].professional, figure("KMPro" + code)) << "as the Bilan shows";
+        EXPECT_EQ(chart.months[m].personal, figure("KMPerso" + code));
         EXPECT_EQ(chart.months[m].hasBar, m == 0 || m == 2);
     }
     EXPECT_EQ(chart.months[0].professional, 90);
@@ -91,15 +92,15 @@ TEST_F(YearChartTest, AYearWithoutKilometresGivesASentenceAndNoPoint) {
     }
 }
 
-// A form without a ledger: the grid's texts set as they are, with no recomputation.
-void setGrid(FormModel& form, const std::string& prefix, int month, const std::string& text) {
-    form.setText(form.findField(prefix + std::string(monthInfo(month).code)), text);
+// A form without a ledger: a month's balance texts set as they are, with no recomputation.
+void setMonth(FormModel& form, const std::string& suffix, int month, const std::string& text) {
+    form.setText(form.findField(std::string(monthInfo(month).code) + suffix), text);
 }
 
 TEST(YearChartText, SummariesInFrenchFormats) {
     FormModel form;
-    setGrid(form, "KMPro", 0, "12345");
-    setGrid(form, "KMPerso", 0, "1000");
+    setMonth(form, "KMPro", 0, "12345");
+    setMonth(form, "KMPerso", 0, "1000");
     const YearChart chart = yearChart(form);
     EXPECT_EQ(monthSummary(chart, 0),
               "Janvier\nProfessionnel : 12 345 km\nPersonnel : 1 000 km\nTotal : 13 345 km\n"
@@ -107,16 +108,16 @@ TEST(YearChartText, SummariesInFrenchFormats) {
     EXPECT_EQ(monthSummary(chart, 1), "Février\nAucun kilomètre relevé");
 }
 
-TEST(YearChartText, AGridTextThatIsNotAFigureGivesTheMessage) {
+TEST(YearChartText, AMonthTextThatIsNotAFigureGivesTheMessage) {
     FormModel form;
-    setGrid(form, "KMPerso", 3, "12a");
+    setMonth(form, "KMPerso", 3, "12a");
     EXPECT_EQ(testing::errorOf([&] { yearChart(form); }),
               "'12a' n'est pas une valeur entière correcte");
 }
 
-// Random grids: each bar is its month's figures, the line stays within 0-100 % for
+// Random balances: each bar is its month's figures, the line stays within 0-100 % for
 // non-negative figures and ends on the year's professional share.
-TEST(YearChartText, RandomGridsKeepBarsAndLineTrue) {
+TEST(YearChartText, RandomBalancesKeepBarsAndLineTrue) {
     FormModel form;
     std::mt19937 random(24);
     for (int run = 0; run < 500; ++run) {
@@ -126,8 +127,8 @@ TEST(YearChartText, RandomGridsKeepBarsAndLineTrue) {
             const bool used = random() % 3 != 0;
             const int pro = used ? static_cast<int>(random() % 3000) : 0;
             const int perso = used ? static_cast<int>(random() % 3000) : 0;
-            setGrid(form, "KMPro", m, std::to_string(pro));
-            setGrid(form, "KMPerso", m, std::to_string(perso));
+            setMonth(form, "KMPro", m, std::to_string(pro));
+            setMonth(form, "KMPerso", m, std::to_string(perso));
             professional += pro;
             all += pro + perso;
             if (pro + perso > 0) first = std::min(first, m), last = m;

@@ -67,6 +67,8 @@ public:
     FormStore& store() { return store_; }
     YearSaver& saver() { return *saver_; }
     const WindowSetup& setup() const { return setup_; }
+    // The program's one print path, made at the first print command.
+    PrintService& printService();
 
     TAlignEdit* field(std::string_view name) const;
     TAlignEdit* field(FieldId id) const;
@@ -123,7 +125,6 @@ private:
     bool leaveField(FieldId id, bool later = true);
     void pageShown(int page);
     void syncMenuChecks();
-    PrintService& printService();
     std::string comptabilite() const;
     void centreOnScreen();
 

@@ -7,10 +7,12 @@
 #include <QMenuBar>
 
 #include "app/allowance_dialog.h"
+#include "app/costs_dialog.h"
 #include "app/error_guard.h"
 #include "app/main_window.h"
 #include "app/reading_check_dialog.h"
 #include "app/save_dialog.h"
+#include "app/year_chart_dialog.h"
 #include "controls/align_edit.h"
 #include "tools/accountant_csv.h"
 #include "tools/mileage_scale.h"
@@ -45,6 +47,8 @@ ToolsMenu::ToolsMenu(MainWindow& window)
         {"&Contrôler les relevés...", "ControleReleves", &ToolsMenu::checkReadings},
         {"E&xporter pour le comptable...", "ExportComptable", &ToolsMenu::exportForAccountant},
         {"&Indemnités kilométriques...", "IndemnitesKm", &ToolsMenu::showAllowance},
+        {"&Graphique de l'année...", "GraphiqueAnnee", &ToolsMenu::showYearChart},
+        {"&Frais réels et barème...", "FraisReelsBareme", &ToolsMenu::compareCosts},
     };
     for (const auto& item : items) {
         QAction* action = menu_->addAction(QString::fromUtf8(item.caption));
@@ -83,6 +87,17 @@ void ToolsMenu::exportForAccountant() {
 
 void ToolsMenu::showAllowance() {
     AllowanceDialog dialog(window_.form(), window_.setup().filesFolder, &window_);
+    dialog.exec();
+}
+
+void ToolsMenu::showYearChart() {
+    YearChartDialog dialog(window_.form(), window_.setup().filesFolder, window_.printService(),
+                           &window_);
+    dialog.exec();
+}
+
+void ToolsMenu::compareCosts() {
+    CostsDialog dialog(window_.form(), window_.setup().filesFolder, &window_);
     dialog.exec();
 }
 

@@ -29,7 +29,10 @@ inline constexpr std::array kCommandLineOptions{
     CommandLineOption{"--export-csv", OptionArgument::Required, "FICHIER",
                       "exporte l'année pour le comptable (CSV)"},
     CommandLineOption{"--bareme", OptionArgument::None, "",
-                      "calcule les indemnités kilométriques"},
+                      "calcule les indemnités kilométriques ; suivi de --frais MONTANT, les "
+                      "compare aux frais réels de l'année"},
+    CommandLineOption{"--graphique", OptionArgument::Required, "FICHIER",
+                      "enregistre le graphique de l'année (image PNG ou SVG)"},
 };
 
 struct CommandLine {

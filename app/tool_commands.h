@@ -6,6 +6,10 @@
 //   vardo --export-csv FICHIER   the accountant's CSV; exit 0, or 2 on an error
 //   vardo --bareme               the mileage allowance; exit 0, 1 when it cannot be computed,
 //                                2 on an error
+//   vardo --bareme --frais MONTANT   the same against the year's real costs: exit 0, 1 when
+//                                one side cannot be computed, 2 on an error
+//   vardo --graphique FICHIER    the chart of the year as a PNG or SVG image, by the name's
+//                                extension, drawn without a display; exit 0, or 2 on an error
 // They read the year stored in the folder the window uses (or the folder given) and write nothing but
 // the file asked for.
 #include <optional>

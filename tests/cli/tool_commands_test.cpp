@@ -5,8 +5,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QImage>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "tests/persist/test_support.h"
 
@@ -147,6 +149,78 @@ TEST_F(ToolCommands, ExportCsvWritesTheFileAsked) {
     const Outcome failed = run("--export-csv " + nowhere);
     EXPECT_EQ(failed.code, 2);
     EXPECT_EQ(failed.err, "Impossible d'écrire dans " + nowhere + ".\n");
+}
+
+TEST_F(ToolCommands, BaremeWithTheYearsCostsComparesThem) {
+    writeBytes(folder / "VARDO.INI", store(kYear));
+    const Outcome outcome = run("--bareme --frais '1 000,00'");
+    EXPECT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              "Frais réels de l'année : 1 000,00 €\n"
+              "Coefficient professionnel : 80,00 %\n"
+              "Part professionnelle des frais : 800,00 €\n"
+              "Barème kilométrique 2025 : 145,44 €\n"
+              "Les frais réels (part professionnelle) dépassent le barème de 654,56 €.\n"
+              "Le choix entre frais réels et barème, et ses conditions, restent à vérifier par "
+              "vous auprès de l'administration fiscale ou de votre comptable.\n");
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(run("--bareme --frais=1000").out, outcome.out);
+
+    const Outcome wrong = run("--bareme --frais mille");
+    EXPECT_EQ(wrong.code, 2);
+    EXPECT_EQ(wrong.err, "« mille » n'est pas un montant en euros (par exemple 4 500,00)\n");
+    const Outcome other = run("--bareme --cout 5");
+    EXPECT_EQ(other.code, 2);
+    EXPECT_EQ(other.err, "L'option --bareme ne prend pas d'autre argument que --frais MONTANT.\n");
+    EXPECT_EQ(run("--bareme --frais").code, 2);
+}
+
+TEST_F(ToolCommands, GraphiqueWritesPngAndSvgWithoutADisplay) {
+    writeBytes(folder / "VARDO.INI", store(kYear));
+    const std::string png = scratch / "x.png", svg = scratch / "x.svg";
+    const Outcome drawn = run("--graphique " + png);
+    EXPECT_EQ(drawn.code, 0) << drawn.err;
+    EXPECT_EQ(drawn.out, "");
+    EXPECT_EQ(drawn.err, "");
+    const QImage image(QString::fromStdString(png));
+    ASSERT_FALSE(image.isNull());
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 4)
+        for (int x = 0; x < image.width(); x += 4) colours.insert(image.pixel(x, y));
+    EXPECT_GT(colours.size(), 10u) << "not a blank image";
+
+    EXPECT_EQ(run("--graphique " + svg).code, 0);
+    const std::string text = readBytes(svg);
+    for (const char* month : {"janv.", "févr.", "mars", "avr.", "mai", "juin", "juil.", "août",
+                              "sept.", "oct.", "nov.", "déc."})
+        EXPECT_NE(text.find(std::string(">") + month + "<"), std::string::npos) << month;
+    EXPECT_NE(text.find("Année comptable 2025 - Clio"), std::string::npos);
+}
+
+TEST_F(ToolCommands, GraphiqueRefusesOtherImagesAndUnwritablePlaces) {
+    writeBytes(folder / "VARDO.INI", store(kYear));
+    const std::string jpg = scratch / "x.jpg";
+    const Outcome other = run("--graphique " + jpg);
+    EXPECT_EQ(other.code, 2);
+    EXPECT_EQ(other.err, "Le graphique s'enregistre en image PNG ou SVG : « " + jpg + " ».\n");
+    EXPECT_FALSE(std::filesystem::exists(jpg));
+    const std::string nowhere = scratch / "absent/x.png";
+    const Outcome failed = run("--graphique " + nowhere);
+    EXPECT_EQ(failed.code, 2);
+    EXPECT_EQ(failed.err, "Impossible d'écrire dans " + nowhere + ".\n");
+    const Outcome missing = run("--graphique");
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.err, "L'option --graphique demande un nom de fichier, et lui seul.\n");
+}
+
+TEST_F(ToolCommands, GraphiqueOfAYearWithoutKilometresSaysSo) {
+    writeBytes(folder / "VARDO.INI", store({"aledComptabilite=2025"}));
+    const std::string png = scratch / "vide.png";
+    const Outcome outcome = run("--graphique " + png);
+    EXPECT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              "Aucun kilomètre n'est relevé pour cette année : il n'y a rien à représenter.\n");
+    EXPECT_TRUE(std::filesystem::exists(png));
 }
 
 }  // namespace

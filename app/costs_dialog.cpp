@@ -32,6 +32,7 @@ CostsDialog::CostsDialog(const FormModel& form, std::string filesFolder, QWidget
         costs_->setText(QString::fromStdString(plainEuros(*kept)));
     comparison_->setObjectName(QStringLiteral("comparison"));
     comparison_->setAccessibleName(QStringLiteral("Comparaison"));
+    comparison_->setTextFormat(Qt::PlainText);
     comparison_->setWordWrap(true);
     comparison_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     comparison_->setAlignment(Qt::AlignTop | Qt::AlignLeft);

@@ -84,6 +84,7 @@ QWidget* YearChartDialog::makeChartTab() {
     if (data_.empty()) {
         emptyText_ = new QLabel(text(data_.title) + QStringLiteral("\n\n") + text(data_.emptySentence));
         emptyText_->setObjectName(QStringLiteral("emptyText"));
+        emptyText_->setTextFormat(Qt::PlainText);  // the vehicle's name as typed
         emptyText_->setAlignment(Qt::AlignCenter);
         emptyText_->setWordWrap(true);
         emptyText_->setAccessibleName(QStringLiteral("Graphique vide"));

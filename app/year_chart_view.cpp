@@ -121,8 +121,9 @@ QChart* makeYearChart(const YearChart& data) {
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setLocalizeNumbers(true);
     chart->setLocale(QLocale(QLocale::French, QLocale::France));
-    QString title = text(data.title);
-    if (data.empty()) title += QLatin1Char('\n') + text(data.emptySentence);
+    // The title is drawn as rich text: the vehicle's name is escaped, the sentence on a line below.
+    QString title = text(data.title).toHtmlEscaped();
+    if (data.empty()) title += QStringLiteral("<br>") + text(data.emptySentence).toHtmlEscaped();
     chart->setTitle(title);
     QFont titleFont = chart->titleFont();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);

@@ -44,7 +44,7 @@ protected:
     void enterJanuary() {
         open();
         FormModel& form = window->form();
-        form.setText(form.findField("aledVehicule"), "Clio");
+        form.setText(form.findField("aledVehicule"), "Clio <R>");
         form.setText(form.findField("aledChevaux"), "5");
         typeFirstDay("10000", "10010", "10100");
     }
@@ -59,7 +59,7 @@ TEST_F(YearChartDialogTest, ChartTableAndTooltipsShowTheMonthBalances) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), "Graphique de l'année");
         QChart* chart = dialog->view()->chart();
-        EXPECT_EQ(chart->title(), "Année comptable 2026 - Clio");
+        EXPECT_EQ(chart->title(), "Année comptable 2026 - Clio &lt;R&gt;") << "shown as typed";
         const auto* bars = qobject_cast<QStackedBarSeries*>(chart->series().at(0));
         ASSERT_NE(bars, nullptr);
         EXPECT_EQ(bars->barSets().at(0)->at(0), 90);
@@ -160,7 +160,7 @@ TEST_F(YearChartDialogTest, PrintsTheChartThroughThePrintPath) {
     ASSERT_EQ(pages.size(), 1u);
     std::string text;
     for (const std::string& line : pages[0]) text += line + "\n";
-    for (const char* word : {"Annéecomptable2026-Clio", "janv.", "déc.", "Kmprofessionnels"})
+    for (const char* word : {"Annéecomptable2026-Clio<R>", "janv.", "déc.", "Kmprofessionnels"})
         EXPECT_NE(text.find(word), std::string::npos) << word << " in\n" << text;
 }
 

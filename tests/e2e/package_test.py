@@ -119,7 +119,8 @@ def check_program(root, artifacts):
         with open(os.path.join(data, "Vardo.vrd"), "rb") as handle:
             assert handle.read() == first_store, "the start-up copy is not the year found at the start"
         shutil.copy(store, os.path.join(artifacts, "package-store.ini"))
-        check_chart(program_folder, home, artifacts)
+        with UnwritableFolder(program_folder):  # as installed: the year is in the home folder
+            check_chart(program_folder, home, artifacts)
     finally:
         shutil.rmtree(home, ignore_errors=True)
 

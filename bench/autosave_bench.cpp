@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/year_saver.h"
+#include "app/window/year_saver.h"
 #include "ledger/form_model.h"
 #include "persist/form_store.h"
 

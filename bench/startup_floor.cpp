@@ -15,7 +15,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/application.h"
+#include "app/cli/application.h"
 
 extern char** environ;
 

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "app/application.h"
-#include "app/main_window.h"
+#include "app/cli/application.h"
+#include "app/window/main_window.h"
 #include "controls/align_edit.h"
 #include "ledger/ledger.h"
 

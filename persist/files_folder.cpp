@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ledger/error.h"
-#include "persist/form_store.h"
+#include "persist/store_location.h"
 #include "persist/system_reason.h"
 
 namespace vardo {

@@ -13,10 +13,6 @@ namespace {
 
 constexpr int kMaxRecoveryRank = 99;
 
-bool isTrimmed(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
 // The fields' names, built once: the save runs on a thread of its own, away from the model.
 const std::vector<std::string>& fieldNames() {
     static const std::vector<std::string> names = [] {
@@ -32,26 +28,6 @@ std::string writeFailure(const std::string& fileName) {
 }
 
 }  // namespace
-
-std::string actualFileName(const std::string& iniFileName) {
-    std::string name = iniFileName;
-    // Only the file name is upper-cased: on Linux an upper-cased folder would be another folder.
-    const auto slash = name.rfind('/');
-    for (std::size_t i = slash == std::string::npos ? 0 : slash + 1; i < name.size(); ++i) {
-        if (name[i] >= 'a' && name[i] <= 'z') name[i] = static_cast<char>(name[i] - 'a' + 'A');
-    }
-    std::size_t begin = 0;
-    std::size_t end = name.size();
-    while (begin < end && isTrimmed(name[begin])) ++begin;
-    while (end > begin && isTrimmed(name[end - 1])) --end;
-    name = name.substr(begin, end - begin);
-    if (name.find('.') == std::string::npos) name += ".INI";
-    return name;
-}
-
-std::string storeFileName(const std::string& programFolder) {
-    return actualFileName(programFolder + std::string(kStoreComponent));
-}
 
 StoreSnapshot takeSnapshot(const FormModel& form) {
     StoreSnapshot values;

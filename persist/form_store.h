@@ -10,20 +10,14 @@
 
 #include "ledger/form_model.h"
 #include "persist/ini_file.h"
+#include "persist/store_location.h"
 
 namespace vardo {
 
 inline constexpr std::string_view kStoreSection = kMainWindowName;
-inline constexpr std::string_view kStoreComponent = "Vardo";
 inline constexpr std::string_view kWriteFailure = "Impossible d'écrire dans %s";
 inline constexpr int kStoreKeys = kFieldCount + kMenuCount;
 
-// The name from the store's file name: the file-name part upper-cased (the folder keeps its
-// letter case), blanks and control characters trimmed, ".INI" added when there is no "."
-// anywhere in the path.
-std::string actualFileName(const std::string& iniFileName);
-// The store's file in the program folder (which ends with '/').
-std::string storeFileName(const std::string& programFolder);
 
 // Every value the store writes, taken from the window at one instant, so that the file can be
 // written away from the window's thread.

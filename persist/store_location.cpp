@@ -9,12 +9,15 @@
 
 #include "ledger/naming.h"
 #include "persist/atomic_file.h"
-#include "persist/form_store.h"
 
 namespace vardo {
 namespace {
 
 constexpr std::size_t kTemporaryLength = kTemporaryMark.size() + kTemporaryRandomChars;
+
+bool isTrimmed(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 bool sameFile(const std::string& a, const std::string& b) {
     struct stat first {};
@@ -48,6 +51,26 @@ bool isLeftover(std::string_view name, std::string_view programName) {
 }
 
 }  // namespace
+
+std::string actualFileName(const std::string& iniFileName) {
+    std::string name = iniFileName;
+    // Only the file name is upper-cased: on Linux an upper-cased folder would be another folder.
+    const auto slash = name.rfind('/');
+    for (std::size_t i = slash == std::string::npos ? 0 : slash + 1; i < name.size(); ++i) {
+        if (name[i] >= 'a' && name[i] <= 'z') name[i] = static_cast<char>(name[i] - 'a' + 'A');
+    }
+    std::size_t begin = 0;
+    std::size_t end = name.size();
+    while (begin < end && isTrimmed(name[begin])) ++begin;
+    while (end > begin && isTrimmed(name[end - 1])) --end;
+    name = name.substr(begin, end - begin);
+    if (name.find('.') == std::string::npos) name += ".INI";
+    return name;
+}
+
+std::string storeFileName(const std::string& programFolder) {
+    return actualFileName(programFolder + std::string(kStoreComponent));
+}
 
 std::string locateStore(const std::string& programFolder, const std::string& programPath) {
     const std::string usual = storeFileName(programFolder);

@@ -3,8 +3,19 @@
 // one could not be read, and the leftovers of a write that a kill cut short.
 #include <ctime>
 #include <string>
+#include <string_view>
 
 namespace vardo {
+
+// The stored year's INI file name as the window names it, before actualFileName.
+inline constexpr std::string_view kStoreComponent = "Vardo";
+
+// The name from the store's file name: the file-name part upper-cased (the folder keeps its
+// letter case), blanks and control characters trimmed, ".INI" added when there is no "."
+// anywhere in the path.
+std::string actualFileName(const std::string& iniFileName);
+// The store's file in the program folder (which ends with '/').
+std::string storeFileName(const std::string& programFolder);
 
 // The store of the program folder (which ends with '/'): VARDO when the folder's path holds a
 // ".", VARDO.INI otherwise; but the name that exists when only the other one does, so that moving

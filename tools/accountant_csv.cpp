@@ -39,7 +39,7 @@ std::string dateText(int month, int day, int year) {
 
 // The month's recorded days, counted as the ledger counts them: a day whose evening holds "0"
 // is skipped, and the next morning counts its personal kilometres from the evening before.
-void addMonth(const FormModel& form, int m, int year, std::vector<Row>& rows) {
+void addDays(const FormModel& form, int m, int year, std::vector<Row>& rows) {
     FieldId previousEvening = balanceField(m, Balance::KMIn);
     for (int d = 1; d <= monthInfo(m).dayRows; ++d) {
         const FieldId evening = eveningField(m, d);
@@ -51,9 +51,16 @@ void addMonth(const FormModel& form, int m, int year, std::vector<Row>& rows) {
                         writeFigure(s - morning), writeFigure(morning - previous)});
         previousEvening = evening;
     }
-    rows.push_back({"Total " + std::string(monthInfo(m).caption), "", "",
-                    figure(form, balanceField(m, Balance::KMPro)),
-                    figure(form, balanceField(m, Balance::KMPerso))});
+}
+
+// Each month's balance, in columns of its own: the day table's columns hold days only.
+void addMonthTotals(const FormModel& form, std::vector<Row>& rows) {
+    rows.push_back({"Mois", "Km professionnels", "Km personnels"});
+    for (int m = 0; m < kMonths; ++m) {
+        rows.push_back({std::string(monthInfo(m).caption),
+                        figure(form, balanceField(m, Balance::KMPro)),
+                        figure(form, balanceField(m, Balance::KMPerso))});
+    }
 }
 
 }  // namespace
@@ -70,13 +77,15 @@ std::vector<Row> accountantCsvRows(const FormModel& form, const Allowance& allow
     }
     std::vector<Row> rows = {
         {"Année comptable", std::to_string(*year)},
-        {"Véhicule", form.text(headerField(Header::Vehicule))},
-        {"Année du véhicule", form.text(headerField(Header::Annee))},
-        {"Chevaux", form.text(headerField(Header::Chevaux))},
+        {"Véhicule", spreadsheetText(form.text(headerField(Header::Vehicule)))},
+        {"Année du véhicule", spreadsheetText(form.text(headerField(Header::Annee)))},
+        {"Chevaux", spreadsheetText(form.text(headerField(Header::Chevaux)))},
         {},
     };
     rows.push_back({"Date", "Matin", "Soir", "Km professionnels", "Km personnels"});
-    for (int m = 0; m < kMonths; ++m) addMonth(form, m, *year, rows);
+    for (int m = 0; m < kMonths; ++m) addDays(form, m, *year, rows);
+    rows.push_back({});
+    addMonthTotals(form, rows);
     rows.push_back({});
     rows.push_back({"Km initial", figure(form, annualField(Annual::DebAnnee))});
     rows.push_back({"Km final", figure(form, annualField(Annual::FinAnnee))});
@@ -93,6 +102,12 @@ std::vector<Row> accountantCsvRows(const FormModel& form, const Allowance& allow
                         twoDecimals(static_cast<long double>(*allowance.cents) / 100)});
     }
     return rows;
+}
+
+std::string spreadsheetText(std::string_view text) {
+    if (text.empty() || std::string_view("=+-@\t\r").find(text.front()) == std::string_view::npos)
+        return std::string(text);
+    return "'" + std::string(text);
 }
 
 std::string csvField(std::string_view text) {

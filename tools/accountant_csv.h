@@ -15,11 +15,16 @@ namespace vardo {
 // The default file name: vardo_<année>.csv.
 std::string accountantCsvName(const FormModel& form);
 
-// The rows: the header block, one row per day whose evening is recorded, "Total <mois>" after
-// each month (its balance fields), the year's totals and coefficients ("Bilan"), and the
-// allowance when it can be computed. Throws Error on a figure that is not a whole number.
+// The rows: the header block; the day table, one row per day whose evening is recorded and
+// nothing else, so that a column's sum is the year's; the month table (Mois;Km professionnels;
+// Km personnels, from each month's balance); the year's totals and coefficients ("Bilan"); and
+// the allowance when it can be computed. Throws Error on a figure that is not a whole number.
 std::vector<std::vector<std::string>> accountantCsvRows(const FormModel& form,
                                                         const Allowance& allowance);
+
+// A text typed by the user, so that a spreadsheet shows it as text and never as a formula: one
+// starting with "=", "+", "-", "@", a tab or a carriage return gets an apostrophe before it.
+std::string spreadsheetText(std::string_view text);
 
 // One field as the CSV format needs it.
 std::string csvField(std::string_view text);

@@ -8,7 +8,8 @@
 namespace vardo {
 namespace {
 
-constexpr std::array<BandRates, kHorsepowerBands> kScale2023 = {{
+// The car scale of the income years 2022 to 2025, published from 2023 to 2026 unchanged.
+constexpr std::array<BandRates, kHorsepowerBands> kCarScale2022 = {{
     {529, 316, 1065, 370},  // 3 CV et moins
     {606, 340, 1330, 407},  // 4 CV
     {636, 357, 1395, 427},  // 5 CV
@@ -16,11 +17,12 @@ constexpr std::array<BandRates, kHorsepowerBands> kScale2023 = {{
     {697, 394, 1515, 470},  // 7 CV et plus
 }};
 
-// A new year's scale is one more line here.
+// By income year. A new year's scale is one more line here.
 constexpr YearScale kScales[] = {
-    {2023, kScale2023},
-    {2024, kScale2023},
-    {2025, kScale2023},
+    {2022, kCarScale2022},
+    {2023, kCarScale2022},
+    {2024, kCarScale2022},
+    {2025, kCarScale2022},
 };
 
 constexpr const char* kCannotCompute = " : l'indemnité ne peut pas être calculée.";
@@ -81,6 +83,29 @@ std::optional<std::int64_t> distanceOf(const FormModel& form, std::string& sente
     return std::nullopt;
 }
 
+// The heading, and the sentence saying which scale applies when it is not the year's own.
+// Returns why there is no amount when no scale applies, or nothing.
+std::string describeScale(std::optional<int> year, const YearScale* scale,
+                          std::vector<std::string>& lines) {
+    const std::string latest = std::to_string(fiscalScales().back().year);
+    if (!scale) {
+        lines.push_back("Barème kilométrique des voitures");
+        return "Aucun barème n'est connu pour l'année comptable " + std::to_string(*year) +
+               " (Vardo a ceux des années " + std::to_string(fiscalScales().front().year) +
+               " à " + latest + ")";
+    }
+    lines.push_back("Barème kilométrique " + std::to_string(scale->year) + " des voitures");
+    if (!year) {
+        lines.push_back("L'année comptable n'est pas renseignée : le barème le plus récent (" +
+                        latest + ") est appliqué.");
+    } else if (*year != scale->year) {
+        lines.push_back("Le barème de l'année comptable " + std::to_string(*year) +
+                        " n'est pas encore publié : le plus récent (" + latest +
+                        ") est appliqué.");
+    }
+    return {};
+}
+
 }  // namespace
 
 std::span<const YearScale> fiscalScales() {
@@ -97,10 +122,11 @@ std::string bandCaption(int band) {
     return std::to_string(band + 3) + " CV";
 }
 
-const YearScale& scaleFor(std::optional<int> year) {
+const YearScale* scaleFor(std::optional<int> year) {
+    if (year && *year < fiscalScales().front().year) return nullptr;
     for (const YearScale& scale : fiscalScales())
-        if (year && scale.year == *year) return scale;
-    return fiscalScales().back();
+        if (year && scale.year == *year) return &scale;
+    return &fiscalScales().back();
 }
 
 std::int64_t allowanceCents(const YearScale& scale, int band, std::int64_t distance,
@@ -119,21 +145,14 @@ std::int64_t allowanceCents(const YearScale& scale, int band, std::int64_t dista
 Allowance mileageAllowance(const FormModel& form, bool electric) {
     Allowance result;
     const std::optional<int> year = accountingYear(form);
-    const YearScale& scale = scaleFor(year);
-    result.scaleYear = scale.year;
+    const YearScale* scale = scaleFor(year);
+    result.scaleYear = scale ? scale->year : 0;
     result.electric = electric;
     auto& lines = result.lines;
-    lines.push_back("Barème kilométrique " + std::to_string(scale.year) + " des voitures");
-    if (!year) {
-        lines.push_back("L'année comptable n'est pas renseignée : le barème le plus récent (" +
-                        std::to_string(scale.year) + ") est appliqué.");
-    } else if (*year != scale.year) {
-        lines.push_back("Aucun barème n'est publié pour l'année comptable " +
-                        std::to_string(*year) + " : le barème le plus récent (" +
-                        std::to_string(scale.year) + ") est appliqué.");
-    }
-    std::string sentence;
-    const std::optional<int> band = bandOf(form, sentence);
+    std::string sentence = describeScale(year, scale, lines);
+    std::string bandSentence;
+    const std::optional<int> band = bandOf(form, bandSentence);
+    if (sentence.empty()) sentence = bandSentence;
     if (band) lines.push_back("Puissance fiscale : " + bandCaption(*band));
     std::string distanceSentence;
     const std::optional<std::int64_t> distance = distanceOf(form, distanceSentence);
@@ -143,12 +162,12 @@ Allowance mileageAllowance(const FormModel& form, bool electric) {
         lines.push_back("Tranche : " + bracketCaption(bracketOf(*distance)));
     }
     lines.push_back(std::string("Véhicule électrique : ") + (electric ? "oui, +20 %" : "non"));
-    if (!band || !distance) {
+    if (!scale || !band || !distance) {
         lines.push_back(sentence + kCannotCompute);
         return result;
     }
-    const BandRates& rates = scale.bands[static_cast<std::size_t>(*band)];
-    result.cents = allowanceCents(scale, *band, *distance, electric);
+    const BandRates& rates = scale->bands[static_cast<std::size_t>(*band)];
+    result.cents = allowanceCents(*scale, *band, *distance, electric);
     lines.push_back("Formule : " + formula(rates, *distance, electric) + " = " +
                     euros(*result.cents));
     lines.push_back("Indemnités kilométriques : " + euros(*result.cents));

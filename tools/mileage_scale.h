@@ -26,29 +26,31 @@ struct BandRates {
 };
 
 struct YearScale {
-    int year;
+    int year;  // the income year whose kilometres it prices
     std::array<BandRates, kHorsepowerBands> bands;
 };
 
-// Every published scale, oldest first.
+// Every published scale, one per income year, oldest first.
 std::span<const YearScale> fiscalScales();
 
 // The band of a horsepower figure (1 or more): 0 for 3 CV and less ... 4 for 7 CV and more.
 int horsepowerBand(int horsepower);
 std::string bandCaption(int band);
 
-// The scale of a year, or the latest one when that year has none of its own.
-const YearScale& scaleFor(std::optional<int> year);
+// The scale of a year; the latest one for a later year or for no year at all; none for a year
+// before the first scale.
+const YearScale* scaleFor(std::optional<int> year);
 
 struct Allowance {
     std::vector<std::string> lines;     // what the dialog and the command line show
     std::optional<std::int64_t> cents;  // nothing when a sentence replaced the amount
-    int scaleYear = 0;
+    int scaleYear = 0;                  // 0 when no scale applies
     bool electric = false;
 };
 
 // The allowance for TotPro under the scale of the accounting year, with aledChevaux's band;
-// an electric car gets 20 % more.
+// an electric car gets 20 % more. A year after the latest scale uses that scale and says so; a
+// year before the first has no amount, and a sentence says why.
 Allowance mileageAllowance(const FormModel& form, bool electric);
 
 // The amount in cents (rounded half up) of d km in a band; d must not be negative.

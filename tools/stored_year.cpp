@@ -5,6 +5,7 @@
 
 #include "ledger/error.h"
 #include "persist/form_store.h"
+#include "persist/store_location.h"
 
 namespace vardo {
 

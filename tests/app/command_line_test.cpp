@@ -1,6 +1,6 @@
 // The command line read before any window: the options, their arguments, the debug switches
 // and the French usage.
-#include "app/command_line.h"
+#include "app/cli/command_line.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <QMimeData>
 #include <QSignalSpy>
 
-#include "app/digit_filter.h"
+#include "app/fields/digit_filter.h"
 #include "window_fixture.h"
 
 namespace vardo::app::testing {

@@ -1,10 +1,10 @@
 // Regional settings and language: the decimal separator and the short date of the locale, and
 // Qt's own French translations.
-#include "app/regional.h"
+#include "app/window/regional.h"
 
 #include <QCoreApplication>
 
-#include "app/application.h"
+#include "app/cli/application.h"
 #include "window_fixture.h"
 
 namespace vardo::app::testing {

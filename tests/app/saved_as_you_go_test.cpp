@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QRegularExpression>
 
-#include "app/year_saver.h"
+#include "app/window/year_saver.h"
 #include "window_fixture.h"
 
 namespace vardo::app::testing {

@@ -5,9 +5,9 @@
 #include <QMenuBar>
 #include <QTimer>
 
-#include "app/allowance_dialog.h"
-#include "app/reading_check_dialog.h"
-#include "app/tools_menu.h"
+#include "app/tools/allowance_dialog.h"
+#include "app/tools/reading_check_dialog.h"
+#include "app/tools/tools_menu.h"
 #include "window_fixture.h"
 
 namespace vardo::app::testing {

@@ -13,12 +13,12 @@
 #include <QTest>
 #include <memory>
 
-#include "app/application.h"
-#include "app/error_guard.h"
-#include "app/main_window.h"
-#include "app/page_control.h"
-#include "app/signal_closer.h"
-#include "app/status_bar.h"
+#include "app/cli/application.h"
+#include "app/window/error_guard.h"
+#include "app/window/main_window.h"
+#include "app/window/page_control.h"
+#include "app/cli/signal_closer.h"
+#include "app/window/status_bar.h"
 #include "controls/align_edit.h"
 
 namespace vardo::app::testing {

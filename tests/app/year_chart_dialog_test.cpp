@@ -14,10 +14,10 @@
 #include <QTableWidget>
 #include <QTimer>
 
-#include "app/costs_dialog.h"
+#include "app/tools/costs_dialog.h"
 #include "app/tools_menu.h"
-#include "app/year_chart_view.h"
-#include "app/year_chart_dialog.h"
+#include "app/tools/year_chart_view.h"
+#include "app/tools/year_chart_dialog.h"
 #include "pdf_text.h"
 #include "window_fixture.h"
 

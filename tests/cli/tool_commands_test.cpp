@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QImage>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -130,6 +131,27 @@ TEST_F(ToolCommands, BaremeUsesTheElectricOptionAndNeedsTheHorsepower) {
               std::string::npos);
 }
 
+TEST_F(ToolCommands, BaremeOfAYearBeforeTheScalesHasNoAmount) {
+    std::vector<std::string> lines = kYear;
+    *std::find(lines.begin(), lines.end(), "aledComptabilite=2025") = "aledComptabilite=2021";
+    writeBytes(folder / "VARDO.INI", store(lines));
+    const Outcome outcome = run("--bareme");
+    EXPECT_EQ(outcome.code, 1) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              "Barème kilométrique des voitures\n"
+              "Puissance fiscale : 4 CV\n"
+              "Kilomètres professionnels : 240 km\n"
+              "Tranche : jusqu'à 5 000 km\n"
+              "Véhicule électrique : non\n"
+              "Aucun barème n'est connu pour l'année comptable 2021 (Vardo a ceux des années 2022 "
+              "à 2025) : l'indemnité ne peut pas être calculée.\n");
+    EXPECT_EQ(outcome.err, "");
+
+    const std::string file = scratch / "compta.csv";
+    EXPECT_EQ(run("--export-csv " + file).code, 0);
+    EXPECT_EQ(readBytes(file).find("Indemnités"), std::string::npos) << "no amount in the file";
+}
+
 TEST_F(ToolCommands, ExportCsvWritesTheFileAsked) {
     writeBytes(folder / "VARDO.INI", store(kYear));
     const std::string file = scratch / "compta.csv";
@@ -138,7 +160,8 @@ TEST_F(ToolCommands, ExportCsvWritesTheFileAsked) {
     EXPECT_EQ(outcome.out, "");
     const std::string bytes = readBytes(file);
     EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF" "Année comptable;2025\r\nVéhicule;Clio\r\n", 0), 0u);
-    EXPECT_NE(bytes.find("\r\n02/01/2025;10150;10300;150;50\r\nTotal Janvier;;;240;60\r\n"),
+    EXPECT_NE(bytes.find("\r\n02/01/2025;10150;10300;150;50\r\n\r\nMois;Km professionnels;"
+                         "Km personnels\r\nJanvier;240;60\r\nFévrier;0;0\r\n"),
               std::string::npos);
     EXPECT_NE(bytes.find("\r\nIndemnités kilométriques (€);145,44\r\n"), std::string::npos);
 

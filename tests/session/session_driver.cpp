@@ -17,9 +17,9 @@
 #include <QTest>
 #include <string>
 
-#include "app/error_guard.h"
-#include "app/main_window.h"
-#include "app/year_saver.h"
+#include "app/window/error_guard.h"
+#include "app/window/main_window.h"
+#include "app/window/year_saver.h"
 #include "controls/align_edit.h"
 
 namespace {

@@ -3,7 +3,9 @@
 // days and a month-end crossing.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <numeric>
+#include <random>
 
 #include "ledger/numbers.h"
 #include "tests/ledger/ledger_fixture.h"
@@ -40,6 +42,15 @@ Rows readCsv(std::string_view bytes) {
     return rows;
 }
 
+// The file's bytes, checked for their framing, read back.
+Rows exportedRows(const FormModel& form) {
+    const std::string bytes = accountantCsv(form, mileageAllowance(form, false));
+    EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);
+    return readCsv(std::string_view(bytes).substr(3));
+}
+
 const std::string kVehicle = "Peugeot \"308\"; break";
 
 class AccountantCsv : public testing::LedgerTest {
@@ -61,13 +72,7 @@ protected:
         day(2, 2, "10650", "10700");
     }
 
-    Rows exported() {
-        const std::string bytes = accountantCsv(form, mileageAllowance(form, false));
-        EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
-        EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-        EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);
-        return readCsv(std::string_view(bytes).substr(3));
-    }
+    Rows exported() { return exportedRows(form); }
 
     static const std::vector<std::string>* findRow(const Rows& rows, const std::string& first) {
         for (const auto& row : rows)
@@ -96,39 +101,114 @@ TEST_F(AccountantCsv, HeaderBlockAndDayRows) {
     EXPECT_FALSE(findRow(rows, "02/01/2024"));
 }
 
-TEST_F(AccountantCsv, TotalsEqualTheLedgersBalance) {
+// What a spreadsheet's SUM over a whole column gives: every cell of that column that is a number.
+std::int64_t columnSum(const Rows& rows, std::size_t column) {
+    std::int64_t sum = 0;
+    for (const auto& row : rows) {
+        if (row.size() <= column) continue;
+        const std::string& cell = row[column];
+        long long value = 0;
+        const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+        if (error == std::errc() && end == cell.data() + cell.size() && !cell.empty()) sum += value;
+    }
+    return sum;
+}
+
+bool isNumber(const std::string& cell) {
+    return !cell.empty() && cell.find_first_not_of("-0123456789") == std::string::npos;
+}
+
+TEST_F(AccountantCsv, TheDayTableHoldsDaysOnly) {
     enterYear();
     const Rows rows = exported();
     std::size_t at = 6;
-    std::int64_t yearPro = 0, yearPerso = 0;
-    for (int m = 0; m < kMonths; ++m) {
-        std::int64_t pro = 0, perso = 0;
-        for (; at < rows.size() && rows[at][0].rfind("Total ", 0) != 0; ++at) {
-            pro += std::stoll(rows[at][3]);
-            perso += std::stoll(rows[at][4]);
-        }
-        ASSERT_LT(at, rows.size());
-        const std::string code(monthInfo(m).code);
-        const std::vector<std::string>& total = rows[at++];
-        EXPECT_EQ(total[0], "Total " + std::string(monthInfo(m).caption));
-        EXPECT_EQ(total[3], text(code + "KMPro")) << code;
-        EXPECT_EQ(total[4], text(code + "KMPerso")) << code;
-        EXPECT_EQ(std::to_string(pro), total[3]) << code;
-        EXPECT_EQ(std::to_string(perso), total[4]) << code;
-        yearPro += pro;
-        yearPerso += perso;
+    for (; at < rows.size() && rows[at] != std::vector<std::string>(1); ++at) {
+        ASSERT_EQ(rows[at].size(), 5u) << at;
+        EXPECT_EQ(rows[at][0].size(), 10u) << rows[at][0];
+        EXPECT_EQ(rows[at][0].substr(5), "/2024") << rows[at][0];
     }
+    EXPECT_EQ(at, 6u + 6u) << "the six days entered, nothing between them";
+    for (const auto& row : rows)
+        EXPECT_NE(row[0].rfind("Total", 0), 0u) << "no month total among the days: " << row[0];
+}
+
+TEST_F(AccountantCsv, ColumnSumsGiveTheYear) {
+    enterYear();
+    const Rows rows = exported();
+    EXPECT_EQ(std::to_string(columnSum(rows, 3)), text("TotPro"));
+    EXPECT_EQ(std::to_string(columnSum(rows, 4)), text("TotPerso"));
+    EXPECT_EQ(text("TotPro"), "500");
+    EXPECT_EQ(text("TotPerso"), "200");
+}
+
+TEST_F(AccountantCsv, MonthTableBelowTheDays) {
+    enterYear();
+    const Rows rows = exported();
+    const auto* heading = findRow(rows, "Mois");
+    ASSERT_TRUE(heading);
+    EXPECT_EQ(*heading, (std::vector<std::string>{"Mois", "Km professionnels", "Km personnels"}));
+    const std::size_t first = static_cast<std::size_t>(heading - rows.data()) + 1;
+    ASSERT_GE(rows.size(), first + kMonths);
+    EXPECT_EQ(rows[first - 2], std::vector<std::string>(1)) << "an empty row closes the day table";
+    for (int m = 0; m < kMonths; ++m) {
+        const std::string code(monthInfo(m).code);
+        EXPECT_EQ(rows[first + m], (std::vector<std::string>{std::string(monthInfo(m).caption),
+                                                             text(code + "KMPro"),
+                                                             text(code + "KMPerso")}))
+            << code;
+    }
+    EXPECT_EQ(rows[first], (std::vector<std::string>{"Janvier", "320", "80"}));
+    EXPECT_EQ(rows[first + 11], (std::vector<std::string>{"Décembre", "0", "0"}));
+    EXPECT_EQ(rows[first + kMonths], std::vector<std::string>(1));
+}
+
+TEST_F(AccountantCsv, AnnualBlockAsOnTheBilanPage) {
+    enterYear();
+    const Rows rows = exported();
     EXPECT_EQ(findRow(rows, "Km professionnels")->at(1), text("TotPro"));
     EXPECT_EQ(findRow(rows, "Km personnels")->at(1), text("TotPerso"));
     EXPECT_EQ(findRow(rows, "Km total")->at(1), text("TotAnnee"));
-    EXPECT_EQ(std::to_string(yearPro), text("TotPro"));
-    EXPECT_EQ(std::to_string(yearPerso), text("TotPerso"));
     EXPECT_EQ(text("TotAnnee"), "700");
     // The status bar's percentages, with a decimal comma and two decimals.
     EXPECT_EQ(form.panel(1), "Coefficient pro : 71,43 %");
     EXPECT_EQ(findRow(rows, "Coefficient professionnel")->at(1), "71,43 %");
     EXPECT_EQ(findRow(rows, "Coefficient personnel")->at(1), "28,57 %");
     EXPECT_EQ(findRow(rows, "Indemnités kilométriques (€)")->at(1), "318,00");
+}
+
+// Random years typed day after day, with skipped days and empty months: the sums of the day
+// table's columns are the ledger's year, and its numbers are all the columns hold.
+TEST(AccountantCsvRandom, ColumnSumsGiveTheYear) {
+    std::mt19937 random(21);
+    for (int round = 0; round < 200; ++round) {
+        FormModel form;
+        Ledger ledger(form, Regional{','}, [] { return toDateTime(2025, 6, 1); });
+        form.setText(headerField(Header::Comptabilite), "2025");
+        std::int64_t odometer = 1000 + random() % 100000;
+        form.setText(balanceField(kJanuary, Balance::KMIn), std::to_string(odometer));
+        ledger.leaveInitialReading(kJanuary);
+        for (int m = 0; m < kMonths; ++m) {
+            if (random() % 4 == 0) continue;  // a month without a day
+            for (int d = 1; d <= 28; ++d) {
+                if (random() % 3 == 0) continue;
+                const std::int64_t morning = odometer + random() % 60;
+                odometer = morning + random() % 400;
+                form.setText(morningField(m, d), std::to_string(morning));
+                form.setText(eveningField(m, d), std::to_string(odometer));
+                ledger.leaveEvening(m, d);
+            }
+        }
+        const Rows rows = exportedRows(form);
+        ASSERT_EQ(std::to_string(columnSum(rows, 3)), form.text(annualField(Annual::TotPro))) << round;
+        ASSERT_EQ(std::to_string(columnSum(rows, 4)), form.text(annualField(Annual::TotPerso)))
+            << round;
+        for (const auto& row : rows) {
+            if (row.size() != 5 || row[0] == "Date") continue;
+            ASSERT_TRUE(isNumber(row[1]) && isNumber(row[2]) && isNumber(row[3]) &&
+                        isNumber(row[4]))
+                << row[0];
+        }
+    }
 }
 
 TEST_F(AccountantCsv, FailuresNameTheFigure) {
@@ -148,6 +228,44 @@ TEST_F(AccountantCsv, NoAllowanceRowsWhenItCannotBeComputed) {
     const Rows rows = exported();
     EXPECT_FALSE(findRow(rows, "Indemnités kilométriques (€)"));
     EXPECT_EQ(rows.back(), (std::vector<std::string>{"Coefficient personnel", "28,57 %"}));
+}
+
+struct TextCase {
+    const char* name;
+    const char* typed;
+    const char* written;
+};
+const TextCase kTexts[] = {
+    {"formula", "=1+1", "'=1+1"},
+    {"plus", "+33 6 12", "'+33 6 12"},
+    {"minus", "-Clio", "'-Clio"},
+    {"at", "@SOMME(A1)", "'@SOMME(A1)"},
+    {"tab", "\t=1+1", "'\t=1+1"},
+    {"carriage_return", "\r=1+1", "'\r=1+1"},
+    {"plain_name", "Clio", "Clio"},
+    {"sign_inside", "Clio=1+1", "Clio=1+1"},
+    {"space_first", " =1", " =1"},
+    {"apostrophe_first", "'Clio", "'Clio"},
+    {"digits", "2019", "2019"},
+    {"empty", "", ""},
+};
+
+TEST(SpreadsheetText, FormulaStartsAreWrittenAsText) {
+    for (const TextCase& c : kTexts) EXPECT_EQ(spreadsheetText(c.typed), c.written) << c.name;
+}
+
+TEST_F(AccountantCsv, HeaderTextsNeverBecomeFormulas) {
+    enterYear();
+    set("aledVehicule", "=1+1");
+    set("aledAnnee", "+2019");
+    set("aledChevaux", "@5");
+    const Rows rows = exported();
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"Véhicule", "'=1+1"}));
+    EXPECT_EQ(rows[2], (std::vector<std::string>{"Année du véhicule", "'+2019"}));
+    EXPECT_EQ(rows[3], (std::vector<std::string>{"Chevaux", "'@5"}));
+    for (const auto& row : rows)
+        for (const std::string& cell : row)
+            EXPECT_TRUE(cell.empty() || (cell[0] != '=' && cell[0] != '@' && cell[0] != '+')) << cell;
 }
 
 TEST(CsvField, QuotedOnlyWhenNeeded) {

@@ -2,6 +2,8 @@
 // lines of the dialog and the sentences that replace the amount.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tools/mileage_scale.h"
 
 namespace vardo {
@@ -42,20 +44,100 @@ TEST(ScaleBrackets, AmountInCents) {
                 << c.name << " " << scale.year;
 }
 
-TEST(FiscalScales, PublishedYearsOldestFirst) {
-    std::vector<int> years;
-    for (const YearScale& scale : fiscalScales()) years.push_back(scale.year);
-    EXPECT_EQ(years, (std::vector<int>{2023, 2024, 2025}));
-    EXPECT_EQ(scaleFor(2024).year, 2024);
-    EXPECT_EQ(scaleFor(2031).year, 2025);
-    EXPECT_EQ(scaleFor(std::nullopt).year, 2025);
-}
-
 FormModel& header(FormModel& form, const char* year, const char* horsepower, const char* totPro) {
     form.setText(form.findField("aledComptabilite"), year);
     form.setText(form.findField("aledChevaux"), horsepower);
     form.setText(form.findField("TotPro"), totPro);
     return form;
+}
+
+TEST(FiscalScales, PublishedYearsOldestFirst) {
+    std::vector<int> years;
+    for (const YearScale& scale : fiscalScales()) years.push_back(scale.year);
+    EXPECT_EQ(years, (std::vector<int>{2022, 2023, 2024, 2025}));
+    const auto yearOf = [](const YearScale* scale) { return scale ? scale->year : 0; };
+    EXPECT_EQ(yearOf(scaleFor(2022)), 2022);
+    EXPECT_EQ(yearOf(scaleFor(2024)), 2024);
+    EXPECT_EQ(yearOf(scaleFor(2031)), 2025);
+    EXPECT_EQ(yearOf(scaleFor(std::nullopt)), 2025);
+    EXPECT_EQ(scaleFor(2021), nullptr);
+}
+
+// The income years 2022 to 2025 were priced by one and the same scale.
+TEST(FiscalScales, IncomeYears2022To2025HaveEqualRates) {
+    const YearScale& first = fiscalScales().front();
+    for (const YearScale& scale : fiscalScales())
+        for (int band = 0; band < kHorsepowerBands; ++band) {
+            const BandRates& a = first.bands[static_cast<std::size_t>(band)];
+            const BandRates& b = scale.bands[static_cast<std::size_t>(band)];
+            EXPECT_EQ(std::tie(a.upTo5000, a.upTo20000, a.fixedUpTo20000, a.above20000),
+                      std::tie(b.upTo5000, b.upTo20000, b.fixedUpTo20000, b.above20000))
+                << scale.year << " " << bandCaption(band);
+        }
+}
+
+// The accounting year at the edges of the scales: 5 CV, 12 000 km.
+struct YearCase {
+    const char* name;
+    const char* year;
+    const char* heading;
+    const char* sentence;  // second line, or "" when the year has its own scale
+    std::optional<std::int64_t> cents;
+};
+const char* const kBefore =
+    "Aucun barème n'est connu pour l'année comptable %s (Vardo a ceux des années 2022 à 2025) : "
+    "l'indemnité ne peut pas être calculée.";
+const YearCase kYears[] = {
+    {"year_1", "1", "Barème kilométrique des voitures", kBefore, std::nullopt},
+    {"year_2021", "2021", "Barème kilométrique des voitures", kBefore, std::nullopt},
+    {"year_2022", "2022", "Barème kilométrique 2022 des voitures", "", 567900},
+    {"year_2023", "2023", "Barème kilométrique 2023 des voitures", "", 567900},
+    {"year_2024", "2024", "Barème kilométrique 2024 des voitures", "", 567900},
+    {"year_2025", "2025", "Barème kilométrique 2025 des voitures", "", 567900},
+    {"year_2026", "2026", "Barème kilométrique 2025 des voitures",
+     "Le barème de l'année comptable 2026 n'est pas encore publié : le plus récent (2025) est "
+     "appliqué.",
+     567900},
+    {"year_9999", "9999", "Barème kilométrique 2025 des voitures",
+     "Le barème de l'année comptable 9999 n'est pas encore publié : le plus récent (2025) est "
+     "appliqué.",
+     567900},
+};
+
+TEST(MileageAllowance, ByAccountingYear) {
+    for (const YearCase& c : kYears) {
+        FormModel form;
+        form.setText(form.findField("aledComptabilite"), c.year);
+        form.setText(form.findField("aledChevaux"), "5");
+        form.setText(form.findField("TotPro"), "12000");
+        const Allowance allowance = mileageAllowance(form, false);
+        EXPECT_EQ(allowance.cents, c.cents) << c.name;
+        ASSERT_GE(allowance.lines.size(), 2u) << c.name;
+        EXPECT_EQ(allowance.lines.front(), c.heading) << c.name;
+        if (!c.cents) {
+            std::string sentence = c.sentence;
+            sentence.replace(sentence.find("%s"), 2, c.year);
+            EXPECT_EQ(allowance.lines.back(), sentence) << c.name;
+            EXPECT_EQ(allowance.scaleYear, 0) << c.name;
+        } else if (*c.sentence) {
+            EXPECT_EQ(allowance.lines[1], c.sentence) << c.name;
+            EXPECT_EQ(allowance.lines.back(), "Indemnités kilométriques : 5 679,00 €") << c.name;
+        } else {
+            EXPECT_EQ(allowance.lines[1], "Puissance fiscale : 5 CV") << c.name;
+        }
+    }
+}
+
+TEST(MileageAllowance, AYearBeforeTheScalesHasNoAmountWhateverElseIsMissing) {
+    FormModel form;
+    const Allowance allowance = mileageAllowance(header(form, "2019", "", "-5"), true);
+    EXPECT_EQ(allowance.lines, (std::vector<std::string>{
+                                   "Barème kilométrique des voitures",
+                                   "Véhicule électrique : oui, +20 %",
+                                   "Aucun barème n'est connu pour l'année comptable 2019 (Vardo "
+                                   "a ceux des années 2022 à 2025) : l'indemnité ne peut pas être "
+                                   "calculée.",
+                               }));
 }
 
 TEST(MileageAllowance, LinesOfAYearWithItsOwnScale) {
@@ -78,8 +160,8 @@ TEST(MileageAllowance, ElectricCarAndAYearWithoutItsOwnScale) {
     const Allowance allowance = mileageAllowance(header(form, "2026", "7", "25000"), true);
     EXPECT_EQ(allowance.lines, (std::vector<std::string>{
                                    "Barème kilométrique 2025 des voitures",
-                                   "Aucun barème n'est publié pour l'année comptable 2026 : le "
-                                   "barème le plus récent (2025) est appliqué.",
+                                   "Le barème de l'année comptable 2026 n'est pas encore publié : "
+                                   "le plus récent (2025) est appliqué.",
                                    "Puissance fiscale : 7 CV et plus",
                                    "Kilomètres professionnels : 25 000 km",
                                    "Tranche : plus de 20 000 km",

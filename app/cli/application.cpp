@@ -1,0 +1,152 @@
+#include "app/cli/application.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/cli/command_line.h"
+#include "app/window/error_guard.h"
+#include "app/window/main_window.h"
+#include "app/cli/signal_closer.h"
+#include "app/help/help_access.h"
+#include "persist/files_folder.h"
+
+namespace vardo::app {
+
+QFont windowFont() {
+    QFont font;
+    const QStringList families = QFontDatabase::families();
+    for (const char* family : {"MS Sans Serif", "Liberation Sans", "Arimo"}) {
+        if (families.contains(QString::fromLatin1(family))) {
+            font.setFamily(QString::fromLatin1(family));
+            break;
+        }
+    }
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
+bool loadFrenchTranslations() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_fr"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+
+namespace {
+
+// Where the program is and where its files live, or why that can't be known.
+struct ProgramPlaces {
+    std::string programPath;
+    FilesFolder files;
+    std::string failure;
+};
+
+ProgramPlaces findProgramPlaces() {
+    ProgramPlaces places;
+    try {
+        places.programPath = runningProgramPath();
+        places.files = chooseFilesFolder(folderOf(places.programPath), currentUserFolders());
+    } catch (const Error& error) {
+        places.failure = error.what();
+    }
+    return places;
+}
+
+bool displayAvailable() {
+    // Not QT_QPA_PLATFORM: an offscreen box would wait for a click that never comes.
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(name)) return true;
+    }
+    return false;
+}
+
+// A start that can't go on: the reason on the error output and, where there is a display, in
+// the error box.
+int stopAtStart(int argc, char** argv, const std::string& message) {
+    std::cerr << "vardo : " << message << '\n';
+    if (displayAvailable()) {
+        QApplication app(argc, argv);
+        loadFrenchTranslations();
+        showErrorBox(nullptr, QString::fromStdString(errorBoxText(message)));
+    }
+    return 1;
+}
+
+}  // namespace
+
+int runProgram(int argc, char** argv, const std::function<void()>& afterStart) {
+    // The command line is answered before the application object: no display is needed.
+    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (line.option == "--version") {
+        std::cout << versionText() << '\n';
+        return 0;
+    }
+    const ProgramPlaces places = findProgramPlaces();
+    const std::string folderShown = places.failure.empty() ? places.files.path : places.failure;
+    if (!line.error.empty()) {
+        std::cerr << "vardo : " << line.error << "\n\n" << usageText(folderShown);
+        return 2;
+    }
+    if (line.option == "--help") {
+        std::cout << usageText(folderShown);
+        return 0;
+    }
+    if (!places.failure.empty()) return stopAtStart(argc, argv, places.failure);
+    if (!places.files.besideProgram) {
+        try {
+            createFolder(places.files.path);
+        } catch (const Error& error) {
+            return stopAtStart(argc, argv, error.what());
+        }
+    }
+
+    AttachHelpViewer();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    // Away from the program's folder, the debug report goes with the other files.
+    runStartupProbe(arguments, places.files.besideProgram
+                                   ? QString()
+                                   : QString::fromLocal8Bit(places.files.path));
+    int code = 0;
+    {
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("vardo"));
+        // The title "Vardo 1.0" captions the message boxes. It is not made the display name: the
+        // toolkit would append that to the window's own caption ("... — Vardo 1.0").
+        QApplication::setDesktopFileName(QStringLiteral("vardo"));
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/vardo/vardo.png")));
+        loadFrenchTranslations();
+        QApplication::setFont(windowFont());
+
+        WindowSetup setup;
+        setup.filesFolder = places.files.path;
+        setup.programPath = places.programPath;
+        setup.locale = QLocale::system();
+        // The signal handlers outlive the window, so that a signal during its last save is
+        // only noted.
+        SignalCloser closer;
+        {
+            MainWindow window(setup);
+            closer.setClose([&window] { window.closeUnattended(); });
+            window.start();
+            if (afterStart) afterStart();
+            // A signal during start-up has closed the window already.
+            if (!window.closed()) code = QApplication::exec();
+            closer.setClose({});
+        }  // the window's destruction: the store's save, then the help windows closed
+    }
+    DetachHelpViewer();
+    return code;
+}
+
+}  // namespace vardo::app

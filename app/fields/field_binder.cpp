@@ -1,0 +1,72 @@
+#include "app/fields/field_binder.h"
+
+#include <QSignalBlocker>
+#include <stdexcept>
+
+#include "app/fields/cp1252_validator.h"
+#include "app/window/error_guard.h"
+#include "controls/align_edit.h"
+
+namespace vardo::app {
+
+FieldBinder::FieldBinder(FormModel& form, QObject* parent)
+    : QObject(parent), form_(form), cp1252_(new Cp1252Validator(this)) {
+    form_.addObserver(this);
+}
+
+FieldBinder::~FieldBinder() {
+    form_.removeObserver(this);
+}
+
+FieldId FieldBinder::bind(TAlignEdit* edit) {
+    const FieldId id = form_.findField(edit->objectName().toStdString());
+    if (id < 0) throw std::logic_error("no field named " + edit->objectName().toStdString());
+    edits_[static_cast<std::size_t>(id)] = edit;
+    ids_.insert(edit, id);
+    if (const QString text = QString::fromStdString(form_.text(id)); edit->text() != text) {
+        const QSignalBlocker blocker(edit);
+        edit->writeText(text);
+    }
+    edit->setReadOnly(form_.readOnly(id));
+    edit->setValidator(cp1252_);
+    connect(edit, &QLineEdit::textEdited, this, &FieldBinder::onTextEdited);
+    return id;
+}
+
+TAlignEdit* FieldBinder::edit(std::string_view name) const {
+    const FieldId id = form_.findField(name);
+    return id < 0 ? nullptr : edit(id);
+}
+
+// One handler for every field: the sender says which.
+void FieldBinder::onTextEdited(const QString& text) {
+    if (const FieldId id = fieldOf(qobject_cast<QWidget*>(sender())); id >= 0) typed(id, text);
+}
+
+void FieldBinder::typed(FieldId id, const QString& text) {
+    const int limit = limits_[static_cast<std::size_t>(id)];
+    QString kept = text;
+    if (limit > 0 && kept.size() > limit) {
+        kept.truncate(limit);
+        TAlignEdit* widget = edit(id);
+        const QSignalBlocker blocker(widget);
+        widget->setText(kept);
+    }
+    // A failure in the change handler that typing fires ends that handler only.
+    guarded([&] { form_.setText(id, kept.toStdString(), Origin::Typing); });
+}
+
+void FieldBinder::textChanged(FieldId id, Origin origin) {
+    TAlignEdit* widget = edit(id);
+    if (!widget) return;
+    const QString text = QString::fromStdString(form_.text(id));
+    if (origin == Origin::Typing && widget->text() == text) return;
+    const QSignalBlocker blocker(widget);
+    widget->writeText(text);
+}
+
+void FieldBinder::readOnlyChanged(FieldId id) {
+    if (TAlignEdit* widget = edit(id)) widget->setReadOnly(form_.readOnly(id));
+}
+
+}  // namespace vardo::app

@@ -1,0 +1,165 @@
+// The window's commands: page navigation, new year, annual text, printing, help, About, the
+// correction buttons and the wiring of every menu item and button to them.
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+
+#include "app/window/error_guard.h"
+#include "app/fields/field_binder.h"
+#include "app/window/main_window.h"
+#include "app/window/page_control.h"
+#include "app/window/save_dialog.h"
+#include "app/window/utf8.h"
+#include "app/about/about_box.h"
+#include "controls/align_edit.h"
+#include "app/help/help_access.h"
+#include "controls/message_box.h"
+#include "persist/annual_text_file.h"
+#include "persist/year_archive.h"
+#include "persist/year_text.h"
+#include "reports/qt/print_commands.h"
+#include "reports/report_text.h"
+
+namespace vardo::app {
+
+namespace {
+
+void defaultInformation(QWidget* parent, const QString& text) {
+    showMessageBox(QMessageBox::Information, QStringLiteral("Information"), text, parent);
+}
+
+// Opened empty every time. The dialog does not ask before replacing a file: the command does,
+// whatever dialog the desktop provides.
+QString defaultSaveFileName(QWidget* parent) {
+    return askSaveFileName(parent, {QStringLiteral("Sauvegarder sous..."),
+                                    QStringLiteral("SaveDialog1"), QStringLiteral("txt"),
+                                    QStringLiteral("Fichier Texte (*.txt)"), QString(), false});
+}
+
+}  // namespace
+
+void MainWindow::connectCommands() {
+    // Every command runs through the one guard and leaves the menu marks as the model has them.
+    auto wire = [this](QAction* action, std::function<void()> command) {
+        connect(action, &QAction::triggered, this, [this, command] {
+            guarded(command);
+            syncMenuChecks();
+        });
+    };
+    auto wireButton = [this](QPushButton* button, std::function<void()> command) {
+        connect(button, &QPushButton::clicked, this, [command] { guarded(command); });
+    };
+
+    wire(menuItem(Menu::NewYear), [this] { newYear(); });
+    wire(menuItem(Menu::SaveAnnualText), [this] { saveAnnualText(); });
+    wire(menuItem(Menu::SaveAnnualTextAs), [this] { saveAnnualTextAs(); });
+    wire(menuItem(Menu::PrintAnnual), [this] { printAnnual(); });
+    wire(menuItem(Menu::Quit), [this] { quit(); });
+    for (int page = 0; page < kPages; ++page)
+        wire(menuItem(navigationItem(page)), [this, page] { showPageCommand(page); });
+    wire(menuItem(Menu::HelpTopics), [this] { openHelpCommand(); });
+    wire(menuItem(Menu::About), [this] { aboutCommand(); });
+
+    for (int m = 0; m < kMonths; ++m) {
+        wireButton(button(utf8(correctionButtonName(m))), [this, m] { correction(m); });
+        wireButton(button(utf8(monthPrintButtonName(m))), [this, m] { printMonth(m); });
+    }
+    wireButton(button(utf8(kSaveButtonName)), [this] { saveAnnualText(); });
+    wireButton(button(utf8(kAnnualPrintButtonName)), [this] { printAnnual(); });
+}
+
+void MainWindow::showPageCommand(int page) {
+    pages_->setCurrentIndex(page);
+    ledger_->checkNavigation(page);
+}
+
+void MainWindow::showField(int month, FieldId id) {
+    showPageCommand(month);
+    TAlignEdit* target = field(id);
+    // A 29 February the calendar year does not have is hidden: the page is all there is to show.
+    if (target->isVisible()) target->setFocus(Qt::OtherFocusReason);
+}
+
+bool MainWindow::ask(const QString& text) {
+    if (setup_.question) return setup_.question(this, text);
+    return askYesNo(QString::fromUtf8(kApplicationTitle), text, this);
+}
+
+// The field that has the focus is left first, so a reading typed just before the command counts
+// and is archived with its updates. Then the question, "Non" by default: the reset is one
+// keystroke away in the menu. The year is kept in an archive unless it holds nothing; when the
+// archive fails, the reset does not happen, since the year is saved as it goes and would be gone
+// a second later. A year text that cannot name the archive stops the command before anything is
+// asked, written or reset.
+void MainWindow::newYear() {
+    if (!leaveFocusedField()) return;
+    yearForFileName(comptabilite());
+    const bool keep = holdsAYear(form_);
+    QString question = QString::fromUtf8("Commencer une nouvelle année ?\n\nToutes les cases seront "
+                                         "remises à zéro.");
+    if (keep)
+        question += QString::fromUtf8(" L'année en cours sera d'abord archivée dans le fichier \"") +
+                    QString::fromStdString(nextArchiveFileName(setup_.filesFolder, comptabilite())) +
+                    QStringLiteral("\".");
+    if (!ask(question)) return;
+    pages_->setCurrentIndex(kJanuary);
+    if (keep) archiveYear(form_, setup_.filesFolder);
+    ledger_->resetYear();
+    field(balanceField(kJanuary, Balance::KMIn))->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::saveAnnualText() {
+    std::vector<std::string>& lines = form_.memo();
+    lines = annualTextLines(form_, savedFileLabels(), true);
+    // Named after the program, in the folder of the program's files.
+    const std::string programName = setup_.programPath.substr(setup_.programPath.rfind('/') + 1);
+    const std::string fileName =
+        annualTextFileName(setup_.filesFolder + programName, comptabilite());
+    writeAnnualTextSave(lines, fileName);
+    const QString text = QString::fromStdString(saveConfirmationText(fileName));
+    setup_.information ? setup_.information(this, text) : defaultInformation(this, text);
+}
+
+void MainWindow::saveAnnualTextAs() {
+    std::vector<std::string>& lines = form_.memo();
+    lines = annualTextLines(form_, savedFileLabels(), false);
+    const QString name =
+        setup_.saveFileName ? setup_.saveFileName(this) : defaultSaveFileName(this);
+    if (name.isEmpty()) return;
+    if (QFileInfo::exists(name) &&
+        !ask(QString::fromUtf8("Le fichier \"%1\" existe déjà.\nVoulez-vous le remplacer ?")
+                 .arg(QDir::toNativeSeparators(name))))
+        return;
+    writeAnnualTextSaveAs(lines, name.toStdString());
+}
+
+PrintService& MainWindow::printService() {
+    if (!printService_)
+        printService_ = std::make_unique<PrintService>(
+            setup_.printPlatform ? *setup_.printPlatform : PrintService::systemPlatform());
+    return *printService_;
+}
+
+void MainWindow::printMonth(int month) {
+    printMonthReport(printService(), form_, month, this, font());
+}
+void MainWindow::printAnnual() {
+    printAnnualReport(printService(), form_, this, font());
+}
+
+void MainWindow::openHelpCommand() {
+    openHelp();
+}
+
+// The About window is one of the program's own: coming back from it is an activation.
+void MainWindow::aboutCommand() {
+    aboutBox_->Execute(this);
+    formActivate();
+}
+
+void MainWindow::correction(int month) {
+    ledger_->pressCorrection(month);
+}
+
+}  // namespace vardo::app

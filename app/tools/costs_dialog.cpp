@@ -36,7 +36,7 @@ CostsDialog::CostsDialog(const FormModel& form, std::string filesFolder, QWidget
     comparison_->setWordWrap(true);
     comparison_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     comparison_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    comparison_->setMinimumWidth(380);
+    comparison_->setMinimumWidth(440);
 
     auto* entry = new QVBoxLayout;
     auto* caption = new QLabel(QStringLiteral("&Frais du véhicule de l'année (€) :"), this);
@@ -58,7 +58,7 @@ CostsDialog::CostsDialog(const FormModel& form, std::string filesFolder, QWidget
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(side);
     layout->addWidget(close, 0, Qt::AlignRight);
-    setMinimumWidth(640);
+    setMinimumWidth(720);
 
     connect(costs_, &QLineEdit::textChanged, this, &CostsDialog::refresh);
     connect(costs_, &QLineEdit::returnPressed, this, &QDialog::accept);
@@ -86,6 +86,8 @@ void CostsDialog::refresh() {
         }
     }
     comparison_->setText(lines.join(QLatin1Char('\n')));
+    // Wrapped lines need more height than the layout gives a label by itself.
+    comparison_->setMinimumHeight(comparison_->heightForWidth(comparison_->minimumWidth()));
 }
 
 void CostsDialog::done(int result) {

@@ -147,6 +147,7 @@ QTableWidget* YearChartDialog::makeTable() {
         }
     }
     table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }
 

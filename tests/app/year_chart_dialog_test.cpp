@@ -15,7 +15,7 @@
 #include <QTimer>
 
 #include "app/tools/costs_dialog.h"
-#include "app/tools_menu.h"
+#include "app/tools/tools_menu.h"
 #include "app/tools/year_chart_view.h"
 #include "app/tools/year_chart_dialog.h"
 #include "pdf_text.h"

@@ -8,10 +8,10 @@ namespace {
 constexpr std::chrono::sys_days kEpoch = std::chrono::year{1899} / 12 / 30;
 }
 
-bool inLeapYear(double dateTime) {
+int yearOf(double dateTime) {
     const auto days = std::chrono::days{static_cast<long>(std::floor(dateTime))};
     const std::chrono::year_month_day date{kEpoch + days};
-    return date.year().is_leap();
+    return static_cast<int>(date.year());
 }
 
 double toDateTime(int year, int month, int day) {

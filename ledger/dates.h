@@ -4,8 +4,8 @@
 
 namespace vardo {
 
-// Whether the date-time value lies in a leap year.
-bool inLeapYear(double dateTime);
+// The calendar year of a date-time value.
+int yearOf(double dateTime);
 
 // The date-time value of a calendar date.
 double toDateTime(int year, int month, int day);

@@ -5,6 +5,7 @@
 
 #include "ledger/error.h"
 #include "ledger/numbers.h"
+#include "ledger/calendar.h"
 #include "ledger/dates.h"
 
 namespace vardo {
@@ -103,10 +104,7 @@ void Ledger::leaveEvening(int month, int /*day*/) {
     if (recounted) lockPass();
 }
 
-int Ledger::recordedRows(int month) const {
-    if (month == kFebruary && !februaryHasDay29()) return kFebruaryLeapDay - 1;
-    return monthInfo(month).dayRows;
-}
+int Ledger::recordedRows(int month) const { return daysInMonth(month, calendarYear()); }
 
 bool Ledger::hasRecordedDays(int month) const {
     for (int d = 1; d <= recordedRows(month); ++d)
@@ -201,14 +199,10 @@ Ledger::MonthPageShown Ledger::showMonthPage(int month) {
 }
 
 bool Ledger::februaryHasDay29() const {
-    try {
-        const std::int32_t year = readFigure(form_.text(headerField(Header::Comptabilite)));
-        if (year >= 1 && year <= 9999) return inLeapYear(toDateTime(year, 6, 1));
-    } catch (const Error&) {
-        // Not a year: today's date decides.
-    }
-    return inLeapYear(today_());
+    return daysInMonth(kFebruary, calendarYear()) == kFebruaryLeapDay;
 }
+
+int Ledger::calendarYear() const { return vardo::calendarYear(form_, yearOf(today_())); }
 
 void Ledger::showBilanPage() { checkNavigation(kBilanPage); }
 

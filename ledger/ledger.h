@@ -51,6 +51,8 @@ public:
     // February's row 29 is shown when aledComptabilite holds a leap year; when it holds no
     // year from 1 to 9999, today's year decides.
     bool februaryHasDay29() const;
+    // The year whose calendar the ledger follows (ledger/calendar.h), today's from its clock.
+    int calendarYear() const;
     // The "Bilan" page became visible: only BilanAnnuel1 checked among the navigation items.
     void showBilanPage();
     // Checks the navigation item of page (0..12) and unchecks the twelve others.

@@ -48,12 +48,16 @@ inline constexpr std::array<MonthInfo, kMonths> kMonthTable{{
     {"Dec", "Décembre", "Dcembre1", "DECEMBRE", "Décembre :", 31},
 }};
 
-// Month m is 0-based (0 = January) everywhere in the code.
+// The months by name, in the order of the table. A month number is 0-based (0 = January)
+// everywhere in the code, so the names convert to the int that functions take.
+enum Month : int {
+    kJanuary, kFebruary, kMarch, kApril, kMay, kJune,
+    kJuly, kAugust, kSeptember, kOctober, kNovember, kDecember,
+};
+static_assert(kDecember + 1 == kMonths);
+
 constexpr const MonthInfo& monthInfo(int m) { return kMonthTable.at(static_cast<std::size_t>(m)); }
-constexpr int kJanuary = 0;
-constexpr int kFebruary = 1;
-constexpr int kDecember = 11;
-constexpr int kFebruaryLeapDay = 29;  // shown in leap years only
+constexpr int kFebruaryLeapDay = 29;  // the day only leap years have
 
 // The pages: the twelve months, then "Bilan".
 constexpr int kPages = kMonths + 1;

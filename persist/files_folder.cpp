@@ -21,11 +21,6 @@ std::string environmentValue(const char* name) {
     return value == nullptr ? std::string() : std::string(value);
 }
 
-std::string withTrailingSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
-}
-
 bool isSystemFolder(const std::string& folder) {
     for (const char* prefix : {"/usr/", "/bin/", "/sbin/"}) {
         if (folder.rfind(prefix, 0) == 0) return true;
@@ -39,6 +34,11 @@ bool exists(const std::string& path) {
 }
 
 }  // namespace
+
+std::string withTrailingSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
 
 std::string runningProgramPath(const std::string& link) {
     std::vector<char> buffer(256);

@@ -13,6 +13,9 @@ namespace vardo {
 // programme. %s") when the link can't be read: there is no other folder to fall back to.
 std::string runningProgramPath(const std::string& link = "/proc/self/exe");
 
+// The folder with a trailing '/' (added when missing; an empty folder gets one too).
+std::string withTrailingSlash(std::string folder);
+
 // The folder part of a path, with its trailing '/'.
 std::string folderOf(const std::string& path);
 

@@ -6,7 +6,7 @@
 #include "ledger/numbers.h"
 #include "persist/atomic_file.h"
 #include "persist/form_store.h"
-#include "tools/accounting_year.h"
+#include "ledger/calendar.h"
 #include "tools/french_format.h"
 
 namespace vardo {

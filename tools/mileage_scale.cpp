@@ -2,7 +2,7 @@
 
 #include "ledger/error.h"
 #include "ledger/numbers.h"
-#include "tools/accounting_year.h"
+#include "ledger/calendar.h"
 #include "tools/french_format.h"
 
 namespace vardo {

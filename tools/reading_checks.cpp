@@ -5,7 +5,7 @@
 
 #include "ledger/error.h"
 #include "ledger/numbers.h"
-#include "tools/accounting_year.h"
+#include "ledger/calendar.h"
 #include "tools/french_format.h"
 
 namespace vardo {
@@ -99,7 +99,7 @@ private:
         const Reading morning = readingOf(form_, morningId);
         const Reading evening = readingOf(form_, eveningId);
 
-        if (m == 1 && d == 29 && (morning.recorded || evening.recorded) && year_ &&
+        if (m == kFebruary && d == kFebruaryLeapDay && (morning.recorded || evening.recorded) && year_ &&
             !isLeapYear(*year_)) {
             add(m, d, {morning.recorded ? morningId : eveningId},
                 "Relevé au 29 février, jour que l'année comptable " + std::to_string(*year_) +

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/command_line.h"
+#include "app/cli/program_places.h"
 #include "app/window/error_guard.h"
 #include "app/window/main_window.h"
 #include "app/cli/signal_closer.h"
@@ -44,24 +44,6 @@ bool loadFrenchTranslations() {
 
 namespace {
 
-// Where the program is and where its files live, or why that can't be known.
-struct ProgramPlaces {
-    std::string programPath;
-    FilesFolder files;
-    std::string failure;
-};
-
-ProgramPlaces findProgramPlaces() {
-    ProgramPlaces places;
-    try {
-        places.programPath = runningProgramPath();
-        places.files = chooseFilesFolder(folderOf(places.programPath), currentUserFolders());
-    } catch (const Error& error) {
-        places.failure = error.what();
-    }
-    return places;
-}
-
 bool displayAvailable() {
     // Not QT_QPA_PLATFORM: an offscreen box would wait for a click that never comes.
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
@@ -85,22 +67,12 @@ int stopAtStart(int argc, char** argv, const std::string& message) {
 }  // namespace
 
 int runProgram(int argc, char** argv, const std::function<void()>& afterStart) {
-    // The command line is answered before the application object: no display is needed.
-    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (line.option == "--version") {
-        std::cout << versionText() << '\n';
-        return 0;
+    // Qt would abort without a display; an offscreen or other platform named on purpose is let be.
+    if (!displayAvailable() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::cerr << "vardo : " << kNoDisplay << '\n';
+        return 1;
     }
     const ProgramPlaces places = findProgramPlaces();
-    const std::string folderShown = places.failure.empty() ? places.files.path : places.failure;
-    if (!line.error.empty()) {
-        std::cerr << "vardo : " << line.error << "\n\n" << usageText(folderShown);
-        return 2;
-    }
-    if (line.option == "--help") {
-        std::cout << usageText(folderShown);
-        return 0;
-    }
     if (!places.failure.empty()) return stopAtStart(argc, argv, places.failure);
     if (!places.files.besideProgram) {
         try {

@@ -1,9 +1,11 @@
 // The command line read before any window: the options, their arguments, the debug switches
 // and the French usage.
 #include "app/cli/command_line.h"
+#include "app/cli/program_options.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 
 namespace vardo::app {
@@ -30,9 +32,11 @@ TEST(CommandLine, ReadsEachShape) {
          "une seule option à la fois : « --help » et « --version »"},
         {"argument given to a bare option", {"--version=2"}, "--version", false,
          "l'option « --version » ne prend pas d'argument"},
+        {"debug before a tool", {"-debug", "--controle"}, "--controle", true, ""},
+        {"a tool's argument joined", {"--export-csv=x.csv"}, "--export-csv", false, ""},
     };
     for (const Row& row : rows) {
-        const CommandLine line = parseCommandLine(row.parameters);
+        const CommandLine line = parseCommandLine(row.parameters, programOptions());
         EXPECT_EQ(line.option, row.option) << row.name;
         EXPECT_EQ(line.debug, row.debug) << row.name;
         EXPECT_EQ(line.error, row.error) << row.name;
@@ -41,8 +45,8 @@ TEST(CommandLine, ReadsEachShape) {
 
 TEST(CommandLine, ReadsOptionArguments) {
     const CommandLineOption options[] = {
-        {"--dossier", OptionArgument::Optional, "DOSSIER", ""},
-        {"--fichier", OptionArgument::Required, "FICHIER", ""},
+        {.name = "--dossier", .argument = OptionArgument::Optional, .argumentName = "DOSSIER"},
+        {.name = "--fichier", .argument = OptionArgument::Required, .argumentName = "FICHIER"},
     };
     struct Row {
         const char* name;
@@ -67,15 +71,68 @@ TEST(CommandLine, ReadsOptionArguments) {
     }
 }
 
+// An option that only adds to another ("--bareme --frais MONTANT"): it goes with that one alone.
+TEST(CommandLine, ReadsOptionsThatAddToAnother) {
+    const CommandLineOption options[] = {
+        {.name = "--bareme"},
+        {.name = "--controle"},
+        {.name = "--frais",
+         .argument = OptionArgument::Required,
+         .argumentName = "MONTANT",
+         .modifies = "--bareme"},
+    };
+    using Modifiers = std::map<std::string, std::string, std::less<>>;
+    struct Row {
+        const char* name;
+        std::vector<std::string> parameters;
+        const char* option;
+        Modifiers modifiers;
+        const char* error;
+    } rows[] = {
+        {"after its option", {"--bareme", "--frais", "12,5"}, "--bareme", {{"--frais", "12,5"}}, ""},
+        {"before its option, joined", {"--frais=3", "--bareme"}, "--bareme", {{"--frais", "3"}}, ""},
+        {"its option left out", {"--frais", "3"}, "", {{"--frais", "3"}},
+         "l'option « --frais » ne va qu'avec « --bareme »"},
+        {"beside another option", {"--controle", "--frais", "3"}, "--controle", {{"--frais", "3"}},
+         "l'option « --frais » ne va qu'avec « --bareme »"},
+        {"given twice", {"--bareme", "--frais", "3", "--frais", "4"}, "--bareme",
+         {{"--frais", "3"}}, "l'option « --frais » est donnée deux fois"},
+        {"its argument missing", {"--bareme", "--frais"}, "--bareme", {{"--frais", ""}},
+         "l'option « --frais » demande un argument MONTANT"},
+    };
+    for (const Row& row : rows) {
+        const CommandLine line = parseCommandLine(row.parameters, options);
+        EXPECT_EQ(line.option, row.option) << row.name;
+        EXPECT_EQ(line.modifiers, row.modifiers) << row.name;
+        EXPECT_EQ(line.error, row.error) << row.name;
+    }
+}
+
+TEST(CommandLine, EveryOptionOfTheProgramRunsACommand) {
+    for (const CommandLineOption& option : programOptions()) {
+        EXPECT_EQ(option.command == nullptr, !option.modifies.empty()) << option.name;
+        EXPECT_FALSE(option.exitCodes.empty()) << option.name;
+        EXPECT_EQ(chosenOption(parseCommandLine({std::string(option.name) +
+                                                     (option.argument == OptionArgument::None ? "" : "=x")},
+                                                 programOptions()),
+                               programOptions()),
+                  &option)
+            << option.name;
+    }
+}
+
 TEST(CommandLine, VersionIsTheProjects) {
     EXPECT_EQ(versionText(), "Vardo 1.0");
 }
 
 TEST(CommandLine, UsageListsTheOptionsAndTheFolderInUse) {
-    const std::string usage = usageText("/home/anne/.local/share/vardo/");
+    const std::string usage = usageText(programOptions(), "/home/anne/.local/share/vardo/");
     EXPECT_EQ(usage.rfind("Utilisation : vardo [OPTION]\n", 0), 0u) << usage;
     for (const char* line : {"  --help                affiche cette aide et quitte\n",
                              "  --version             affiche la version et quitte\n",
+                             "  --controle [DOSSIER]  contrôle les relevés de l'année enregistrée\n",
+                             "  --export-csv FICHIER  exporte l'année pour le comptable (CSV)\n",
+                             "  -debug                écrit le rapport de diagnostic HHDebug.txt au démarrage\n",
                              "\nDossier des fichiers : /home/anne/.local/share/vardo/\n"}) {
         EXPECT_NE(usage.find(line), std::string::npos) << line << " in\n" << usage;
     }

@@ -167,7 +167,10 @@ TEST_F(ToolCommands, ExportCsvWritesTheFileAsked) {
 
     const Outcome missing = run("--export-csv");
     EXPECT_EQ(missing.code, 2);
-    EXPECT_EQ(missing.err, "L'option --export-csv demande un nom de fichier, et lui seul.\n");
+    EXPECT_EQ(missing.err.rfind("vardo : l'option « --export-csv » demande un argument FICHIER\n\n"
+                                "Utilisation : vardo [OPTION]\n", 0),
+              0u)
+        << missing.err;
     const std::string nowhere = scratch / "absent/compta.csv";
     const Outcome failed = run("--export-csv " + nowhere);
     EXPECT_EQ(failed.code, 2);
@@ -192,10 +195,14 @@ TEST_F(ToolCommands, BaremeWithTheYearsCostsComparesThem) {
     const Outcome wrong = run("--bareme --frais mille");
     EXPECT_EQ(wrong.code, 2);
     EXPECT_EQ(wrong.err, "« mille » n'est pas un montant en euros (par exemple 4 500,00)\n");
-    const Outcome other = run("--bareme --cout 5");
-    EXPECT_EQ(other.code, 2);
-    EXPECT_EQ(other.err, "L'option --bareme ne prend pas d'autre argument que --frais MONTANT.\n");
-    EXPECT_EQ(run("--bareme --frais").code, 2);
+    const Outcome alone = run("--frais 5");
+    EXPECT_EQ(alone.code, 2);
+    EXPECT_EQ(alone.err.rfind("vardo : l'option « --frais » ne va qu'avec « --bareme »\n", 0), 0u)
+        << alone.err;
+    const Outcome missing = run("--bareme --frais");
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.err.rfind("vardo : l'option « --frais » demande un argument MONTANT\n", 0), 0u)
+        << missing.err;
 }
 
 TEST_F(ToolCommands, GraphiqueWritesPngAndSvgWithoutADisplay) {
@@ -233,7 +240,8 @@ TEST_F(ToolCommands, GraphiqueRefusesOtherImagesAndUnwritablePlaces) {
     EXPECT_EQ(failed.err, "Impossible d'écrire dans " + nowhere + ".\n");
     const Outcome missing = run("--graphique");
     EXPECT_EQ(missing.code, 2);
-    EXPECT_EQ(missing.err, "L'option --graphique demande un nom de fichier, et lui seul.\n");
+    EXPECT_EQ(missing.err.rfind("vardo : l'option « --graphique » demande un argument FICHIER\n", 0),
+              0u) << missing.err;
 }
 
 TEST_F(ToolCommands, GraphiqueOfAYearWithoutKilometresSaysSo) {
@@ -244,6 +252,43 @@ TEST_F(ToolCommands, GraphiqueOfAYearWithoutKilometresSaysSo) {
     EXPECT_EQ(outcome.out,
               "Aucun kilomètre n'est relevé pour cette année : il n'y a rien à représenter.\n");
     EXPECT_TRUE(std::filesystem::exists(png));
+}
+
+// The argument joined to its option, the debug switch before the tool: both run the tool, with
+// no display and no toolkit in the way.
+TEST_F(ToolCommands, TheTableReadsEveryShapeOfTheToolsCommandLine) {
+    writeBytes(folder / "VARDO.INI", store(kYear));
+    const std::string file = scratch / "joint.csv";
+    const Outcome joined = run("--export-csv=" + file);
+    EXPECT_EQ(joined.code, 0) << joined.err;
+    EXPECT_EQ(readBytes(file).rfind("\xEF\xBB\xBF" "Année comptable;2025\r\n", 0), 0u);
+
+    for (const char* line : {"-debug --controle", "--controle /DEBUG", "-Debug --bareme"}) {
+        const Outcome outcome = run(line);
+        EXPECT_EQ(outcome.code, 0) << line << ": " << outcome.err;
+        EXPECT_EQ(outcome.err, "") << line;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "HHDebug.txt")) << "a tool writes no report";
+}
+
+// Without any display the window cannot open: a French sentence and 1, not the toolkit's abort.
+TEST_F(ToolCommands, TheWindowWithoutAnyDisplaySaysSoAndEndsWithOne) {
+    for (const char* line : {"", "-debug"}) {
+        const Outcome outcome = run(line);
+        EXPECT_EQ(outcome.code, 1) << line;
+        EXPECT_EQ(outcome.out, "") << line;
+        EXPECT_EQ(outcome.err,
+                  "vardo : aucun affichage graphique (ni DISPLAY ni WAYLAND_DISPLAY) : la fenêtre "
+                  "ne peut pas s'ouvrir. Les options --controle, --export-csv, --bareme et "
+                  "--graphique fonctionnent sans affichage.\n")
+            << line;
+    }
+    EXPECT_EQ(std::vector<std::string>{"vardo"}, [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            names.push_back(entry.path().filename());
+        return names;
+    }()) << "nothing is written";
 }
 
 }  // namespace

@@ -91,6 +91,35 @@ TEST(RoundTwoDecimals, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(formatGeneral(roundTwoDecimals(60.0000000000001L), ','), "60");
 }
 
+// The percentages of the status bar: two decimals at most, an exact half to the even neighbour.
+TEST(WriteHundredths, RoundsToTwoDecimalsAndDropsTrailingZeros) {
+    struct Row {
+        const char* name;
+        long double value;
+        char separator;
+        const char* text;
+    };
+    for (const Row& row : {
+             Row{"whole", 60.0L, ',', "60"},
+             Row{"zero", 0.0L, ',', "0"},
+             Row{"one decimal", 0.5L, ',', "0,5"},
+             Row{"two decimals", 33.25L, ',', "33,25"},
+             Row{"cut after two decimals", 33.3333333333333L, ',', "33,33"},
+             Row{"rounded up past two decimals", 66.6666666666667L, ',', "66,67"},
+             Row{"half down to even", 0.125L, ',', "0,12"},
+             Row{"half up to even", 0.375L, ',', "0,38"},
+             Row{"half to even whole", 2.005L - 0.000000000000000001L, ',', "2"},
+             Row{"tenth's trailing zero dropped", 12.10L, ',', "12,1"},
+             Row{"negative", -50.0L, ',', "-50"},
+             Row{"negative half to even", -0.125L, ',', "-0,12"},
+             Row{"negative thousands", -25726.1234L, ',', "-25726,12"},
+             Row{"tiny negative is zero", -0.001L, ',', "0"},
+             Row{"point separator", 57619.0L / 100, '.', "576.19"},
+             Row{"huge falls back to the general format", 1e20L, ',', "1E20"},
+         })
+        EXPECT_EQ(writeHundredths(row.value, row.separator), row.text) << row.name;
+}
+
 TEST(ErrorBox, FullStopAppendedWhenLastCharacterSortsAfterIt) {
     EXPECT_EQ(errorBoxText("Disque plein"), "Disque plein.");
     EXPECT_EQ(errorBoxText("'' n'est pas une valeur entière correcte"),

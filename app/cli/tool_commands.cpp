@@ -54,7 +54,7 @@ int checkReadingsCommand(const Invocation& call) {
         call.line.argument ? withTrailingSlash(*call.line.argument) : call.places.files.path;
     return runOnStoredYear(call, folder, [&](const FormModel& form) {
         const std::vector<Anomaly> found = checkReadings(form);
-        for (const std::string& line : anomalyLines(form, found)) call.out << line << '\n';
+        for (const std::string& line : anomalyLines(found)) call.out << line << '\n';
         return found.empty() ? 0 : kToolFound;
     });
 }

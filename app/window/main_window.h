@@ -120,6 +120,7 @@ public:
     const FormModel& year() const override { return form_; }
     const std::string& filesFolder() const override { return setup_.filesFolder; }
     void showField(int month, FieldId id) override;
+    void inform(const QString& text) override;
     // The program's one print path, made at the first print command.
     PrintService& printService() override;
     // The question box, or what the setup puts in its place.

@@ -51,9 +51,9 @@ struct Previous {
 int dayOrdinal(int month, int day) { return month * 32 + day; }
 
 // The ordinal of the last day of the year that holds any reading, 0 when none does.
-int lastDayWithReading(const FormModel& form) {
+int lastDayWithReading(const FormModel& form, int year) {
     for (int m = kMonths - 1; m >= 0; --m)
-        for (int d = monthInfo(m).dayRows; d >= 1; --d)
+        for (int d = daysInMonth(m, year); d >= 1; --d)
             if (!form.isZero(morningField(m, d)) || !form.isZero(eveningField(m, d)))
                 return dayOrdinal(m, d);
     return 0;
@@ -61,8 +61,8 @@ int lastDayWithReading(const FormModel& form) {
 
 class Checker {
 public:
-    explicit Checker(const FormModel& form)
-        : form_(form), year_(accountingYear(form)), lastDay_(lastDayWithReading(form)) {}
+    Checker(const FormModel& form, int calendarYear)
+        : form_(form), year_(calendarYear), lastDay_(lastDayWithReading(form, calendarYear)) {}
 
     std::vector<Anomaly> run() {
         for (int m = 0; m < kMonths; ++m) checkMonth(m);
@@ -100,10 +100,14 @@ private:
         const Reading morning = readingOf(form_, morningId);
         const Reading evening = readingOf(form_, eveningId);
 
-        if (m == kFebruary && d == kFebruaryLeapDay && (morning.recorded || evening.recorded) && year_ &&
-            !isLeapYear(*year_)) {
-            add(m, d, {morning.recorded ? morningId : eveningId},
-                "l'année comptable " + std::to_string(*year_) + " n'a pas de 29 février");
+        // A day the year does not have: its readings stay in the store and count nowhere.
+        if (d > daysInMonth(m, year_)) {
+            if (morning.recorded || evening.recorded) {
+                add(m, d, {morning.recorded ? morningId : eveningId},
+                    "l'année " + std::to_string(year_) +
+                        " n'a pas de 29 février : ce relevé n'est compté nulle part");
+            }
+            return;
         }
         if (!morning.whole) notWhole(m, d, morningId);
         if (!evening.whole) notWhole(m, d, eveningId);
@@ -147,7 +151,7 @@ private:
     }
 
     const FormModel& form_;
-    const std::optional<int> year_;
+    const int year_;  // whose calendar the ledger follows
     const int lastDay_;
     std::optional<Previous> previous_;
     std::optional<Previous> lastEvening_;  // the year's last recorded evening so far
@@ -156,8 +160,8 @@ private:
 
 }  // namespace
 
-std::vector<Anomaly> checkReadings(const FormModel& form) {
-    return Checker(form).run();
+std::vector<Anomaly> checkReadings(const FormModel& form, int calendarYear) {
+    return Checker(form, calendarYear).run();
 }
 
 std::string anomalyLine(const Anomaly& anomaly) {

@@ -20,7 +20,8 @@ struct Anomaly {
     std::string sentence;         // about the first field, in the user's words
 };
 
-std::vector<Anomaly> checkReadings(const FormModel& form);
+// The days are those of calendarYear (ledger/calendar.h), the year the ledger counts in.
+std::vector<Anomaly> checkReadings(const FormModel& form, int calendarYear);
 
 // The first field in the user's words, then the sentence: "7 janvier, soir : le relevé (4873)
 // est inférieur au relevé du matin (48605)".

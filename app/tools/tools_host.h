@@ -30,6 +30,8 @@ public:
     virtual PrintService& printService() = 0;
     // Shows a month's page (0-based) and puts the focus in one of its fields when it is shown.
     virtual void showField(int month, FieldId field) = 0;
+    // The year whose days the ledger counts (ledger/calendar.h).
+    virtual int calendarYear() const = 0;
     // The information box ("Information", one "OK" button).
     virtual void inform(const QString& text) = 0;
 

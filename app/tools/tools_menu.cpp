@@ -57,7 +57,7 @@ ToolsMenu::ToolsMenu(ToolsHost& host, QObject* parent)
 
 void ToolsMenu::checkReadings() {
     const FormModel& form = host_.year();
-    ReadingCheckDialog dialog(vardo::checkReadings(form), host_.dialogParent());
+    ReadingCheckDialog dialog(vardo::checkReadings(form, host_.calendarYear()), host_.dialogParent());
     dialog.exec();
     if (!dialog.chosen()) return;
     const Anomaly& anomaly = *dialog.chosen();

@@ -123,6 +123,7 @@ public:
     void inform(const QString& text) override;
     // The program's one print path, made at the first print command.
     PrintService& printService() override;
+    int calendarYear() const override { return ledger_->calendarYear(); }
     // The question box, or what the setup puts in its place.
     bool ask(const QString& text);
 

@@ -3,6 +3,9 @@
 
 #include <utility>
 
+#include "ledger/calendar.h"
+#include "ledger/dates.h"
+#include "ledger/ledger.h"
 #include "tools/field_in_words.h"
 #include "tools/reading_checks.h"
 
@@ -64,7 +67,10 @@ const CheckCase kCases[] = {
     {"initial_reading_not_a_whole_number", {{"JanvKMIn", "1e4"}},
      {"janvier, kilométrage initial : '1e4' n'est pas une valeur entière correcte"}},
     {"february_29_of_a_common_year", {{"FevM29", "10010"}, {"FevS29", "10020"}},
-     {"29 février, matin : l'année comptable 2025 n'a pas de 29 février"}},
+     {"29 février, matin : l'année 2025 n'a pas de 29 février : ce relevé n'est compté nulle part"}},
+    // Counted nowhere, so checked for nothing else either.
+    {"february_29_of_a_common_year_going_back", {{"FevS29", "9000"}},
+     {"29 février, soir : l'année 2025 n'a pas de 29 février : ce relevé n'est compté nulle part"}},
     {"february_29_of_a_leap_year", {{"aledComptabilite", "2024"}, {"FevM29", "10010"}, {"FevS29", "10020"}},
      {"Aucune anomalie."}},
     {"calendar_order",
@@ -82,7 +88,7 @@ TEST(ReadingChecks, FindsExactlyThePlantedAnomalies) {
             ASSERT_GE(form.findField(name), 0) << name;
             form.setText(form.findField(name), text);
         }
-        EXPECT_EQ(anomalyLines(checkReadings(form)), c.lines) << c.name;
+        EXPECT_EQ(anomalyLines(checkReadings(form, calendarYear(form, 2026))), c.lines) << c.name;
     }
 }
 
@@ -93,7 +99,7 @@ TEST(ReadingChecks, SaysItInTheUsersWords) {
     form.setText(form.findField("JanvKMIn"), "48500");
     form.setText(form.findField("JanvM07"), "48605");
     form.setText(form.findField("JanvS07"), "4873");
-    EXPECT_EQ(anomalyLines(checkReadings(form)),
+    EXPECT_EQ(anomalyLines(checkReadings(form, calendarYear(form, 2026))),
               (std::vector<std::string>{"7 janvier, soir : le relevé (4873) est inférieur au "
                                         "relevé du matin (48605)"}));
 }
@@ -126,12 +132,39 @@ TEST(ReadingChecks, AProtectedFieldIsOpenedByCorriger) {
               "l'ouvre à la saisie.");
 }
 
+// Day 29 of February is decided as the ledger decides it: by the accounting year, by today's
+// year while the header holds none.
+struct LeapDayCase {
+    const char* name;
+    const char* accountingYear;
+    int todayYear;
+};
+const LeapDayCase kLeapDays[] = {
+    {"leap_accounting_year", "2024", 2026},   {"common_accounting_year", "2023", 2024},
+    {"no_year_today_leap", "", 2024},          {"no_year_today_common", "", 2026},
+    {"not_a_year_today_leap", "20a4", 2028},  {"zero_today_common", "0", 2025},
+    {"century_common", "2100", 2024},         {"century_leap", "2000", 2025},
+};
+
+TEST(ReadingChecks, Day29DecidedAsTheLedgerDecides) {
+    for (const LeapDayCase& c : kLeapDays) {
+        FormModel form;
+        Ledger ledger(form, Regional{','}, [&] { return toDateTime(c.todayYear, 6, 1); });
+        form.setText(form.findField("aledComptabilite"), c.accountingYear);
+        form.setText(form.findField("FevKMIn"), "10000");
+        form.setText(form.findField("FevM29"), "10010");
+        form.setText(form.findField("FevS29"), "10020");
+        const std::vector<Anomaly> found = checkReadings(form, ledger.calendarYear());
+        EXPECT_EQ(found.empty(), ledger.februaryHasDay29()) << c.name;
+    }
+}
+
 TEST(ReadingChecksJump, TheFirstFieldIsTheOneToMend) {
     FormModel form;
     form.setText(form.findField("aledComptabilite"), "2025");
     form.setText(form.findField("AvrilM10"), "20000");
     form.setText(form.findField("AvrilS10"), "19000");
-    const std::vector<Anomaly> found = checkReadings(form);
+    const std::vector<Anomaly> found = checkReadings(form, 2025);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].month, 3);
     EXPECT_EQ(found[0].day, 10);

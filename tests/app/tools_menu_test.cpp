@@ -38,7 +38,8 @@ TEST_F(ToolsMenuTest, SitsBetweenEditionAndAideWithoutNewModelItems) {
     QStringList captions;
     for (QAction* action : tools()->menu()->actions()) captions << action->text();
     EXPECT_EQ(captions, (QStringList{"&Contrôler les relevés...", "E&xporter pour le comptable...",
-                                     "&Indemnités kilométriques..."}));
+                                     "&Indemnités kilométriques...", "&Graphique de l'année...",
+                                     "&Frais réels et barème..."}));
     EXPECT_EQ(window->form().menuCount(), 27);
 }
 

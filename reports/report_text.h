@@ -35,16 +35,19 @@ struct AnnualLabels {
 const AnnualLabels& savedFileLabels();
 const AnnualLabels& printedReportLabels();
 
-// The annual balance text: 519 lines with the closing block, 512 without.
-std::vector<std::string> annualTextLines(const FormModel& form, const AnnualLabels& labels,
-                                         bool withClosingBlock);
+// The day rows are the days the calendar year has (ledger/calendar.h): February's 29th appears
+// in a leap year only, so a reading typed on a day the year has not stays out of every text.
 
-// The report of month m (0 = January): 48, 47 or 46 lines (February always has 29 day rows),
-// the footer line last.
-std::vector<std::string> monthlyReportLines(const FormModel& form, int month);
+// The annual balance text: 519 lines with the closing block, 512 without (one fewer in a
+// common year).
+std::vector<std::string> annualTextLines(const FormModel& form, int calendarYear,
+                                         const AnnualLabels& labels, bool withClosingBlock);
 
-// The annual report: the 519 lines of the saved annual text with the printed labels.
-std::vector<std::string> annualReportLines(const FormModel& form);
+// The report of month m (0 = January): 48, 47, 46 or 45 lines, the footer line last.
+std::vector<std::string> monthlyReportLines(const FormModel& form, int calendarYear, int month);
+
+// The annual report: the lines of the saved annual text with the printed labels.
+std::vector<std::string> annualReportLines(const FormModel& form, int calendarYear);
 
 // The name the print job carries, so that each printed file or queue entry is told apart:
 // "Vardo - Janvier 2026", "Vardo - Bilan annuel 2026" (the year is aledComptabilite's text,

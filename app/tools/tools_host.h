@@ -21,8 +21,8 @@ public:
     virtual const FormModel& year() const = 0;
     // Where the program keeps its files, ending with '/'.
     virtual const std::string& filesFolder() const = 0;
-    // Runs the exit of the focused field, so the figures are current; false when it failed
-    // (its error has been shown).
+    // Runs the exit of the focused field and recounts the year (Ledger::bringUpToDate), so the
+    // figures are current; false when it failed (its error has been shown).
     virtual bool leaveFocusedField() = 0;
     // Shows a month's page (0-based) and puts the focus in one of its fields when it is shown.
     virtual void showField(int month, FieldId field) = 0;

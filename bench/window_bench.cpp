@@ -53,8 +53,8 @@ void BM_EveningUpdateWindow(benchmark::State& state) {
     window.activateWindow();
     QApplication::processEvents();
     fillJanuary(window.form());
-    TAlignEdit* evening = window.field(vardo::eveningField(0, 1));
-    TAlignEdit* next = window.field(vardo::morningField(0, 2));
+    vardo::AlignedEdit* evening = window.field(vardo::eveningField(0, 1));
+    vardo::AlignedEdit* next = window.field(vardo::morningField(0, 2));
     for (auto _ : state) {
         state.PauseTiming();
         evening->setFocus(Qt::MouseFocusReason);

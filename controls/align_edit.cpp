@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 
+namespace vardo {
+
 namespace {
 
 bool isReturn(int key) {
@@ -20,9 +22,9 @@ bool movesBetweenControls(Qt::FocusReason reason) {
 
 }  // namespace
 
-TAlignEdit::TAlignEdit(QWidget* parent) : TAlignEdit(QString(), parent) {}
+AlignedEdit::AlignedEdit(QWidget* parent) : AlignedEdit(QString(), parent) {}
 
-TAlignEdit::TAlignEdit(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
+AlignedEdit::AlignedEdit(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
     const QPalette& system = QApplication::palette();
     colorOnFocus_ = colorOnNoFocus_ = system.color(QPalette::Base);
     textOnFocus_ = textOnNoFocus_ = system.color(QPalette::Text);
@@ -31,38 +33,38 @@ TAlignEdit::TAlignEdit(const QString& text, QWidget* parent) : QLineEdit(text, p
     showBeginning();
 }
 
-void TAlignEdit::writeText(const QString& text) {
+void AlignedEdit::writeText(const QString& text) {
     setText(text);
     if (!focused_) showBeginning();
 }
 
 // A text wider than the box shows its beginning while the box is not being typed in: a
 // coefficient reads "0,849..." rather than its last digits.
-void TAlignEdit::showBeginning() {
+void AlignedEdit::showBeginning() {
     if (cursorPosition() != 0) setCursorPosition(0);
 }
 
-void TAlignEdit::setAlignmentMode(Qt::Alignment horizontal) {
+void AlignedEdit::setAlignmentMode(Qt::Alignment horizontal) {
     setAlignment((horizontal & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
 }
 
-void TAlignEdit::setColorOnFocus(const QColor& color) {
+void AlignedEdit::setColorOnFocus(const QColor& color) {
     colorOnFocus_ = color;
     if (focused_) applyLook(true);
 }
 
-void TAlignEdit::setColorOnNoFocus(const QColor& color) {
+void AlignedEdit::setColorOnNoFocus(const QColor& color) {
     colorOnNoFocus_ = color;
     applyLook(focused_);
 }
 
-void TAlignEdit::setFontOnFocus(const QFont& font, const QColor& textColor) {
+void AlignedEdit::setFontOnFocus(const QFont& font, const QColor& textColor) {
     fontOnFocus_ = font;
     textOnFocus_ = textColor;
     if (focused_) applyLook(true);
 }
 
-void TAlignEdit::setFontOnNoFocus(const QFont& font, const QColor& textColor) {
+void AlignedEdit::setFontOnNoFocus(const QFont& font, const QColor& textColor) {
     fontOnNoFocus_ = font;
     textOnNoFocus_ = textColor;
     applyLook(focused_);
@@ -70,7 +72,7 @@ void TAlignEdit::setFontOnNoFocus(const QFont& font, const QColor& textColor) {
 
 // Only what differs is touched: 888 boxes are built at start-up, and a palette or font set on a
 // widget costs a polish of its own.
-void TAlignEdit::applyLook(bool focused) {
+void AlignedEdit::applyLook(bool focused) {
     const QColor& background = focused ? colorOnFocus_ : colorOnNoFocus_;
     const QColor& text = focused ? textOnFocus_ : textOnNoFocus_;
     const QFont& wanted = focused ? fontOnFocus_ : fontOnNoFocus_;
@@ -86,42 +88,7 @@ void TAlignEdit::applyLook(bool focused) {
     if (font() != wanted) setFont(wanted);
 }
 
-void TAlignEdit::setExitOnReturn(bool on) {
-    if (on == exitOnReturn_) return;
-    if (on) multiLine_ = false;
-    exitOnReturn_ = on;
-}
-
-void TAlignEdit::setMultiLine(bool on) {
-    if (on == multiLine_) return;
-    if (on) {
-        exitOnReturn_ = false;
-    } else {
-        // Each carriage return goes, with the character after it (its line feed).
-        QString joined;
-        const QString current = text();
-        for (qsizetype i = 0; i < current.size(); ++i) {
-            if (current[i] == QLatin1Char('\r')) {
-                ++i;
-                continue;
-            }
-            joined.append(current[i]);
-        }
-        setText(joined);
-        wordWrap_ = false;
-    }
-    multiLine_ = on;
-}
-
-void TAlignEdit::setWordWrap(bool on) {
-    wordWrap_ = on;
-    if (!multiLine_) {
-        exitOnReturn_ = false;
-        multiLine_ = true;
-    }
-}
-
-void TAlignEdit::focusInEvent(QFocusEvent* event) {
+void AlignedEdit::focusInEvent(QFocusEvent* event) {
     // The first focus of a window that was not yet active counts as an entry too.
     const bool entering = movesBetweenControls(event->reason()) || !focused_;
     if (entering) {
@@ -138,18 +105,18 @@ void TAlignEdit::focusInEvent(QFocusEvent* event) {
 
 // The click that gave the focus would put the caret beside the "0": typing 49905 would then
 // give 499050. The "0" stays selected through the press and the release.
-void TAlignEdit::mousePressEvent(QMouseEvent* event) {
+void AlignedEdit::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
     if (selectZeroOnClick_) selectAll();
 }
 
-void TAlignEdit::mouseReleaseEvent(QMouseEvent* event) {
+void AlignedEdit::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
     if (selectZeroOnClick_) selectAll();
     selectZeroOnClick_ = false;
 }
 
-void TAlignEdit::focusOutEvent(QFocusEvent* event) {
+void AlignedEdit::focusOutEvent(QFocusEvent* event) {
     const bool leaving = movesBetweenControls(event->reason());
     if (leaving) {
         focused_ = false;
@@ -159,20 +126,15 @@ void TAlignEdit::focusOutEvent(QFocusEvent* event) {
     if (leaving) showBeginning();
 }
 
-void TAlignEdit::keyPressEvent(QKeyEvent* event) {
+void AlignedEdit::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if (exitOnReturn_ && isReturn(key)) {
-        focusNextChild();
-        event->accept();
-        return;
-    }
-    if (!multiLine_ && isReturn(key)) {
+    if (isReturn(key)) {
         QApplication::beep();
         event->accept();
         emit returnRefused();
         return;
     }
-    if (!multiLine_ && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+    if ((key == Qt::Key_Up || key == Qt::Key_Down)) {
         QKeyEvent sideways(event->type(), key == Qt::Key_Up ? Qt::Key_Left : Qt::Key_Right,
                            event->modifiers());
         QLineEdit::keyPressEvent(&sideways);
@@ -183,8 +145,8 @@ void TAlignEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 // A carriage return composed by an input method is dropped like a typed one.
-void TAlignEdit::inputMethodEvent(QInputMethodEvent* event) {
-    if (!multiLine_ && event->commitString().contains(QLatin1Char('\r'))) {
+void AlignedEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (event->commitString().contains(QLatin1Char('\r'))) {
         QInputMethodEvent filtered(event->preeditString(), event->attributes());
         QString commit = event->commitString();
         commit.remove(QLatin1Char('\r'));
@@ -194,3 +156,5 @@ void TAlignEdit::inputMethodEvent(QInputMethodEvent* event) {
     }
     QLineEdit::inputMethodEvent(event);
 }
+
+}  // namespace vardo

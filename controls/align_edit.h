@@ -7,45 +7,40 @@
 #include <QFont>
 #include <QLineEdit>
 
-class TAlignEdit : public QLineEdit {
+namespace vardo {
+
+class AlignedEdit : public QLineEdit {
     Q_OBJECT
 public:
-    explicit TAlignEdit(QWidget* parent = nullptr);
+    explicit AlignedEdit(QWidget* parent = nullptr);
     // With its first text: cheaper than a text set afterwards, for the window's 888 boxes.
-    TAlignEdit(const QString& text, QWidget* parent);
+    AlignedEdit(const QString& text, QWidget* parent);
 
     // A write by the program: while the box does not have the focus, a text wider than the box
     // shows its beginning, not its end.
     void writeText(const QString& text);
 
     // Horizontal part of the alignment: Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter.
-    Qt::Alignment Alignment() const { return alignment() & Qt::AlignHorizontal_Mask; }
+    Qt::Alignment horizontalAlignment() const { return alignment() & Qt::AlignHorizontal_Mask; }
     void setAlignmentMode(Qt::Alignment horizontal);
 
-    QColor ColorOnFocus() const { return colorOnFocus_; }
+    QColor colorOnFocus() const { return colorOnFocus_; }
     void setColorOnFocus(const QColor& color);
-    QColor ColorOnNoFocus() const { return colorOnNoFocus_; }
+    QColor colorOnNoFocus() const { return colorOnNoFocus_; }
     void setColorOnNoFocus(const QColor& color);
 
     // A font goes with its text colour, as a font of the window description does.
-    QFont FontOnFocus() const { return fontOnFocus_; }
-    QColor FontColorOnFocus() const { return textOnFocus_; }
+    QFont fontOnFocus() const { return fontOnFocus_; }
+    QColor fontColorOnFocus() const { return textOnFocus_; }
     void setFontOnFocus(const QFont& font, const QColor& textColor);
-    QFont FontOnNoFocus() const { return fontOnNoFocus_; }
-    QColor FontColorOnNoFocus() const { return textOnNoFocus_; }
+    QFont fontOnNoFocus() const { return fontOnNoFocus_; }
+    QColor fontColorOnNoFocus() const { return textOnNoFocus_; }
     void setFontOnNoFocus(const QFont& font, const QColor& textColor);
 
-    bool AutoSelect() const { return autoSelect_; }
+    bool autoSelect() const { return autoSelect_; }
     void setAutoSelect(bool on) { autoSelect_ = on; }
-    bool Focused() const { return focused_; }
-
-    // Optional modes; the main window uses none of them.
-    bool ExitOnReturn() const { return exitOnReturn_; }
-    void setExitOnReturn(bool on);
-    bool MultiLine() const { return multiLine_; }
-    void setMultiLine(bool on);
-    bool WordWrap() const { return wordWrap_; }
-    void setWordWrap(bool on);
+    // Whether the box shows its focused look (entered by the keyboard or a click, not yet left).
+    bool focusLook() const { return focused_; }
 
 signals:
     // Return was refused (a beep sounds); lets tests and the window observe it.
@@ -71,8 +66,7 @@ private:
     QColor textOnNoFocus_;
     bool autoSelect_ = true;
     bool focused_ = false;
-    bool exitOnReturn_ = false;
-    bool multiLine_ = false;
-    bool wordWrap_ = false;
     bool selectZeroOnClick_ = false;  // a click gave the focus to a box holding "0"
 };
+
+}  // namespace vardo

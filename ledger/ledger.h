@@ -106,7 +106,4 @@ private:
     DerivedYear last_;
 };
 
-// Fields that end read-only after a new year: the 140 computed ones.
-bool isComputedField(FieldId id);
-
 }  // namespace vardo

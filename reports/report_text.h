@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "ledger/form_model.h"
+#include "ledger/version.h"
 
 namespace vardo {
 
-inline constexpr std::string_view kFooterLine =
-    "Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule";
+inline constexpr std::string_view kFooterLine = kProgramCaption;
 
 inline constexpr int kAnnualTextLines = 519;         // with the closing block (save command)
 inline constexpr int kAnnualTextLinesNoClose = 512;  // without it (save-as command)

@@ -5,6 +5,9 @@
 
 #include "controls/system_sound.h"
 #include "app/about/about_window.h"
+#include "ledger/version.h"
+
+namespace vardo {
 
 QString cutToHundredCharacters(const QString& text) {
     constexpr int kLimit = 100;
@@ -17,28 +20,27 @@ QString cutToHundredCharacters(const QString& text) {
     return text.left(end);
 }
 
-TAboutBox::TAboutBox(QObject* owner) : QObject(owner) {
-    setObjectName(QStringLiteral("AboutBox1"));
+AboutBox::AboutBox(QObject* owner) : QObject(owner) {
     setProductName(QStringLiteral("Vardo"));
-    setVersion(QStringLiteral("Version 1.0"));
+    setVersion(QStringLiteral("Version ") + QString::fromUtf8(kVersion));
     setCopyright(QStringLiteral("© 2026 Les auteurs de Vardo"));
 }
 
-void TAboutBox::setProductName(const QString& text) {
+void AboutBox::setProductName(const QString& text) {
     productName_ = cutToHundredCharacters(text);
 }
-void TAboutBox::setVersion(const QString& text) {
+void AboutBox::setVersion(const QString& text) {
     version_ = cutToHundredCharacters(text);
 }
-void TAboutBox::setCopyright(const QString& text) {
+void AboutBox::setCopyright(const QString& text) {
     copyright_ = cutToHundredCharacters(text);
 }
 
-AboutWindow* TAboutBox::createWindow(QWidget* parent) {
+AboutWindow* AboutBox::createWindow(QWidget* parent) {
     return new AboutWindow(parent);
 }
 
-void TAboutBox::Execute(QWidget* parent) {
+void AboutBox::exec(QWidget* parent) {
     std::unique_ptr<AboutWindow> window;
     try {
         window.reset(createWindow(parent));
@@ -46,7 +48,7 @@ void TAboutBox::Execute(QWidget* parent) {
         window.reset();
     }
     if (!window) {
-        vardo::playDefaultSound();
+        playDefaultSound();
         return;
     }
     AboutWindow::setLabelText(window->productName, productName_);
@@ -54,3 +56,5 @@ void TAboutBox::Execute(QWidget* parent) {
     AboutWindow::setLabelText(window->copyright, copyright_);
     window->exec();
 }
+
+}  // namespace vardo

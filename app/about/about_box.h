@@ -5,25 +5,28 @@
 #include <QString>
 
 class QWidget;
+
+namespace vardo {
+
 class AboutWindow;
 
-class TAboutBox : public QObject {
+class AboutBox : public QObject {
     Q_OBJECT
 public:
     // Starts with the program's own texts: "Vardo", "Version 1.0", "© 2026 Les auteurs de Vardo".
-    explicit TAboutBox(QObject* owner = nullptr);
+    explicit AboutBox(QObject* owner = nullptr);
 
     // Each text keeps only its first 100 characters.
-    QString ProductName() const { return productName_; }
+    QString productName() const { return productName_; }
     void setProductName(const QString& text);
-    QString Version() const { return version_; }
+    QString version() const { return version_; }
     void setVersion(const QString& text);
-    QString Copyright() const { return copyright_; }
+    QString copyright() const { return copyright_; }
     void setCopyright(const QString& text);
 
     // Creates the About window, fills it, shows it modally and frees it. When the window can't be
     // created the default sound plays and nothing is shown.
-    void Execute(QWidget* parent = nullptr);
+    void exec(QWidget* parent = nullptr);
 
 protected:
     // The window to show; a test may make the creation fail.
@@ -37,3 +40,5 @@ private:
 
 // The first 100 characters of a text (a character outside the basic plane counts as one).
 QString cutToHundredCharacters(const QString& text);
+
+}  // namespace vardo

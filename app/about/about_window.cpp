@@ -9,7 +9,9 @@
 #include "app/about/about_banner.h"
 #include "app/about/memory_status.h"
 #include "controls/system_sound.h"
-#include "controls/tline.h"
+#include "controls/separator_line.h"
+
+namespace vardo {
 
 namespace {
 
@@ -23,10 +25,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, int left, int top) {
     return label;
 }
 
-TLine* makeSeparatorLine(QWidget* parent, const char* name, int top, const QColor& colour) {
-    auto* line = new TLine(parent);
+SeparatorLine* makeSeparatorLine(QWidget* parent, const char* name, int top, const QColor& colour) {
+    auto* line = new SeparatorLine(parent);
     line->setObjectName(QLatin1String(name));
-    line->setLine(TLine::ltHorizontal);
     line->setGeometry(86, top, 196, 10);
     line->setPen(QPen(colour, 1));
     return line;
@@ -52,8 +53,8 @@ AboutWindow::AboutWindow(QWidget* parent)
 
     banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("banner"));
-    banner->setPixmap(vardo::drawAboutBanner());
-    banner->setGeometry(-4, -4, vardo::kBannerWidth, vardo::kBannerHeight);
+    banner->setPixmap(drawAboutBanner());
+    banner->setGeometry(-4, -4, kBannerWidth, kBannerHeight);
 
     physicalMemory = makeLabel(this, "physicalMemory", 86, 173);
     freeResources = makeLabel(this, "freeResources", 86, 193);
@@ -88,8 +89,10 @@ void AboutWindow::setLabelText(QLabel* label, const QString& text) {
 }
 
 void AboutWindow::showMemoryFigures() {
-    vardo::playDefaultSound();
-    const vardo::MemoryStatus status = vardo::currentMemoryStatus();
-    setLabelText(physicalMemory, vardo::physicalMemoryLine(status, QLocale::system().groupSeparator()));
-    setLabelText(freeResources, vardo::freeResourcesLine(status));
+    playDefaultSound();
+    const MemoryStatus status = currentMemoryStatus();
+    setLabelText(physicalMemory, physicalMemoryLine(status, QLocale::system().groupSeparator()));
+    setLabelText(freeResources, freeResourcesLine(status));
 }
+
+}  // namespace vardo

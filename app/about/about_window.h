@@ -5,7 +5,9 @@
 
 class QLabel;
 class QPushButton;
-class TLine;
+namespace vardo {
+
+class SeparatorLine;
 
 class AboutWindow : public QDialog {
     Q_OBJECT
@@ -16,8 +18,8 @@ public:
     QLabel* banner = nullptr;
     QLabel* physicalMemory = nullptr;
     QLabel* freeResources = nullptr;
-    TLine* darkLine = nullptr;
-    TLine* lightLine = nullptr;
+    SeparatorLine* darkLine = nullptr;
+    SeparatorLine* lightLine = nullptr;
     QLabel* productName = nullptr;
     QLabel* version = nullptr;
     QLabel* copyright = nullptr;
@@ -29,3 +31,5 @@ public:
 private:
     void showMemoryFigures();
 };
+
+}  // namespace vardo

@@ -82,7 +82,7 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterStart) {
         }
     }
 
-    AttachHelpViewer();
+    attachHelpViewer();
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     // Away from the program's folder, the debug report goes with the other files.
@@ -117,7 +117,7 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterStart) {
             closer.setClose({});
         }  // the window's destruction: the store's save, then the help windows closed
     }
-    DetachHelpViewer();
+    detachHelpViewer();
     return code;
 }
 

@@ -7,6 +7,7 @@
 #include "app/cli/application.h"
 #include "app/cli/program_places.h"
 #include "app/cli/tool_commands.h"
+#include "ledger/version.h"
 
 namespace vardo::app {
 namespace {
@@ -61,7 +62,7 @@ std::span<const CommandLineOption> programOptions() {
 }
 
 std::string versionText() {
-    return "Vardo " VARDO_VERSION;
+    return kApplicationTitle;
 }
 
 int runCommandLine(int argc, char** argv) {

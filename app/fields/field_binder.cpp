@@ -18,7 +18,7 @@ FieldBinder::~FieldBinder() {
     form_.removeObserver(this);
 }
 
-FieldId FieldBinder::bind(TAlignEdit* edit) {
+FieldId FieldBinder::bind(AlignedEdit* edit) {
     const FieldId id = form_.findField(edit->objectName().toStdString());
     if (id < 0) throw std::logic_error("no field named " + edit->objectName().toStdString());
     edits_[static_cast<std::size_t>(id)] = edit;
@@ -33,7 +33,7 @@ FieldId FieldBinder::bind(TAlignEdit* edit) {
     return id;
 }
 
-TAlignEdit* FieldBinder::edit(std::string_view name) const {
+AlignedEdit* FieldBinder::edit(std::string_view name) const {
     const FieldId id = form_.findField(name);
     return id < 0 ? nullptr : edit(id);
 }
@@ -48,7 +48,7 @@ void FieldBinder::typed(FieldId id, const QString& text) {
     QString kept = text;
     if (limit > 0 && kept.size() > limit) {
         kept.truncate(limit);
-        TAlignEdit* widget = edit(id);
+        AlignedEdit* widget = edit(id);
         const QSignalBlocker blocker(widget);
         widget->setText(kept);
     }
@@ -57,7 +57,7 @@ void FieldBinder::typed(FieldId id, const QString& text) {
 }
 
 void FieldBinder::textChanged(FieldId id, Origin origin) {
-    TAlignEdit* widget = edit(id);
+    AlignedEdit* widget = edit(id);
     if (!widget) return;
     const QString text = QString::fromStdString(form_.text(id));
     if (origin == Origin::Typing && widget->text() == text) return;
@@ -66,7 +66,7 @@ void FieldBinder::textChanged(FieldId id, Origin origin) {
 }
 
 void FieldBinder::readOnlyChanged(FieldId id) {
-    if (TAlignEdit* widget = edit(id)) widget->setReadOnly(form_.readOnly(id));
+    if (AlignedEdit* widget = edit(id)) widget->setReadOnly(form_.readOnly(id));
 }
 
 }  // namespace vardo::app

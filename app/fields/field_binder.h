@@ -11,7 +11,10 @@
 
 class QValidator;
 class QWidget;
-class TAlignEdit;
+
+namespace vardo {
+class AlignedEdit;
+}  // namespace vardo
 
 namespace vardo::app {
 
@@ -23,12 +26,12 @@ public:
 
     // Binds an edit through its object name (the field's name); the widget takes the model's
     // text and read-only state. A name the model does not know is a programming error.
-    FieldId bind(TAlignEdit* edit);
+    FieldId bind(AlignedEdit* edit);
     // The length limit of a field's typing (0: none); a longer paste is cut to it.
     void setLengthLimit(FieldId id, int limit) { limits_[static_cast<std::size_t>(id)] = limit; }
 
-    TAlignEdit* edit(FieldId id) const { return edits_[static_cast<std::size_t>(id)]; }
-    TAlignEdit* edit(std::string_view name) const;
+    AlignedEdit* edit(FieldId id) const { return edits_[static_cast<std::size_t>(id)]; }
+    AlignedEdit* edit(std::string_view name) const;
     FieldId fieldOf(const QWidget* widget) const { return ids_.value(widget, -1); }
 
     void textChanged(FieldId id, Origin origin) override;
@@ -40,7 +43,7 @@ private:
 
     FormModel& form_;
     QValidator* cp1252_;  // shared by every field
-    std::array<TAlignEdit*, kFieldCount> edits_{};
+    std::array<AlignedEdit*, kFieldCount> edits_{};
     std::array<int, kFieldCount> limits_{};
     QHash<const QWidget*, FieldId> ids_;
 };

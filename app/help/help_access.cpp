@@ -26,14 +26,14 @@ void forgetClosedWindows() {
 
 }  // namespace
 
-void AttachHelpViewer() {
+void attachHelpViewer() {
     HelpModule& state = module();
     if (state.attached) return;
     registerHelpPages();
     state.attached = true;
 }
 
-void DetachHelpViewer() {
+void detachHelpViewer() {
     closeAllHelp();
     HelpModule& state = module();
     state.attached = false;
@@ -52,7 +52,7 @@ void runStartupProbe(const QStringList& commandLine, const QString& reportFallba
 void openHelp() {
     // The viewer is part of the program: attaching on demand keeps the command working even when
     // the start-up order was not followed.
-    AttachHelpViewer();
+    attachHelpViewer();
     forgetClosedWindows();
     HelpModule& state = module();
     HelpWindow* window = state.windows.isEmpty() ? nullptr : state.windows.front().data();

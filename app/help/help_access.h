@@ -12,14 +12,14 @@ namespace vardo {
 
 // Module start, before the main window: makes the compiled-in help pages reachable and records
 // the viewer. Does nothing when already attached.
-void AttachHelpViewer();
+void attachHelpViewer();
 
 // Module end, after the main window is gone: closes any help window left and forgets the viewer.
-void DetachHelpViewer();
+void detachHelpViewer();
 
 bool helpViewerAttached();
 
-// Module start, after AttachHelpViewer: records the program and module folders, picks the debug
+// Module start, after attachHelpViewer: records the program and module folders, picks the debug
 // folder, deletes an old HHDebug.txt there and, in debug mode, writes a new one. commandLine is
 // the command line as QCoreApplication::arguments() gives it: the program first, then its
 // parameters. reportFallback, when not empty, replaces the user's cache folder as the place of the

@@ -60,8 +60,8 @@ BilanPage buildBilanPage(QWidget* page) {
     coefficients->setGeometry(440, 224, 177, 89);
     buildRows(coefficients, {{Annual::CoefPro, "Professionnel :", 24}, {Annual::CoefPerso, "Personnel :", 56}},
               out);
-    TAlignEdit* coefPro = out.fields[out.fields.size() - 2];
-    coefPro->setFontOnNoFocus(coefPro->FontOnNoFocus(), Qt::red);
+    AlignedEdit* coefPro = out.fields[out.fields.size() - 2];
+    coefPro->setFontOnNoFocus(coefPro->fontOnNoFocus(), Qt::red);
 
     auto* annual = new QGroupBox(QStringLiteral("Kilométrage annuel : "), page);
     annual->setGeometry(440, 8, 177, 209);

@@ -5,14 +5,17 @@
 
 class QPushButton;
 class QWidget;
-class TAlignEdit;
+
+namespace vardo {
+class AlignedEdit;
+}  // namespace vardo
 
 namespace vardo::app {
 
 struct BilanPage {
     QPushButton* save = nullptr;   // btnSauver
     QPushButton* print = nullptr;  // btnImprimer
-    std::vector<TAlignEdit*> fields;
+    std::vector<AlignedEdit*> fields;
 };
 
 BilanPage buildBilanPage(QWidget* page);

@@ -10,7 +10,7 @@
 
 namespace vardo::app {
 
-int innerMarginFor(const TAlignEdit& edit, int boxWidth) {
+int innerMarginFor(const AlignedEdit& edit, int boxWidth) {
     QStyleOptionFrame option;
     option.initFrom(&edit);
     option.lineWidth = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit);
@@ -22,8 +22,8 @@ int innerMarginFor(const TAlignEdit& edit, int boxWidth) {
     return -std::min(2, (needed - room + 1) / 2);
 }
 
-TAlignEdit* makeField(QWidget* parent, FieldId id, const QRect& geometry, bool rightAligned) {
-    auto* edit = new TAlignEdit(QStringLiteral("0"), parent);  // the design text of a figure
+AlignedEdit* makeField(QWidget* parent, FieldId id, const QRect& geometry, bool rightAligned) {
+    auto* edit = new AlignedEdit(QStringLiteral("0"), parent);  // the design text of a figure
     edit->setObjectName(QString::fromStdString(fieldName(id)));
     edit->setAlignmentMode(rightAligned ? Qt::AlignRight : Qt::AlignLeft);
     edit->setGeometry(geometry);

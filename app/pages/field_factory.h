@@ -9,7 +9,10 @@
 
 class QPushButton;
 class QWidget;
-class TAlignEdit;
+
+namespace vardo {
+class AlignedEdit;
+}  // namespace vardo
 
 namespace vardo::app {
 
@@ -20,7 +23,7 @@ inline const QColor kTeal{0x00, 0x80, 0x80};
 inline constexpr int kFieldHeight = 21;
 
 // The aligned edit of a field, named after it; right-aligned unless told otherwise.
-TAlignEdit* makeField(QWidget* parent, FieldId id, const QRect& geometry,
+AlignedEdit* makeField(QWidget* parent, FieldId id, const QRect& geometry,
                       bool rightAligned = true);
 
 // A caption whose text ends at the right edge of its rectangle, or starts at its left edge;
@@ -33,6 +36,6 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
                         const QString& hint, const QRect& geometry, bool tabStop);
 
 // The side margins that let a seven-digit reading fit whole in a box of this width.
-int innerMarginFor(const TAlignEdit& edit, int boxWidth);
+int innerMarginFor(const AlignedEdit& edit, int boxWidth);
 
 }  // namespace vardo::app

@@ -12,14 +12,12 @@ namespace vardo::app {
 std::vector<HeaderField> buildHeaderFields(QWidget* client) {
     std::vector<HeaderField> out;
     auto* year = new QGroupBox(client);
-    year->setObjectName(QStringLiteral("GroupBox28"));
     year->setGeometry(8, 8, 137, 49);
     makeLabel(new LabelLayer(year), QStringLiteral("Comptabilité :"), QRect(16, 20, 70, 13));
     out.push_back(
         {makeField(year, headerField(Header::Comptabilite), QRect(88, 16, 33, 21)), 4, true});
 
     auto* vehicle = new QGroupBox(client);
-    vehicle->setObjectName(QStringLiteral("GroupBox29"));
     vehicle->setGeometry(152, 8, 489, 49);
     auto* labels = new LabelLayer(vehicle);
     makeLabel(labels, QStringLiteral("Véhicule :"), QRect(16, 20, 54, 13));

@@ -4,12 +4,15 @@
 #include <vector>
 
 class QWidget;
-class TAlignEdit;
+
+namespace vardo {
+class AlignedEdit;
+}  // namespace vardo
 
 namespace vardo::app {
 
 struct HeaderField {
-    TAlignEdit* edit;
+    AlignedEdit* edit;
     int maxLength;  // 0: no limit
     bool digitsOnly;
 };

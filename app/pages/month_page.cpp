@@ -61,11 +61,11 @@ void buildBalance(QGroupBox* box, int month, MonthPage& out) {
         makeLabel(labels, QString::fromUtf8(kLabels[i]),
                   QRect(2, top, kBalanceLeft - 6, kFieldHeight), Qt::AlignRight,
                   coefficient ? QColor(Qt::black) : QColor());
-        TAlignEdit* edit = makeField(box, balanceField(month, which),
+        AlignedEdit* edit = makeField(box, balanceField(month, which),
                                      QRect(kBalanceLeft, top, kBalanceWidth, kFieldHeight));
         // Only the initial reading is a tab stop.
         if (which != Balance::KMIn) edit->setFocusPolicy(Qt::ClickFocus);
-        const QFont font = edit->FontOnNoFocus();
+        const QFont font = edit->fontOnNoFocus();
         if (which == Balance::CoPro) {  // red while unfocused, black while focused
             edit->setFontOnFocus(font, Qt::black);
             edit->setFontOnNoFocus(font, Qt::red);

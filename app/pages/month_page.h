@@ -6,7 +6,10 @@
 #include "app/pages/label_layer.h"
 
 class QPushButton;
-class TAlignEdit;
+
+namespace vardo {
+class AlignedEdit;
+}  // namespace vardo
 
 namespace vardo::app {
 
@@ -15,7 +18,7 @@ struct MonthPage {
     QPushButton* print = nullptr;       // btnImp<M>
     LabelLayer* dayNumbers = nullptr;   // the day numbers and column headings
     int day29 = -1;                     // February's day number 29 in that layer
-    std::vector<TAlignEdit*> fields;    // every aligned edit of the page
+    std::vector<AlignedEdit*> fields;    // every aligned edit of the page
 };
 
 // Fills the page of month m (0-based).

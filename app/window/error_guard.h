@@ -7,12 +7,11 @@
 #include <string>
 
 #include "ledger/error.h"
+#include "ledger/version.h"
 
 class QWidget;
 
 namespace vardo::app {
-
-inline constexpr const char* kApplicationTitle = "Vardo 1.0";
 
 // Shows a box text. Tests replace it to observe the boxes without a modal loop.
 using ErrorPresenter = std::function<void(const QString& text)>;

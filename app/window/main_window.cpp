@@ -83,8 +83,7 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
     buildWindow();
     connectCommands();
     menuBar()->insertMenu(menuItem(Menu::Help), (new ToolsMenu(*this, this))->menu());
-    aboutBox_ = new TAboutBox(this);
-    aboutBox_->setObjectName(QStringLiteral("AboutBox1"));
+    aboutBox_ = new AboutBox(this);
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
     setErrorBoxParent(this);
     // The store attaches itself once every component has loaded.
@@ -99,7 +98,7 @@ MainWindow::~MainWindow() {
         // Saved at the close already, unless something changed since (or there was no close).
         saver_->finishWrites();
         if (!closed_ || saver_->dirty()) guarded([&] { store_.onWindowDestroyed(nullptr); });
-        formDestroy();
+        closeHelpWindows();
     }
     form_.removeObserver(echo_.get());
     // The binder observes the model, which is a member: it goes before the members do (the
@@ -125,10 +124,10 @@ void MainWindow::buildWindow() {
 
     pages_ = new PageControl(client);
     pages_->setGeometry(8, 64, 633, 385);
-    std::vector<TAlignEdit*> fields;
+    std::vector<AlignedEdit*> fields;
     for (int m = 0; m < kMonths; ++m) {
         QWidget* page =
-            pages_->addPage(utf8(monthInfo(m).caption), QStringLiteral("TabSheet%1").arg(m + 1));
+            pages_->addPage(utf8(monthInfo(m).caption));
         MonthPage built = buildMonthPage(page, m);
         for (QPushButton* b : {built.correction, built.print}) buttons_.insert(b->objectName(), b);
         if (m == kFebruary) {
@@ -138,7 +137,7 @@ void MainWindow::buildWindow() {
         fields.insert(fields.end(), built.fields.begin(), built.fields.end());
     }
     BilanPage bilan =
-        buildBilanPage(pages_->addPage(utf8(kBilanCaption), QStringLiteral("TabSheet%1").arg(kPages)));
+        buildBilanPage(pages_->addPage(utf8(kBilanCaption)));
     fields.insert(fields.end(), bilan.fields.begin(), bilan.fields.end());
     for (QPushButton* b : {bilan.save, bilan.print}) buttons_.insert(b->objectName(), b);
     for (const HeaderField& header : buildHeaderFields(client)) {
@@ -159,8 +158,8 @@ void MainWindow::buildWindow() {
     setFixedSize(sizeHint());
 }
 
-void MainWindow::bindFields(const std::vector<TAlignEdit*>& fields) {
-    for (TAlignEdit* edit : fields) {
+void MainWindow::bindFields(const std::vector<AlignedEdit*>& fields) {
+    for (AlignedEdit* edit : fields) {
         const FieldId id = binder_->bind(edit);
         if (id >= headerField(Header::Comptabilite)) {
             // The header fields keep the window colour and font whether focused or not.
@@ -171,10 +170,10 @@ void MainWindow::bindFields(const std::vector<TAlignEdit*>& fields) {
     }
 }
 
-TAlignEdit* MainWindow::field(std::string_view name) const {
+AlignedEdit* MainWindow::field(std::string_view name) const {
     return binder_->edit(name);
 }
-TAlignEdit* MainWindow::field(FieldId id) const {
+AlignedEdit* MainWindow::field(FieldId id) const {
     return binder_->edit(id);
 }
 

@@ -17,14 +17,18 @@
 #include "app/tools/tools_host.h"
 #include "ledger/form_model.h"
 #include "ledger/ledger.h"
+#include "ledger/version.h"
 #include "persist/form_store.h"
 #include "reports/qt/print_service.h"
 
 class QAction;
 class QLabel;
 class QPushButton;
-class TAboutBox;
-class TAlignEdit;
+
+namespace vardo {
+class AboutBox;
+class AlignedEdit;
+}  // namespace vardo
 
 namespace vardo::app {
 
@@ -51,8 +55,7 @@ struct WindowSetup {
     std::optional<PrintService::Platform> printPlatform;
 };
 
-inline constexpr const char* kWindowCaption =
-    "Vardo 1.0 - Coefficient d'utilisation professionnelle de véhicule";
+inline constexpr const char* kWindowCaption = kProgramCaption;
 inline constexpr int kClientWidth = 649;
 inline constexpr int kClientHeight = 476;
 
@@ -69,8 +72,8 @@ public:
     YearSaver& saver() { return *saver_; }
     const WindowSetup& setup() const { return setup_; }
 
-    TAlignEdit* field(std::string_view name) const;
-    TAlignEdit* field(FieldId id) const;
+    AlignedEdit* field(std::string_view name) const;
+    AlignedEdit* field(FieldId id) const;
     QAction* menuItem(Menu item) const { return menuItem(menuId(item)); }
     QAction* menuItem(MenuId id) const { return menuActions_[static_cast<std::size_t>(id)]; }
     QAction* menuItem(const QString& name) const;  // nullptr when no item has that name
@@ -80,12 +83,17 @@ public:
     // Whether February's row 29 (its day number and its two fields) is shown.
     bool day29Shown() const;
 
-    // Start-up after construction (main_window_lifecycle.cpp): the creation event (FormCreate, then the
-    // store's load), the window shown centred, the active page's show handler, the activation.
+    // Start-up after construction (main_window_lifecycle.cpp): the creation event
+    // (prepareBeforeLoad, then the store's load), the window shown centred, the active page's
+    // show handler, the activation.
     void start();
-    void formCreate();
-    void formActivate();
-    void formDestroy();
+    // The window's part of its creation: options read, page chosen, start-up copy, unlock pass,
+    // date panel, accounting-year default.
+    void prepareBeforeLoad();
+    // Each activation: the options file read again, the menu's check marks brought in line.
+    void rereadOptions();
+    // At destruction, after the store's save.
+    void closeHelpWindows();
     // A close with nobody at the screen (a signal, the end of the session): an open box is
     // refused, messages go to the standard error output; during start-up, the close waits
     // for the start-up to end.
@@ -124,7 +132,7 @@ private:
     class ModelEcho;
 
     void buildWindow();
-    void bindFields(const std::vector<TAlignEdit*>& fields);
+    void bindFields(const std::vector<AlignedEdit*>& fields);
     void connectCommands();
     void onFocusChanged(QWidget* old, QWidget* now);
     bool leaveField(FieldId id, bool later = true);
@@ -147,7 +155,7 @@ private:
     int day29Caption_ = -1;
     std::array<QAction*, kMenuCount> menuActions_{};
     QHash<QString, QPushButton*> buttons_;
-    TAboutBox* aboutBox_ = nullptr;
+    AboutBox* aboutBox_ = nullptr;
     std::unique_ptr<PrintService> printService_;
     YearSaver* saver_ = nullptr;
     bool started_ = false;

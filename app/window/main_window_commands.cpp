@@ -76,7 +76,7 @@ void MainWindow::showPageCommand(int page) {
 
 void MainWindow::showField(int month, FieldId id) {
     showPageCommand(month);
-    TAlignEdit* target = field(id);
+    AlignedEdit* target = field(id);
     // A 29 February the calendar year does not have is hidden: the page is all there is to show.
     if (target->isVisible()) target->setFocus(Qt::OtherFocusReason);
 }
@@ -158,8 +158,8 @@ void MainWindow::openHelpCommand() {
 
 // The About window is one of the program's own: coming back from it is an activation.
 void MainWindow::aboutCommand() {
-    aboutBox_->Execute(this);
-    formActivate();
+    aboutBox_->exec(this);
+    rereadOptions();
 }
 
 void MainWindow::correction(int month) {

@@ -21,7 +21,7 @@
 
 namespace vardo::app {
 
-void MainWindow::formCreate() {
+void MainWindow::prepareBeforeLoad() {
     loadOptions(form_, setup_.filesFolder);
     pages_->setCurrentIndex(ledger_->activePageFromChecks());
     startupCopy(setup_.filesFolder, setup_.programPath, form_.memo());
@@ -30,27 +30,27 @@ void MainWindow::formCreate() {
     ledger_->setAccountingYearDefault(setup_.today().year());
 }
 
-void MainWindow::formActivate() {
+void MainWindow::rereadOptions() {
     guarded([&] { loadOptions(form_, setup_.filesFolder); });
     syncMenuChecks();
 }
 
-void MainWindow::formDestroy() {
+void MainWindow::closeHelpWindows() {
     closeAllHelp();
 }
 
 void MainWindow::start() {
     // A write that a kill cut short left its new file beside the old one.
     removeLeftoverTemporaries(setup_.filesFolder, setup_.programPath);
-    // The creation event: FormCreate first; an error there is shown and the load still runs.
+    // The creation event: prepareBeforeLoad first; an error there is shown and the load still runs.
     // The stored figures have the last word until the first recount.
-    guarded([&] { store_.onWindowCreated([&] { guarded([&] { formCreate(); }); }); });
+    guarded([&] { store_.onWindowCreated([&] { guarded([&] { prepareBeforeLoad(); }); }); });
     syncMenuChecks();
     centreOnScreen();
     show();
     // The page was made current before the window was shown: its show handler runs now.
     pageShown(pages_->currentIndex());
-    formActivate();
+    rereadOptions();
     // What the user changes from now on is saved as it comes.
     saver_->watch();
     started_ = true;

@@ -27,7 +27,6 @@ public:
 
 PageControl::PageControl(QWidget* parent)
     : QWidget(parent), tabs_(new QTabBar(this)), stack_(new QStackedWidget(this)) {
-    setObjectName(QStringLiteral("PageControl1"));
     auto* tabStyle = new CompactTabStyle;
     tabStyle->setParent(tabs_);
     tabs_->setStyle(tabStyle);
@@ -37,9 +36,8 @@ PageControl::PageControl(QWidget* parent)
     connect(tabs_, &QTabBar::currentChanged, this, &PageControl::switchTo);
 }
 
-QWidget* PageControl::addPage(const QString& caption, const QString& objectName) {
+QWidget* PageControl::addPage(const QString& caption) {
     auto* page = new QWidget;
-    page->setObjectName(objectName);
     stack_->addWidget(page);
     const QSignalBlocker blocker(tabs_);
     tabs_->addTab(caption);

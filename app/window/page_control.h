@@ -15,7 +15,7 @@ public:
     explicit PageControl(QWidget* parent = nullptr);
 
     // Adds a page of the given client size; returns the page to fill.
-    QWidget* addPage(const QString& caption, const QString& objectName);
+    QWidget* addPage(const QString& caption);
     int count() const;
     int currentIndex() const;
     QWidget* page(int index) const;

@@ -9,7 +9,6 @@ constexpr int kWidths[3] = {105, 140, 155};
 }
 
 StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("StatusBar1"));
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("Panel%1").arg(i + 1));

@@ -12,13 +12,14 @@
 #include "app/about/memory_status.h"
 #include "controls/system_sound.h"
 #include "app/about/about_window.h"
-#include "controls/tline.h"
+#include "controls/separator_line.h"
 #include "tests/modal_wait.h"
 
+namespace vardo {
 namespace {
 
 // Counts the default sounds and feeds chosen memory figures while a test runs.
-class AboutFixture : public testing::Test {
+class AboutFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         vardo::setDefaultSoundForTests([this] { ++sounds; });
@@ -37,7 +38,7 @@ protected:
     }
 
     // Runs Execute and, from inside the modal loop, records the window's texts and presses OK.
-    QStringList executeAndRead(TAboutBox& box) {
+    QStringList executeAndRead(AboutBox& box) {
         QStringList seen;
         vardo::testing::whenModalWindow<AboutWindow>([&seen](AboutWindow* window) {
             for (QLabel* label : {window->productName, window->version, window->copyright,
@@ -46,7 +47,7 @@ protected:
             }
             window->okButton->click();
         });
-        box.Execute();
+        box.exec();
         return seen;
     }
 
@@ -55,17 +56,17 @@ protected:
 };
 
 TEST_F(AboutFixture, TheProgramsOwnTextsEachKeepingItsFirstHundredCharacters) {
-    TAboutBox box;
-    EXPECT_EQ(box.ProductName(), QStringLiteral("Vardo"));
+    AboutBox box;
+    EXPECT_EQ(box.productName(), QStringLiteral("Vardo"));
     const QString long120 = QString(60, u'a') + QString(60, u'é');
     box.setProductName(long120);
     box.setVersion(long120);
     box.setCopyright(long120);
-    EXPECT_EQ(box.ProductName(), long120.left(100));
-    EXPECT_EQ(box.Version(), long120.left(100));
-    EXPECT_EQ(box.Copyright(), long120.left(100));
+    EXPECT_EQ(box.productName(), long120.left(100));
+    EXPECT_EQ(box.version(), long120.left(100));
+    EXPECT_EQ(box.copyright(), long120.left(100));
     box.setProductName(QStringLiteral("Court"));
-    EXPECT_EQ(box.ProductName(), QStringLiteral("Court"));
+    EXPECT_EQ(box.productName(), QStringLiteral("Court"));
 }
 
 TEST_F(AboutFixture, ACharacterOutsideTheBasicPlaneCountsAsOne) {
@@ -75,7 +76,7 @@ TEST_F(AboutFixture, ACharacterOutsideTheBasicPlaneCountsAsOne) {
 }
 
 TEST_F(AboutFixture, EachOpeningPlaysOneSoundAndShowsTheTextsCutAndFreshMemoryFigures) {
-    TAboutBox box;
+    AboutBox box;
     box.setProductName(QString(120, u'V'));
     const QStringList first = executeAndRead(box);  // OK closes the window, or this never returns
     EXPECT_EQ(sounds, 1);
@@ -91,14 +92,14 @@ TEST_F(AboutFixture, EachOpeningPlaysOneSoundAndShowsTheTextsCutAndFreshMemoryFi
     EXPECT_EQ(second[4], QStringLiteral("Ressources système      : 69% libre."));
 }
 
-class FailingAboutBox : public TAboutBox {
+class FailingAboutBox : public AboutBox {
 protected:
     AboutWindow* createWindow(QWidget*) override { throw std::bad_alloc(); }
 };
 
 TEST_F(AboutFixture, AWindowThatCantBeCreatedGivesTheSoundAndNothingElse) {
     FailingAboutBox box;
-    box.Execute();
+    box.exec();
     EXPECT_EQ(sounds, 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -119,14 +120,14 @@ TEST_F(AboutFixture, TheWindowHasItsCaptionSizeAndComponentsInPlace) {
     EXPECT_EQ(window.copyright->pos(), QPoint(88, 136));
     EXPECT_EQ(window.okButton->text(), QStringLiteral("OK"));
     EXPECT_EQ(window.okButton->geometry(), QRect(208, 223, 74, 26));
-    EXPECT_EQ(window.darkLine->Line(), TLine::ltHorizontal);
     EXPECT_EQ(window.darkLine->geometry().topLeft(), QPoint(86, 158));
     EXPECT_EQ(window.darkLine->width(), 196);
     EXPECT_EQ(window.lightLine->geometry().topLeft(), QPoint(86, 159));
     EXPECT_EQ(window.lightLine->width(), 196);
-    EXPECT_EQ(window.darkLine->Pen().color(), QColor(Qt::black));
-    EXPECT_EQ(window.lightLine->Pen().color(), QColor(Qt::white));
+    EXPECT_EQ(window.darkLine->pen().color(), QColor(Qt::black));
+    EXPECT_EQ(window.lightLine->pen().color(), QColor(Qt::white));
     EXPECT_EQ(sounds, 1) << "the sound plays at creation";
 }
 
 }  // namespace
+}  // namespace vardo

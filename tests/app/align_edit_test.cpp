@@ -6,11 +6,11 @@
 namespace vardo::app::testing {
 namespace {
 
-using AlignedEdit = WindowTest;
+using AlignedEditTest = WindowTest;
 
-TEST_F(AlignedEdit, CoefficientOfTheMonthIsRedUnfocusedAndBlackFocused) {
+TEST_F(AlignedEditTest, CoefficientOfTheMonthIsRedUnfocusedAndBlackFocused) {
     open();
-    TAlignEdit* coPro = edit("JanvCoPro");
+    AlignedEdit* coPro = edit("JanvCoPro");
     EXPECT_EQ(coPro->palette().color(QPalette::Text), QColor(Qt::red));
     coPro->setFocus(Qt::MouseFocusReason);
     EXPECT_EQ(coPro->palette().color(QPalette::Text), QColor(Qt::black));
@@ -20,9 +20,9 @@ TEST_F(AlignedEdit, CoefficientOfTheMonthIsRedUnfocusedAndBlackFocused) {
     EXPECT_EQ(edit("CoefPro")->palette().color(QPalette::Text), QColor(Qt::red));
 }
 
-TEST_F(AlignedEdit, ReadOnlyBoxKeepsTheWindowColourAndTakesNoTyping) {
+TEST_F(AlignedEditTest, ReadOnlyBoxKeepsTheWindowColourAndTakesNoTyping) {
     open();
-    TAlignEdit* kmFin = edit("JanvKMFin");
+    AlignedEdit* kmFin = edit("JanvKMFin");
     window->form().setReadOnly(window->form().findField("JanvKMFin"), true);
     EXPECT_EQ(kmFin->palette().color(QPalette::Base),
               QApplication::palette().color(QPalette::Base));
@@ -32,21 +32,21 @@ TEST_F(AlignedEdit, ReadOnlyBoxKeepsTheWindowColourAndTakesNoTyping) {
     EXPECT_EQ(model("JanvKMFin"), "0");
 }
 
-TEST_F(AlignedEdit, SevenDigitReadingFitsADayBoxWhole) {
+TEST_F(AlignedEditTest, SevenDigitReadingFitsADayBoxWhole) {
     open();
-    TAlignEdit* day = edit("JanvM01");
+    AlignedEdit* day = edit("JanvM01");
     ASSERT_EQ(day->width(), 49);
     const QMargins margins = day->textMargins();
     const int frame = day->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, day);
     const int room = day->width() - 2 * frame - 4 - margins.left() - margins.right();
     EXPECT_LE(day->fontMetrics().horizontalAdvance(QStringLiteral("8888888")), room);
     EXPECT_EQ(day->height(), 21);
-    EXPECT_EQ(day->Alignment(), Qt::AlignRight);
+    EXPECT_EQ(day->horizontalAlignment(), Qt::AlignRight);
 }
 
-TEST_F(AlignedEdit, TooWideTextShowsItsBeginningWhenUnfocused) {
+TEST_F(AlignedEditTest, TooWideTextShowsItsBeginningWhenUnfocused) {
     open();
-    TAlignEdit* coPro = edit("JanvCoPro");
+    AlignedEdit* coPro = edit("JanvCoPro");
     edit("aledVehicule")->setFocus(Qt::TabFocusReason);  // leaving JanvKMIn recounts January
     const QString wide = QStringLiteral("0,849056603773585");
     window->form().setText(window->form().findField("JanvCoPro"), wide.toStdString());
@@ -63,37 +63,9 @@ TEST_F(AlignedEdit, TooWideTextShowsItsBeginningWhenUnfocused) {
     EXPECT_EQ(coPro->cursorPosition(), 0);
 }
 
-TEST_F(AlignedEdit, MultiLineOffJoinsTheLinesAndClearsWordWrap) {
-    TAlignEdit box;
-    box.setWordWrap(true);
-    EXPECT_TRUE(box.MultiLine());
-    box.setText(QStringLiteral("ab\r\ncd"));
-    box.setMultiLine(false);
-    EXPECT_EQ(box.text(), "abcd");
-    EXPECT_FALSE(box.WordWrap());
-}
-
-TEST_F(AlignedEdit, ModesExcludeEachOther) {
-    TAlignEdit box;
-    box.setExitOnReturn(true);
-    box.setMultiLine(true);
-    EXPECT_FALSE(box.ExitOnReturn());
-    box.setExitOnReturn(true);
-    EXPECT_FALSE(box.MultiLine());
-    EXPECT_EQ(box.Alignment(), Qt::AlignLeft) << "the design alignment";
-}
-
-TEST_F(AlignedEdit, ExitOnReturnMovesToTheNextControl) {
-    QWidget form;
-    auto* first = new TAlignEdit(&form);
-    auto* second = new TAlignEdit(&form);
-    first->setExitOnReturn(true);
-    form.show();
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    first->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(first, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), second);
+TEST_F(AlignedEditTest, ANewBoxIsLeftAligned) {
+    AlignedEdit box;
+    EXPECT_EQ(box.horizontalAlignment(), Qt::AlignLeft) << "the design alignment";
 }
 
 }  // namespace

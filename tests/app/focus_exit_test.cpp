@@ -49,7 +49,7 @@ TEST_F(FocusExit, ActivationReadsTheOptionsAgainAndOnlyAddsMarks) {
     open();
     window->showPageCommand(2);
     writeFile("VardoM.ini", "[Default]\r\nMois=0000010000000\r\n");
-    window->formActivate();
+    window->rereadOptions();
     EXPECT_TRUE(checked("Mars1"));
     EXPECT_TRUE(checked("Juin1"));
     EXPECT_EQ(checkedNavigationItems(), 2);

@@ -41,7 +41,7 @@ TEST(DigitKeyRule, Passes) {
 
 TEST_F(Keys, DayFieldTakesDigitsAndBackspaceOnly) {
     open();
-    TAlignEdit* day = edit("JanvM01");
+    AlignedEdit* day = edit("JanvM01");
     day->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(day, "a-,. 1x2");
     EXPECT_EQ(day->text(), "12");
@@ -52,7 +52,7 @@ TEST_F(Keys, DayFieldTakesDigitsAndBackspaceOnly) {
 
 TEST_F(Keys, ClipboardShortcutsAreRefusedButTheContextMenuPasteIsNot) {
     open();
-    TAlignEdit* day = edit("JanvM01");
+    AlignedEdit* day = edit("JanvM01");
     day->setFocus(Qt::TabFocusReason);
     QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
     QTest::keyClick(day, Qt::Key_V, Qt::ControlModifier);
@@ -68,7 +68,7 @@ TEST_F(Keys, ClipboardShortcutsAreRefusedButTheContextMenuPasteIsNot) {
 // Text that comes without a key press is typed text as well; only a paste is not.
 TEST_F(Keys, ComposedAndDroppedTextKeepOnlyDigits) {
     open();
-    TAlignEdit* day = edit("JanvM01");
+    AlignedEdit* day = edit("JanvM01");
     day->setFocus(Qt::TabFocusReason);
     struct Row {
         const char* name;
@@ -108,7 +108,7 @@ TEST_F(Keys, ComposedAndDroppedTextKeepOnlyDigits) {
 
 TEST_F(Keys, KeysThatTypeNothingWork) {
     open();
-    TAlignEdit* day = edit("MarsS05");
+    AlignedEdit* day = edit("MarsS05");
     window->showPageCommand(2);
     day->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(day, "1234");
@@ -122,31 +122,31 @@ TEST_F(Keys, KeysThatTypeNothingWork) {
 
 TEST_F(Keys, HeaderFieldsKeepTheirFiltersAndLimits) {
     open();
-    TAlignEdit* horses = edit("aledChevaux");
+    AlignedEdit* horses = edit("aledChevaux");
     horses->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(horses, "a1234");
     EXPECT_EQ(horses->text(), "123");
     window->form().setText(window->form().findField("aledChevaux"), "12345");
     EXPECT_EQ(horses->text(), "12345") << "the program's own writes are not cut";
-    TAlignEdit* year = edit("aledAnnee");
+    AlignedEdit* year = edit("aledAnnee");
     year->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(year, "20245");
     EXPECT_EQ(year->text(), "2024");
-    TAlignEdit* vehicle = edit("aledVehicule");
+    AlignedEdit* vehicle = edit("aledVehicule");
     vehicle->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(vehicle, "Clio 1,2 l");
     EXPECT_EQ(vehicle->text(), "Clio 1,2 l");
     EXPECT_EQ(model("aledVehicule"), "Clio 1,2 l");
-    EXPECT_EQ(vehicle->Alignment(), Qt::AlignLeft);
-    EXPECT_EQ(edit("aledComptabilite")->Alignment(), Qt::AlignRight);
+    EXPECT_EQ(vehicle->horizontalAlignment(), Qt::AlignLeft);
+    EXPECT_EQ(edit("aledComptabilite")->horizontalAlignment(), Qt::AlignRight);
 }
 
 TEST_F(Keys, ReturnIsRefusedWithABeepAndTheFocusStays) {
     open();
-    TAlignEdit* kmIn = edit("JanvKMIn");
+    AlignedEdit* kmIn = edit("JanvKMIn");
     ASSERT_EQ(focus(), kmIn);
     QTest::keyClicks(kmIn, "42");
-    QSignalSpy refused(kmIn, &TAlignEdit::returnRefused);
+    QSignalSpy refused(kmIn, &AlignedEdit::returnRefused);
     QTest::keyClick(kmIn, Qt::Key_Return);
     QTest::keyClick(kmIn, Qt::Key_Enter);
     EXPECT_EQ(refused.count(), 2);
@@ -157,7 +157,7 @@ TEST_F(Keys, ReturnIsRefusedWithABeepAndTheFocusStays) {
 
 TEST_F(Keys, UpAndDownMoveTheCaretLikeLeftAndRight) {
     open();
-    TAlignEdit* kmIn = edit("JanvKMIn");
+    AlignedEdit* kmIn = edit("JanvKMIn");
     QTest::keyClicks(kmIn, "12345");
     kmIn->setCursorPosition(2);
     QTest::keyClick(kmIn, Qt::Key_Up);
@@ -178,7 +178,7 @@ TEST_F(Keys, TabEntrySelectsTheWholeTextAndAClickPlacesTheCaret) {
     EXPECT_EQ(focus(), edit("JanvKMIn"));
     EXPECT_EQ(edit("JanvKMIn")->selectedText(), "0");
 
-    TAlignEdit* day = edit("JanvM01");
+    AlignedEdit* day = edit("JanvM01");
     day->repaint();  // the box places its text when it paints
     int x = 0;
     while (x < day->width() && day->cursorPositionAt(QPoint(x, day->height() / 2)) != 2) ++x;

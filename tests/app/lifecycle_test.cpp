@@ -31,7 +31,7 @@ TEST_F(Lifecycle, OptionsChooseThePageAndTheLastCheckedWins) {
     EXPECT_TRUE(checked("BilanAnnuel1"));
 }
 
-TEST_F(Lifecycle, StoredYearIsLoadedAfterFormCreateAndSavedAtDestruction) {
+TEST_F(Lifecycle, StoredYearIsLoadedAfterThePreparationAndSavedAtDestruction) {
     writeFile("VARDO.INI", "[frmVardo]\r\nJanvKMIn=12345\r\naledComptabilite=0\r\n");
     open();
     EXPECT_EQ(text("JanvKMIn"), "12345");
@@ -45,7 +45,7 @@ TEST_F(Lifecycle, StoredYearIsLoadedAfterFormCreateAndSavedAtDestruction) {
     EXPECT_TRUE(saved.contains("JanvKMIn=12345\r\n"));
 }
 
-TEST_F(Lifecycle, ErrorInFormCreateIsShownAndTheLoadStillRuns) {
+TEST_F(Lifecycle, ErrorInThePreparationIsShownAndTheLoadStillRuns) {
     writeFile("Vardo", "ligne\r\n");
     ASSERT_TRUE(QDir(dir.path()).mkdir("Vardo.vrd"));  // the copy cannot be written
     writeFile("VARDO.INI", "[frmVardo]\r\nFevKMIn=333\r\n");
@@ -53,7 +53,7 @@ TEST_F(Lifecycle, ErrorInFormCreateIsShownAndTheLoadStillRuns) {
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_TRUE(errors[0].startsWith(QString::fromUtf8("Impossible de créer le fichier \"")))
         << errors[0].toStdString();
-    EXPECT_EQ(window->statusPanels()->panelText(0), "Date :") << "the rest of FormCreate skipped";
+    EXPECT_EQ(window->statusPanels()->panelText(0), "Date :") << "the rest of the preparation skipped";
     EXPECT_EQ(text("FevKMIn"), "333");
 }
 

@@ -13,7 +13,7 @@ namespace {
 using Recount = WindowTest;
 
 // Clicks a box as the mouse does: the press gives the focus, the release ends the click.
-void click(TAlignEdit* box) {
+void click(AlignedEdit* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
 }
 

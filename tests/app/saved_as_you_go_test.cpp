@@ -194,7 +194,7 @@ void typeCharacters(QWidget* target, const QString& text) {
 
 TEST_F(SavedAsYouGo, CharactersWindows1252CannotHoldAreRefusedTypedOrPasted) {
     open();
-    TAlignEdit* vehicle = edit("aledVehicule");
+    AlignedEdit* vehicle = edit("aledVehicule");
     vehicle->setFocus();
     typeCharacters(vehicle, QString::fromUtf8("Citroën €"));
     EXPECT_EQ(model("aledVehicule"), "Citroën €");

@@ -83,7 +83,7 @@ protected:
         return *window;
     }
 
-    TAlignEdit* edit(const char* name) const { return window->field(std::string_view(name)); }
+    AlignedEdit* edit(const char* name) const { return window->field(std::string_view(name)); }
     QString text(const char* name) const { return edit(name)->text(); }
     std::string model(const char* name) const {
         return window->form().text(window->form().findField(name));

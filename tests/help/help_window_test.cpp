@@ -77,16 +77,16 @@ TEST_F(HelpCommandTest, ClickingAContentsEntryShowsItsPage) {
 }
 
 TEST(HelpViewerTest, DetachingClosesEveryHelpWindow) {
-    vardo::AttachHelpViewer();
+    vardo::attachHelpViewer();
     EXPECT_TRUE(vardo::helpViewerAttached());
     vardo::openHelp();
     QPointer<QWidget> window = vardo::currentHelpWindow();
-    vardo::DetachHelpViewer();
+    vardo::detachHelpViewer();
     EXPECT_FALSE(vardo::helpViewerAttached());
     EXPECT_TRUE(window.isNull()) << "no help window outlives the viewer";
     EXPECT_EQ(vardo::currentHelpWindow(), nullptr);
     vardo::closeAllHelp();  // nothing left to close is no failure
-    vardo::AttachHelpViewer();
+    vardo::attachHelpViewer();
 }
 
 // Every page of the compiled-in help, by file name.

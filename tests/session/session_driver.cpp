@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
 
     for (int i = 0; i < commits; ++i) {
         const vardo::FieldId id = committedField(i);
-        TAlignEdit* edit = window.field(id);
+        vardo::AlignedEdit* edit = window.field(id);
         edit->setFocus(Qt::TabFocusReason);
         edit->selectAll();
         // Every run types other readings, rising through the session.

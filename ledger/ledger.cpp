@@ -21,6 +21,18 @@ double systemToday() {
 Ledger::Ledger(FormModel& form, Regional regional, std::function<double()> today)
     : form_(form), regional_(regional), today_(std::move(today)) {
     installHandlers();
+    form_.addObserver(&watch_);
+}
+
+Ledger::~Ledger() { form_.removeObserver(&watch_); }
+
+void Ledger::ReadingWatch::textChanged(FieldId id, Origin) {
+    if (id < morningField(kJanuary, 1) || id >= gridField(kJanuary, GridColumn::KMIni)) return;
+    for (int m = 0; m < kMonths; ++m)
+        if (id <= eveningField(m, monthInfo(m).dayRows)) {
+            if (id >= morningField(m, 1)) changed |= 1U << m;
+            return;
+        }
 }
 
 void Ledger::installHandlers() {
@@ -38,19 +50,24 @@ void Ledger::installHandlers() {
 DerivedYear Ledger::derive() const { return derive(0); }
 
 DerivedYear Ledger::derive(unsigned clearedMonths) const {
-    return deriveYear(form_, calendarYear(), regional_.decimalSeparator, clearedMonths, &last_);
+    const int year = calendarYear();
+    const bool kept = !last_.coefPro.empty() && last_.year == year;
+    const unsigned unchanged = kept ? ~watch_.changed & ~(clearedMonths ^ lastCleared_) : 0U;
+    return deriveYear(form_, year, regional_.decimalSeparator, clearedMonths, &last_, unchanged);
 }
 
-void Ledger::apply(DerivedYear derived) {
+void Ledger::apply(DerivedYear derived, unsigned clearedMonths) {
     derived.eachField([this](FieldId id, const std::string& text) { form_.setText(id, text); });
     form_.setPanel(kProfessionalPanel, derived.professionalPanel);
     form_.setPanel(kPersonalPanel, derived.personalPanel);
     last_ = std::move(derived);
+    lastCleared_ = clearedMonths;
+    watch_.changed = 0;
 }
 
 const DerivedYear& Ledger::recount() {
     changedSinceStart_ = true;
-    apply(derive());
+    apply(derive(), 0);
     awaitingRecount_ = 0;
     return last_;
 }
@@ -141,14 +158,14 @@ void Ledger::pressCorrection(int month) {
             form_.setReadOnly(balanceField(month, static_cast<Balance>(b)), true);
         form_.setCorrectionCaption(month, kCaptionCorriger);
         awaitingRecount_ &= ~(1U << month);
-        apply(derive(awaitingRecount_));
+        apply(derive(awaitingRecount_), awaitingRecount_);
         return;
     }
     form_.setCorrectionCaption(month, kCaptionProteger);
     awaitingRecount_ |= 1U << month;
     std::string failure;
     try {
-        apply(derive(awaitingRecount_));
+        apply(derive(awaitingRecount_), awaitingRecount_);
     } catch (const Error& error) {
         // The boxes open all the same, so that the figure can be mended; the month shows its
         // "0"s, the rest of the year stays as it was.

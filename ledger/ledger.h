@@ -23,6 +23,9 @@ public:
     // Installs the change handlers that follow typing: each keystroke of <M>KMIn reaches the
     // "Bilan" grid, and the coefficients reach the status bar (as the stored year is loaded).
     Ledger(FormModel& form, Regional regional, std::function<double()> today = systemToday);
+    ~Ledger();
+    Ledger(const Ledger&) = delete;
+    Ledger& operator=(const Ledger&) = delete;
 
     FormModel& form() { return form_; }
     const Regional& regional() const { return regional_; }
@@ -94,8 +97,16 @@ public:
 
 private:
     DerivedYear derive(unsigned clearedMonths) const;
-    // Writes a derivation and keeps it, to save the next one the divisions that did not change.
-    void apply(DerivedYear derived);
+    // Writes a derivation and keeps it: the next one takes from it the months whose readings
+    // did not change since.
+    void apply(DerivedYear derived, unsigned clearedMonths);
+
+    // The months whose day readings changed since the kept derivation (bit m for month m).
+    class ReadingWatch : public FormObserver {
+    public:
+        unsigned changed = ~0U;
+        void textChanged(FieldId id, Origin) override;
+    };
     void installHandlers();
 
     FormModel& form_;
@@ -104,6 +115,8 @@ private:
     bool changedSinceStart_ = false;
     unsigned awaitingRecount_ = 0;
     DerivedYear last_;
+    unsigned lastCleared_ = 0;
+    ReadingWatch watch_;
 };
 
 }  // namespace vardo

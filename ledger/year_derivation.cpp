@@ -66,16 +66,23 @@ void countMonth(const FormModel& form, int m, int lastDay, MonthFigures& f, char
 }  // namespace
 
 DerivedYear deriveYear(const FormModel& form, int calendarYear, char separator,
-                       unsigned clearedMonths, const DerivedYear* previous) {
+                       unsigned clearedMonths, const DerivedYear* previous,
+                       unsigned unchangedMonths) {
     DerivedYear y;
     y.year = calendarYear;
     const std::string* handedOn = nullptr;  // the month before's final reading, when it has one
     for (int m = 0; m < kMonths; ++m) {
         MonthFigures& f = y.months[static_cast<std::size_t>(m)];
         f.initial = handedOn ? *handedOn : form.text(balanceField(m, Balance::KMIn));
-        const bool cleared = (clearedMonths >> m) & 1U;
-        countMonth(form, m, cleared ? 0 : lastRecordedDay(form, m, calendarYear), f, separator,
-                   previous ? &previous->months[static_cast<std::size_t>(m)] : nullptr);
+        const MonthFigures* before =
+            previous ? &previous->months[static_cast<std::size_t>(m)] : nullptr;
+        if (before && (unchangedMonths >> m & 1U) && before->initial == f.initial) {
+            f = *before;
+        } else {
+            const bool cleared = (clearedMonths >> m) & 1U;
+            countMonth(form, m, cleared ? 0 : lastRecordedDay(form, m, calendarYear), f,
+                       separator, before);
+        }
         handedOn = f.recorded() ? &f.final : nullptr;
     }
 

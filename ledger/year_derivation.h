@@ -55,9 +55,12 @@ struct DerivedYear {
 // d'entier" when a sum leaves the signed 32-bit range. Months in clearedMonths (bit m for month
 // m) count as if they had no recorded day: a month under correction, until its next recount.
 // A previous derivation with the same separator only saves work: the coefficients of the
-// distances that did not change are taken from it instead of being divided again.
+// distances that did not change are taken from it instead of being divided again, and the
+// months in unchangedMonths (whose day readings, calendar year and clearing are the ones it was
+// counted from) are taken whole when their initial reading is the same too.
 DerivedYear deriveYear(const FormModel& form, int calendarYear, char decimalSeparator,
-                       unsigned clearedMonths = 0, const DerivedYear* previous = nullptr);
+                       unsigned clearedMonths = 0, const DerivedYear* previous = nullptr,
+                       unsigned unchangedMonths = 0);
 
 template <typename Visit>
 void DerivedYear::eachField(Visit&& visit) const {

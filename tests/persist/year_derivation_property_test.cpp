@@ -64,6 +64,7 @@ private:
     }
 
     void start() {
+        ledger_.reset();  // it watches the form it was made for
         form_ = std::make_unique<FormModel>();
         ledger_ = std::make_unique<Ledger>(*form_, Regional{','}, [this] {
             return toDateTime(todayYear_, 6, 15);

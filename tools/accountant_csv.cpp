@@ -37,13 +37,14 @@ std::string dateText(int month, int day, int year) {
     return text;
 }
 
-// The month's recorded days, counted as the ledger counts them: a day whose evening holds "0"
-// is skipped, and the next morning counts its personal kilometres from the evening before.
+// The month's recorded days, counted as the ledger counts them: a day whose evening holds "0",
+// or that the year does not have, is skipped, and the next morning counts its personal
+// kilometres from the evening before.
 void addDays(const FormModel& form, int m, int year, std::vector<Row>& rows) {
     FieldId previousEvening = balanceField(m, Balance::KMIn);
-    for (int d = 1; d <= monthInfo(m).dayRows; ++d) {
+    for (int d = 1; d <= daysInMonth(m, year); ++d) {
+        if (!isRecordedDay(form, m, d, year)) continue;
         const FieldId evening = eveningField(m, d);
-        if (form.isZero(evening)) continue;
         const std::int64_t s = readFigure(form.text(evening));
         const std::int64_t morning = readFigure(form.text(morningField(m, d)));
         const std::int64_t previous = readFigure(form.text(previousEvening));

@@ -6,6 +6,7 @@
 #include "ledger/error.h"
 #include "ledger/numbers.h"
 #include "ledger/calendar.h"
+#include "tools/field_in_words.h"
 #include "tools/french_format.h"
 
 namespace vardo {
@@ -43,16 +44,16 @@ struct Previous {
     // Both nouns are masculine: "au ..." and "depuis le ..." read right with either.
     std::string noun() const {
         if (day == 0) return "kilométrage initial du mois (" + std::to_string(value) + ")";
-        return "relevé du soir du " + dayAndMonth(month, day) + " (" + std::to_string(value) + ")";
+        return "relevé du " + dayInWords(month, day) + " au soir (" + std::to_string(value) + ")";
     }
 };
 
 int dayOrdinal(int month, int day) { return month * 32 + day; }
 
 // The ordinal of the last day of the year that holds any reading, 0 when none does.
-int lastDayWithReading(const FormModel& form) {
+int lastDayWithReading(const FormModel& form, int year) {
     for (int m = kMonths - 1; m >= 0; --m)
-        for (int d = monthInfo(m).dayRows; d >= 1; --d)
+        for (int d = daysInMonth(m, year); d >= 1; --d)
             if (!form.isZero(morningField(m, d)) || !form.isZero(eveningField(m, d)))
                 return dayOrdinal(m, d);
     return 0;
@@ -60,8 +61,8 @@ int lastDayWithReading(const FormModel& form) {
 
 class Checker {
 public:
-    explicit Checker(const FormModel& form)
-        : form_(form), year_(accountingYear(form)), lastDay_(lastDayWithReading(form)) {}
+    Checker(const FormModel& form, int calendarYear)
+        : form_(form), year_(calendarYear), lastDay_(lastDayWithReading(form, calendarYear)) {}
 
     std::vector<Anomaly> run() {
         for (int m = 0; m < kMonths; ++m) checkMonth(m);
@@ -74,7 +75,7 @@ private:
     }
 
     void notWhole(int month, int day, FieldId id) {
-        add(month, day, {id}, errorBoxText(formatMessage(std::string(kNotAnInteger), form_.text(id))));
+        add(month, day, {id}, formatMessage(std::string(kNotAnInteger), form_.text(id)));
     }
 
     void checkMonth(int m) {
@@ -84,10 +85,10 @@ private:
         if (initial.usable() && lastEvening_ && lastEvening_->month == m - 1 &&
             lastEvening_->value != initial.value) {
             add(m, 1, {initialField, lastEvening_->field},
-                "Le kilométrage initial (" + std::to_string(initial.value) +
-                    ") diffère du dernier relevé du soir du mois précédent (" +
+                std::to_string(initial.value) +
+                    " diffère du dernier relevé du soir du mois précédent (" +
                     std::to_string(lastEvening_->value) + ", le " +
-                    dayAndMonth(lastEvening_->month, lastEvening_->day) + ").");
+                    dayInWords(lastEvening_->month, lastEvening_->day) + ")");
         }
         if (!previous_ && initial.usable()) previous_ = Previous{initial.value, initialField, m, 0};
         for (int d = 1; d <= monthInfo(m).dayRows; ++d) checkDay(m, d);
@@ -99,11 +100,14 @@ private:
         const Reading morning = readingOf(form_, morningId);
         const Reading evening = readingOf(form_, eveningId);
 
-        if (m == kFebruary && d == kFebruaryLeapDay && (morning.recorded || evening.recorded) && year_ &&
-            !isLeapYear(*year_)) {
-            add(m, d, {morning.recorded ? morningId : eveningId},
-                "Relevé au 29 février, jour que l'année comptable " + std::to_string(*year_) +
-                    " n'a pas.");
+        // A day the year does not have: its readings stay in the store and count nowhere.
+        if (d > daysInMonth(m, year_)) {
+            if (morning.recorded || evening.recorded) {
+                add(m, d, {morning.recorded ? morningId : eveningId},
+                    "l'année " + std::to_string(year_) +
+                        " n'a pas de 29 février : ce relevé n'est compté nulle part");
+            }
+            return;
         }
         if (!morning.whole) notWhole(m, d, morningId);
         if (!evening.whole) notWhole(m, d, eveningId);
@@ -112,32 +116,33 @@ private:
             const std::int64_t gap = std::int64_t{morning.value} - previous_->value;
             if (gap < 0) {
                 add(m, d, {morningId, previous_->field},
-                    "Le relevé du matin (" + std::to_string(morning.value) + ") est inférieur au " +
-                        previous_->noun() + " : le compteur recule.");
+                    "le compteur recule : le relevé (" + std::to_string(morning.value) +
+                        ") est inférieur au " + previous_->noun());
             } else if (gap > kLargestPlausibleDistance) {
                 add(m, d, {morningId, previous_->field},
-                    "Écart de " + groupedInteger(gap) + " km depuis le " + previous_->noun() +
-                        ", plus de " + groupedInteger(kLargestPlausibleDistance) + " km.");
+                    "écart de " + groupedInteger(gap) + " km depuis le " + previous_->noun() +
+                        ", plus de " + groupedInteger(kLargestPlausibleDistance) + " km");
             }
         }
         if (morning.usable() && evening.usable()) {
             const std::int64_t distance = std::int64_t{evening.value} - morning.value;
             if (distance < 0) {
                 add(m, d, {eveningId, morningId},
-                    "Le relevé du soir (" + std::to_string(evening.value) +
-                        ") est inférieur à celui du matin (" + std::to_string(morning.value) + ").");
+                    "le relevé (" + std::to_string(evening.value) +
+                        ") est inférieur au relevé du matin (" + std::to_string(morning.value) + ")");
             } else if (distance > kLargestPlausibleDistance) {
                 add(m, d, {eveningId, morningId},
-                    "Distance de la journée de " + groupedInteger(distance) +
-                        " km, plus de " + groupedInteger(kLargestPlausibleDistance) + " km.");
+                    groupedInteger(distance) + " km dans la journée, plus de " +
+                        groupedInteger(kLargestPlausibleDistance) + " km");
             }
         }
         if (morning.recorded && !evening.recorded && dayOrdinal(m, d) < lastDay_) {
             add(m, d, {eveningId, morningId},
-                "Relevé du matin sans relevé du soir, alors que des jours suivants sont remplis.");
+                "relevé manquant, alors que le matin est saisi et que des jours suivants sont "
+                "remplis");
         }
         if (evening.recorded && !morning.recorded) {
-            add(m, d, {morningId, eveningId}, "Relevé du soir sans relevé du matin.");
+            add(m, d, {morningId, eveningId}, "relevé manquant, alors que le soir est saisi");
         }
         if (evening.usable()) {
             previous_ = Previous{evening.value, eveningId, m, d};
@@ -146,7 +151,7 @@ private:
     }
 
     const FormModel& form_;
-    const std::optional<int> year_;
+    const int year_;  // whose calendar the ledger follows
     const int lastDay_;
     std::optional<Previous> previous_;
     std::optional<Previous> lastEvening_;  // the year's last recorded evening so far
@@ -155,22 +160,25 @@ private:
 
 }  // namespace
 
-std::vector<Anomaly> checkReadings(const FormModel& form) {
-    return Checker(form).run();
+std::vector<Anomaly> checkReadings(const FormModel& form, int calendarYear) {
+    return Checker(form, calendarYear).run();
 }
 
-std::string anomalyLine(const FormModel& form, const Anomaly& anomaly) {
-    std::string line = dayAndMonth(anomaly.month, anomaly.day) + " - ";
-    for (std::size_t i = 0; i < anomaly.fields.size(); ++i)
-        line += (i ? ", " : "") + form.name(anomaly.fields[i]);
-    return line + " : " + anomaly.sentence;
+std::string anomalyLine(const Anomaly& anomaly) {
+    return fieldInWords(anomaly.fields.front()) + " : " + anomaly.sentence;
 }
 
-std::vector<std::string> anomalyLines(const FormModel& form, const std::vector<Anomaly>& found) {
+std::vector<std::string> anomalyLines(const std::vector<Anomaly>& found) {
     if (found.empty()) return {std::string(kNoAnomaly)};
     std::vector<std::string> lines;
-    for (const Anomaly& anomaly : found) lines.push_back(anomalyLine(form, anomaly));
+    for (const Anomaly& anomaly : found) lines.push_back(anomalyLine(anomaly));
     return lines;
+}
+
+std::string protectedFieldSentence(const Anomaly& anomaly) {
+    return "Le champ « " + fieldInWords(anomaly.fields.front()) +
+           " » est protégé : le bouton « Corriger » de la page « " +
+           std::string(monthInfo(anomaly.month).caption) + " » l'ouvre à la saisie.";
 }
 
 }  // namespace vardo

@@ -17,15 +17,20 @@ struct Anomaly {
     int month = 0;                // 0-based
     int day = 1;                  // 1-based
     std::vector<FieldId> fields;  // the first one is where the user is taken to mend it
-    std::string sentence;
+    std::string sentence;         // about the first field, in the user's words
 };
 
-std::vector<Anomaly> checkReadings(const FormModel& form);
+// The days are those of calendarYear (ledger/calendar.h), the year the ledger counts in.
+std::vector<Anomaly> checkReadings(const FormModel& form, int calendarYear);
 
-// "jj/mm - Field, Field : sentence".
-std::string anomalyLine(const FormModel& form, const Anomaly& anomaly);
+// The first field in the user's words, then the sentence: "7 janvier, soir : le relevé (4873)
+// est inférieur au relevé du matin (48605)".
+std::string anomalyLine(const Anomaly& anomaly);
 
 // One line per anomaly, or the single line "Aucune anomalie.".
-std::vector<std::string> anomalyLines(const FormModel& form, const std::vector<Anomaly>& found);
+std::vector<std::string> anomalyLines(const std::vector<Anomaly>& found);
+
+// What the user is told when the field to mend is protected: the month's "Corriger" opens it.
+std::string protectedFieldSentence(const Anomaly& anomaly);
 
 }  // namespace vardo

@@ -3,7 +3,10 @@
 #include <functional>
 
 #include "app/cli/program_places.h"
+#include "ledger/calendar.h"
+#include "ledger/dates.h"
 #include "ledger/error.h"
+#include "ledger/ledger.h"
 #include "persist/files_folder.h"
 #include "tools/accountant_csv.h"
 #include "tools/mileage_scale.h"
@@ -35,8 +38,9 @@ int checkReadingsCommand(const Invocation& call) {
     const std::string folder =
         call.line.argument ? withTrailingSlash(*call.line.argument) : call.places.files.path;
     return runOnStoredYear(call, folder, [&](const FormModel& form) {
-        const std::vector<Anomaly> found = checkReadings(form);
-        for (const std::string& line : anomalyLines(form, found)) call.out << line << '\n';
+        const std::vector<Anomaly> found =
+            checkReadings(form, calendarYear(form, yearOf(systemToday())));
+        for (const std::string& line : anomalyLines(found)) call.out << line << '\n';
         return found.empty() ? 0 : kToolFound;
     });
 }

@@ -8,8 +8,7 @@
 
 namespace vardo::app {
 
-ReadingCheckDialog::ReadingCheckDialog(const FormModel& form, std::vector<Anomaly> found,
-                                       QWidget* parent)
+ReadingCheckDialog::ReadingCheckDialog(std::vector<Anomaly> found, QWidget* parent)
     : QDialog(parent), found_(std::move(found)), list_(new QListWidget(this)) {
     setObjectName(QStringLiteral("ReadingCheckDialog"));
     setWindowTitle(QStringLiteral("Contrôler les relevés"));
@@ -17,7 +16,12 @@ ReadingCheckDialog::ReadingCheckDialog(const FormModel& form, std::vector<Anomal
 
     list_->setObjectName(QStringLiteral("anomalies"));
     list_->setMinimumSize(620, 240);
-    for (const std::string& line : anomalyLines(form, found_))
+    // Long sentences wrap: no line hides behind a horizontal scroll bar.
+    list_->setWordWrap(true);
+    list_->setTextElideMode(Qt::ElideNone);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setResizeMode(QListView::Adjust);
+    for (const std::string& line : anomalyLines(found_))
         list_->addItem(QString::fromStdString(line));
     list_->setCurrentRow(0);
 

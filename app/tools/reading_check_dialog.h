@@ -1,6 +1,7 @@
 #pragma once
-// "Contrôler les relevés": the year's anomalies, one line each. Return or a double click on a
-// line closes the dialog and names the anomaly, so the window can take the user to its field.
+// "Contrôler les relevés": the year's anomalies, one line each, wrapped to the dialog's width.
+// Return or a double click on a line closes the dialog and names the anomaly, so the window can
+// take the user to its field.
 #include <QDialog>
 #include <optional>
 #include <vector>
@@ -14,7 +15,7 @@ namespace vardo::app {
 class ReadingCheckDialog : public QDialog {
     Q_OBJECT
 public:
-    ReadingCheckDialog(const FormModel& form, std::vector<Anomaly> found, QWidget* parent);
+    ReadingCheckDialog(std::vector<Anomaly> found, QWidget* parent);
 
     QListWidget* list() const { return list_; }
     // The anomaly chosen to be mended, if any.

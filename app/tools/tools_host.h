@@ -5,6 +5,7 @@
 
 #include "ledger/naming.h"
 
+class QString;
 class QWidget;
 
 namespace vardo {
@@ -26,6 +27,10 @@ public:
     virtual bool leaveFocusedField() = 0;
     // Shows a month's page (0-based) and puts the focus in one of its fields when it is shown.
     virtual void showField(int month, FieldId field) = 0;
+    // The year whose days the ledger counts (ledger/calendar.h).
+    virtual int calendarYear() const = 0;
+    // The information box ("Information", one "OK" button).
+    virtual void inform(const QString& text) = 0;
 
 protected:
     ~ToolsHost() = default;

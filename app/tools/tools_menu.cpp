@@ -53,11 +53,13 @@ ToolsMenu::ToolsMenu(ToolsHost& host, QObject* parent)
 
 void ToolsMenu::checkReadings() {
     const FormModel& form = host_.year();
-    ReadingCheckDialog dialog(form, vardo::checkReadings(form), host_.dialogParent());
+    ReadingCheckDialog dialog(vardo::checkReadings(form, host_.calendarYear()), host_.dialogParent());
     dialog.exec();
     if (!dialog.chosen()) return;
     const Anomaly& anomaly = *dialog.chosen();
     host_.showField(anomaly.month, anomaly.fields.front());
+    if (!form.readOnly(anomaly.fields.front())) return;
+    host_.inform(QString::fromStdString(protectedFieldSentence(anomaly)));
 }
 
 void ToolsMenu::exportForAccountant() {

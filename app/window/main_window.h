@@ -121,6 +121,8 @@ public:
     const FormModel& year() const override { return form_; }
     const std::string& filesFolder() const override { return setup_.filesFolder; }
     void showField(int month, FieldId id) override;
+    void inform(const QString& text) override;
+    int calendarYear() const override { return ledger_->calendarYear(); }
     // The question box, or what the setup puts in its place.
     bool ask(const QString& text);
 

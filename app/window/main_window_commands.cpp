@@ -81,6 +81,10 @@ void MainWindow::showField(int month, FieldId id) {
     if (target->isVisible()) target->setFocus(Qt::OtherFocusReason);
 }
 
+void MainWindow::inform(const QString& text) {
+    setup_.information ? setup_.information(this, text) : defaultInformation(this, text);
+}
+
 bool MainWindow::ask(const QString& text) {
     if (setup_.question) return setup_.question(this, text);
     return askYesNo(QString::fromUtf8(kApplicationTitle), text, this);
@@ -118,8 +122,7 @@ void MainWindow::saveAnnualText() {
     const std::string fileName =
         annualTextFileName(setup_.filesFolder + programName, comptabilite());
     writeAnnualTextSave(lines, fileName);
-    const QString text = QString::fromStdString(saveConfirmationText(fileName));
-    setup_.information ? setup_.information(this, text) : defaultInformation(this, text);
+    inform(QString::fromStdString(saveConfirmationText(fileName)));
 }
 
 void MainWindow::saveAnnualTextAs() {

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "app/tools/allowance_dialog.h"
@@ -52,8 +53,8 @@ TEST_F(ToolsMenuTest, TheFocusedFieldsExitRunsFirst) {
         for (int row = 0; row < check->list()->count(); ++row) lines << check->list()->item(row)->text();
     });
     EXPECT_EQ(model("JanvKMPro"), "-20");
-    EXPECT_EQ(lines, (QStringList{"01/01 - JanvS01, JanvM01 : Le relevé du soir (9990) est "
-                                  "inférieur à celui du matin (10010)."}));
+    EXPECT_EQ(lines, (QStringList{"1er janvier, soir : le relevé (9990) est inférieur au relevé "
+                                  "du matin (10010)"}));
 }
 
 TEST_F(ToolsMenuTest, ReturnOnALineTakesTheUserToItsField) {
@@ -71,6 +72,57 @@ TEST_F(ToolsMenuTest, ReturnOnALineTakesTheUserToItsField) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_EQ(focus(), edit("MarsS05"));
     EXPECT_EQ(edit("MarsS05")->selectedText(), "19000");
+}
+
+TEST_F(ToolsMenuTest, AProtectedFieldSaysThatCorrigerOpensIt) {
+    open();
+    FormModel& form = window->form();
+    form.setText(form.findField("MarsM05"), "20000");
+    form.setText(form.findField("MarsS05"), "19000");
+    form.setReadOnly(form.findField("MarsS05"), true);
+    choose("ControleReleves", [](QWidget* dialog) {
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClick(qobject_cast<ReadingCheckDialog*>(dialog)->list(), Qt::Key_Return);
+    });
+    EXPECT_EQ(window->pages()->currentIndex(), 2);
+    EXPECT_EQ(infos, (std::vector<QString>{"Le champ « 5 mars, soir » est protégé : le bouton "
+                                           "« Corriger » de la page « Mars » l'ouvre à la "
+                                           "saisie."}));
+}
+
+TEST_F(ToolsMenuTest, AnOpenFieldSaysNothing) {
+    open();
+    FormModel& form = window->form();
+    form.setText(form.findField("MarsM05"), "20000");
+    form.setText(form.findField("MarsS05"), "19000");
+    choose("ControleReleves", [](QWidget* dialog) {
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClick(qobject_cast<ReadingCheckDialog*>(dialog)->list(), Qt::Key_Return);
+    });
+    EXPECT_EQ(window->pages()->currentIndex(), 2);
+    EXPECT_TRUE(infos.empty());
+}
+
+// Every line is read whole: long sentences wrap, no horizontal scroll bar.
+TEST(ReadingCheckDialogTest, LongSentencesWrap) {
+    std::vector<Anomaly> found;
+    FormModel form;
+    for (int d = 1; d <= 3; ++d)
+        found.push_back({0, d, {eveningField(0, d)},
+                         "relevé manquant, alors que le matin est saisi et que des jours suivants "
+                         "sont remplis, et ceci est une phrase assez longue pour dépasser la "
+                         "largeur de la fenêtre de contrôle des relevés"});
+    ReadingCheckDialog dialog(found, nullptr);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QListWidget* list = dialog.list();
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    const int lineHeight = list->fontMetrics().height();
+    for (int row = 0; row < list->count(); ++row) {
+        const QRect rect = list->visualItemRect(list->item(row));
+        EXPECT_GE(rect.height(), 2 * lineHeight) << row;
+        EXPECT_LE(rect.right(), list->viewport()->width()) << row;
+    }
 }
 
 TEST_F(ToolsMenuTest, AFailingExitShowsItsErrorAndOpensNothing) {

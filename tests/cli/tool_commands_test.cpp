@@ -64,8 +64,8 @@ TEST_F(ToolCommands, ControleListsTheAnomaliesAndWritesNothing) {
     const Outcome outcome = run("--controle");
     EXPECT_EQ(outcome.code, 1) << outcome.err;
     EXPECT_EQ(outcome.out,
-              "03/01 - JanvM03, JanvS02 : Le relevé du matin (10250) est inférieur au relevé du "
-              "soir du 02/01 (10300) : le compteur recule.\n");
+              "3 janvier, matin : le compteur recule : le relevé (10250) est inférieur au relevé "
+              "du 2 janvier au soir (10300)\n");
     EXPECT_EQ(outcome.err, "");
     EXPECT_EQ(vardo::testing::entryCount(folder.path()), 2)
         << "the program and its stored year, nothing more";

@@ -25,8 +25,8 @@ PLANTED = {
     "TotPro": "370", "TotPerso": "50", "CoefPro": "0,880952380952381",
     "CoefPerso": "0,119047619047619", "Janvier1": "1",
 }
-ANOMALY = ("03/01 - JanvM03, JanvS02 : Le relevé du matin (10240) est inférieur au relevé du soir "
-           "du 02/01 (10250) : le compteur recule.\n")
+ANOMALY = ("3 janvier, matin : le compteur recule : le relevé (10240) est inférieur au relevé du "
+           "2 janvier au soir (10250)\n")
 
 
 CHECK, EXPORT, ALLOWANCE = "Contrôler les relevés", "Exporter pour le comptable", "Indemnités kilométriques"

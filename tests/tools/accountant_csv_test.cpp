@@ -141,6 +141,25 @@ TEST_F(AccountantCsv, ColumnSumsGiveTheYear) {
     EXPECT_EQ(text("TotPerso"), "200");
 }
 
+// A reading typed on 29 February of a common year stays in the store and counts nowhere: no
+// impossible date in the file, and the columns still add up to the year.
+TEST_F(AccountantCsv, NoDayTheYearDoesNotHave) {
+    set("aledComptabilite", "2023");
+    set("JanvKMIn", "10000");
+    ledger.leaveInitialReading(0);
+    day(0, 31, "10010", "10100");
+    set("FevM29", "10200");
+    set("FevS29", "10490");
+    day(1, 28, "10150", "10250");
+    const Rows rows = exported();
+    EXPECT_FALSE(findRow(rows, "29/02/2023"));
+    EXPECT_TRUE(findRow(rows, "28/02/2023"));
+    EXPECT_EQ(text("FevS29"), "10490");
+    EXPECT_EQ(std::to_string(columnSum(rows, 3)), text("TotPro"));
+    EXPECT_EQ(std::to_string(columnSum(rows, 4)), text("TotPerso"));
+    EXPECT_EQ(text("TotPro"), "190");
+}
+
 TEST_F(AccountantCsv, MonthTableBelowTheDays) {
     enterYear();
     const Rows rows = exported();

@@ -3,6 +3,10 @@
 
 #include <utility>
 
+#include "ledger/calendar.h"
+#include "ledger/dates.h"
+#include "ledger/ledger.h"
+#include "tools/field_in_words.h"
 #include "tools/reading_checks.h"
 
 namespace vardo {
@@ -18,58 +22,61 @@ const CheckCase kCases[] = {
     {"clean_days", {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"JanvM02", "10130"}, {"JanvS02", "10200"}},
      {"Aucune anomalie."}},
     {"evening_below_morning", {{"JanvM01", "10010"}, {"JanvS01", "10005"}},
-     {"01/01 - JanvS01, JanvM01 : Le relevé du soir (10005) est inférieur à celui du matin (10010)."}},
+     {"1er janvier, soir : le relevé (10005) est inférieur au relevé du matin (10010)"}},
     {"odometer_back_within_month",
      {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"JanvM02", "10050"}, {"JanvS02", "10120"}},
-     {"02/01 - JanvM02, JanvS01 : Le relevé du matin (10050) est inférieur au relevé du soir du "
-      "01/01 (10100) : le compteur recule."}},
+     {"2 janvier, matin : le compteur recule : le relevé (10050) est inférieur au relevé du 1er "
+      "janvier au soir (10100)"}},
     {"odometer_back_by_one_km",
      {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"JanvM02", "10099"}, {"JanvS02", "10120"}},
-     {"02/01 - JanvM02, JanvS01 : Le relevé du matin (10099) est inférieur au relevé du soir du "
-      "01/01 (10100) : le compteur recule."}},
+     {"2 janvier, matin : le compteur recule : le relevé (10099) est inférieur au relevé du 1er "
+      "janvier au soir (10100)"}},
     {"odometer_back_across_month_end",
      {{"JanvM31", "10010"}, {"JanvS31", "10100"}, {"FevKMIn", "10100"}, {"FevM01", "10090"},
       {"FevS01", "10150"}},
-     {"01/02 - FevM01, JanvS31 : Le relevé du matin (10090) est inférieur au relevé du soir du "
-      "31/01 (10100) : le compteur recule."}},
+     {"1er février, matin : le compteur recule : le relevé (10090) est inférieur au relevé du 31 "
+      "janvier au soir (10100)"}},
     {"first_morning_below_initial_reading", {{"JanvM01", "9990"}, {"JanvS01", "10010"}},
-     {"01/01 - JanvM01, JanvKMIn : Le relevé du matin (9990) est inférieur au kilométrage initial "
-      "du mois (10000) : le compteur recule."}},
+     {"1er janvier, matin : le compteur recule : le relevé (9990) est inférieur au kilométrage "
+      "initial du mois (10000)"}},
     {"initial_reading_differs", {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"FevKMIn", "10200"}},
-     {"01/02 - FevKMIn, JanvS01 : Le kilométrage initial (10200) diffère du dernier relevé du soir "
-      "du mois précédent (10100, le 01/01)."}},
+     {"février, kilométrage initial : 10200 diffère du dernier relevé du soir du mois précédent "
+      "(10100, le 1er janvier)"}},
     {"initial_reading_after_an_empty_month",
      {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"MarsKMIn", "10500"}}, {"Aucune anomalie."}},
     {"half_entered_day",
      {{"JanvM01", "10010"}, {"JanvM02", "10100"}, {"JanvS02", "10200"}},
-     {"01/01 - JanvS01, JanvM01 : Relevé du matin sans relevé du soir, alors que des jours "
-      "suivants sont remplis."}},
+     {"1er janvier, soir : relevé manquant, alors que le matin est saisi et que des jours suivants "
+      "sont remplis"}},
     {"half_entered_before_a_later_month", {{"JanvM31", "10010"}, {"FevM01", "10100"}, {"FevS01", "10200"}},
-     {"31/01 - JanvS31, JanvM31 : Relevé du matin sans relevé du soir, alors que des jours "
-      "suivants sont remplis."}},
+     {"31 janvier, soir : relevé manquant, alors que le matin est saisi et que des jours suivants "
+      "sont remplis"}},
     {"day_being_entered", {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"JanvM02", "10130"}},
      {"Aucune anomalie."}},
     {"evening_without_morning", {{"JanvS01", "10100"}},
-     {"01/01 - JanvM01, JanvS01 : Relevé du soir sans relevé du matin."}},
+     {"1er janvier, matin : relevé manquant, alors que le soir est saisi"}},
     {"day_of_2000_km", {{"JanvM01", "10000"}, {"JanvS01", "12000"}}, {"Aucune anomalie."}},
     {"day_of_2001_km", {{"JanvM01", "10000"}, {"JanvS01", "12001"}},
-     {"01/01 - JanvS01, JanvM01 : Distance de la journée de 2 001 km, plus de 2 000 km."}},
+     {"1er janvier, soir : 2 001 km dans la journée, plus de 2 000 km"}},
     {"gap_of_2000_km", {{"JanvM01", "12000"}, {"JanvS01", "12010"}}, {"Aucune anomalie."}},
     {"gap_of_2001_km", {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"JanvM02", "12101"}, {"JanvS02", "12110"}},
-     {"02/01 - JanvM02, JanvS01 : Écart de 2 001 km depuis le relevé du soir du 01/01 (10100), "
-      "plus de 2 000 km."}},
+     {"2 janvier, matin : écart de 2 001 km depuis le relevé du 1er janvier au soir (10100), plus "
+      "de 2 000 km"}},
     {"reading_not_a_whole_number", {{"JanvM01", "10 010"}, {"JanvS01", "10100"}},
-     {"01/01 - JanvM01 : '10 010' n'est pas une valeur entière correcte."}},
+     {"1er janvier, matin : '10 010' n'est pas une valeur entière correcte"}},
     {"initial_reading_not_a_whole_number", {{"JanvKMIn", "1e4"}},
-     {"01/01 - JanvKMIn : '1e4' n'est pas une valeur entière correcte."}},
+     {"janvier, kilométrage initial : '1e4' n'est pas une valeur entière correcte"}},
     {"february_29_of_a_common_year", {{"FevM29", "10010"}, {"FevS29", "10020"}},
-     {"29/02 - FevM29 : Relevé au 29 février, jour que l'année comptable 2025 n'a pas."}},
+     {"29 février, matin : l'année 2025 n'a pas de 29 février : ce relevé n'est compté nulle part"}},
+    // Counted nowhere, so checked for nothing else either.
+    {"february_29_of_a_common_year_going_back", {{"FevS29", "9000"}},
+     {"29 février, soir : l'année 2025 n'a pas de 29 février : ce relevé n'est compté nulle part"}},
     {"february_29_of_a_leap_year", {{"aledComptabilite", "2024"}, {"FevM29", "10010"}, {"FevS29", "10020"}},
      {"Aucune anomalie."}},
     {"calendar_order",
      {{"MarsM03", "10010"}, {"MarsS03", "10000"}, {"JanvM05", "10010"}, {"JanvS05", "10005"}},
-     {"05/01 - JanvS05, JanvM05 : Le relevé du soir (10005) est inférieur à celui du matin (10010).",
-      "03/03 - MarsS03, MarsM03 : Le relevé du soir (10000) est inférieur à celui du matin (10010)."}},
+     {"5 janvier, soir : le relevé (10005) est inférieur au relevé du matin (10010)",
+      "3 mars, soir : le relevé (10000) est inférieur au relevé du matin (10010)"}},
 };
 
 TEST(ReadingChecks, FindsExactlyThePlantedAnomalies) {
@@ -81,7 +88,74 @@ TEST(ReadingChecks, FindsExactlyThePlantedAnomalies) {
             ASSERT_GE(form.findField(name), 0) << name;
             form.setText(form.findField(name), text);
         }
-        EXPECT_EQ(anomalyLines(form, checkReadings(form)), c.lines) << c.name;
+        EXPECT_EQ(anomalyLines(checkReadings(form, calendarYear(form, 2026))), c.lines) << c.name;
+    }
+}
+
+// The example users were given: a morning and evening typed with one digit too many or too few.
+TEST(ReadingChecks, SaysItInTheUsersWords) {
+    FormModel form;
+    form.setText(form.findField("aledComptabilite"), "2025");
+    form.setText(form.findField("JanvKMIn"), "48500");
+    form.setText(form.findField("JanvM07"), "48605");
+    form.setText(form.findField("JanvS07"), "4873");
+    EXPECT_EQ(anomalyLines(checkReadings(form, calendarYear(form, 2026))),
+              (std::vector<std::string>{"7 janvier, soir : le relevé (4873) est inférieur au "
+                                        "relevé du matin (48605)"}));
+}
+
+struct WordsCase {
+    const char* name;
+    const char* field;
+    const char* words;
+};
+const WordsCase kWords[] = {
+    {"first_day", "JanvM01", "1er janvier, matin"},
+    {"evening", "JanvS07", "7 janvier, soir"},
+    {"leap_day", "FevS29", "29 février, soir"},
+    {"accented_month", "AoutM15", "15 août, matin"},
+    {"last_day", "DecS31", "31 décembre, soir"},
+    {"initial_reading", "FevKMIn", "février, kilométrage initial"},
+    {"another_field", "TotPro", "TotPro"},
+};
+
+TEST(FieldInWords, AsTheUserKnowsIt) {
+    FormModel form;
+    for (const WordsCase& c : kWords) EXPECT_EQ(fieldInWords(form.findField(c.field)), c.words) << c.name;
+}
+
+TEST(ReadingChecks, AProtectedFieldIsOpenedByCorriger) {
+    FormModel form;
+    const Anomaly anomaly{2, 5, {form.findField("MarsS05")}, "x"};
+    EXPECT_EQ(protectedFieldSentence(anomaly),
+              "Le champ « 5 mars, soir » est protégé : le bouton « Corriger » de la page « Mars » "
+              "l'ouvre à la saisie.");
+}
+
+// Day 29 of February is decided as the ledger decides it: by the accounting year, by today's
+// year while the header holds none.
+struct LeapDayCase {
+    const char* name;
+    const char* accountingYear;
+    int todayYear;
+};
+const LeapDayCase kLeapDays[] = {
+    {"leap_accounting_year", "2024", 2026},   {"common_accounting_year", "2023", 2024},
+    {"no_year_today_leap", "", 2024},          {"no_year_today_common", "", 2026},
+    {"not_a_year_today_leap", "20a4", 2028},  {"zero_today_common", "0", 2025},
+    {"century_common", "2100", 2024},         {"century_leap", "2000", 2025},
+};
+
+TEST(ReadingChecks, Day29DecidedAsTheLedgerDecides) {
+    for (const LeapDayCase& c : kLeapDays) {
+        FormModel form;
+        Ledger ledger(form, Regional{','}, [&] { return toDateTime(c.todayYear, 6, 1); });
+        form.setText(form.findField("aledComptabilite"), c.accountingYear);
+        form.setText(form.findField("FevKMIn"), "10000");
+        form.setText(form.findField("FevM29"), "10010");
+        form.setText(form.findField("FevS29"), "10020");
+        const std::vector<Anomaly> found = checkReadings(form, ledger.calendarYear());
+        EXPECT_EQ(found.empty(), ledger.februaryHasDay29()) << c.name;
     }
 }
 
@@ -90,7 +164,7 @@ TEST(ReadingChecksJump, TheFirstFieldIsTheOneToMend) {
     form.setText(form.findField("aledComptabilite"), "2025");
     form.setText(form.findField("AvrilM10"), "20000");
     form.setText(form.findField("AvrilS10"), "19000");
-    const std::vector<Anomaly> found = checkReadings(form);
+    const std::vector<Anomaly> found = checkReadings(form, 2025);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].month, 3);
     EXPECT_EQ(found[0].day, 10);

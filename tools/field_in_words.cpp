@@ -1,7 +1,6 @@
 #include "tools/field_in_words.h"
 
 namespace vardo {
-namespace {
 
 // Month captions start with an unaccented capital: lowering its first byte is enough.
 std::string monthInWords(int month) {
@@ -9,8 +8,6 @@ std::string monthInWords(int month) {
     caption[0] = static_cast<char>(caption[0] - 'A' + 'a');
     return caption;
 }
-
-}  // namespace
 
 std::string dayInWords(int month, int day) {
     return (day == 1 ? std::string("1er") : std::to_string(day)) + " " + monthInWords(month);

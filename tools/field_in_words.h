@@ -7,6 +7,9 @@
 
 namespace vardo {
 
+// "janvier", "août" (month 0-based).
+std::string monthInWords(int month);
+
 // "1er janvier", "7 janvier" (month 0-based, day 1-based).
 std::string dayInWords(int month, int day);
 

@@ -82,16 +82,44 @@ private:
         const FieldId initialField = balanceField(m, Balance::KMIn);
         const Reading initial = readingOf(form_, initialField);
         if (!initial.whole) notWhole(m, 1, initialField);
-        if (initial.usable() && lastEvening_ && lastEvening_->month == m - 1 &&
-            lastEvening_->value != initial.value) {
-            add(m, 1, {initialField, lastEvening_->field},
-                std::to_string(initial.value) +
-                    " diffère du dernier relevé du soir du mois précédent (" +
-                    std::to_string(lastEvening_->value) + ", le " +
-                    dayInWords(lastEvening_->month, lastEvening_->day) + ")");
+        // The month's figures rest on its initial reading when it has a recorded day.
+        const bool counted = lastRecordedDay(form_, m, year_) > 0;
+        if (counted && !initial.recorded) {
+            add(m, 1, {initialField},
+                "non saisi (0) alors que des jours du mois sont remplis, si bien que tout le "
+                "compteur compte en kilomètres personnels");
+        } else if (initial.usable() && (counted || (lastEvening_ && lastEvening_->month == m - 1))) {
+            checkChain(m, initial.value, initialField, counted);
         }
-        if (!previous_ && initial.usable()) previous_ = Previous{initial.value, initialField, m, 0};
+        if (initial.usable()) {
+            const Previous here{initial.value, initialField, m, 0};
+            if (!yearStart_) yearStart_ = here;
+            // The first morning's personal kilometres count from it.
+            if (!previous_ || counted) previous_ = here;
+        }
         for (int d = 1; d <= monthInfo(m).dayRows; ++d) checkDay(m, d);
+    }
+
+    // A month's initial reading goes on from the year's last evening, or from the year's first
+    // initial reading: where it does not, the kilometres between count in the year's total
+    // ("Km Total") but in neither of its parts.
+    void checkChain(int m, std::int32_t initial, FieldId initialField, bool counted) {
+        const std::optional<Previous>& before = lastEvening_ ? lastEvening_ : yearStart_;
+        if (!before || before->value == initial) return;
+        std::string sentence = std::to_string(initial) + " diffère du ";
+        if (before->day == 0) {
+            sentence += "kilométrage initial de l'année (" + std::to_string(before->value) + ", " +
+                        monthInWords(before->month) + ")";
+        } else {
+            sentence += "dernier relevé du soir (" + std::to_string(before->value) + ", le " +
+                        dayInWords(before->month, before->day) + ")";
+        }
+        const std::int64_t gap = std::int64_t{initial} - before->value;
+        if (counted && gap < 0) sentence += " : le compteur recule";
+        if (counted && gap > 0)
+            sentence += " : " + groupedInteger(gap) +
+                        " km ne sont comptés ni en professionnel ni en personnel";
+        add(m, 1, {initialField, before->field}, sentence);
     }
 
     void checkDay(int m, int d) {
@@ -155,6 +183,7 @@ private:
     const int lastDay_;
     std::optional<Previous> previous_;
     std::optional<Previous> lastEvening_;  // the year's last recorded evening so far
+    std::optional<Previous> yearStart_;    // the year's first initial reading other than "0"
     std::vector<Anomaly> found_;
 };
 

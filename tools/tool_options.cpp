@@ -4,6 +4,7 @@
 #include "persist/form_store.h"
 #include "persist/ini_file.h"
 #include "persist/options.h"
+#include "tools/costs_comparison.h"
 
 namespace vardo {
 namespace {
@@ -37,12 +38,24 @@ std::string readExportFolder(const std::string& programFolder) {
     return readKey(programFolder, kExportFolderKey);
 }
 
+std::optional<std::int64_t> readCosts(const std::string& programFolder) {
+    try {
+        return readEuros(readKey(programFolder, kCostsKey));
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
 void writeElectric(const std::string& programFolder, bool electric) {
     writeKey(programFolder, kElectricKey, electric ? "1" : "0");
 }
 
 void writeExportFolder(const std::string& programFolder, const std::string& folder) {
     writeKey(programFolder, kExportFolderKey, folder);
+}
+
+void writeCosts(const std::string& programFolder, std::optional<std::int64_t> cents) {
+    writeKey(programFolder, kCostsKey, cents ? plainEuros(*cents) : std::string());
 }
 
 }  // namespace vardo

@@ -17,7 +17,7 @@ bool loadFrenchTranslations();
 // Why the window cannot open where there is no display at all.
 inline constexpr const char* kNoDisplay =
     "aucun affichage graphique (ni DISPLAY ni WAYLAND_DISPLAY) : la fenêtre ne peut pas s'ouvrir. "
-    "Les options --controle, --export-csv et --bareme fonctionnent sans affichage.";
+    "Les options --controle, --export-csv, --bareme et --graphique fonctionnent sans affichage.";
 
 // The window's run, once the command line asked for nothing else: the program's places found,
 // the window shown, the event loop, the end in order. afterStart runs once the window is shown

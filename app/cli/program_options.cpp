@@ -53,6 +53,20 @@ constexpr std::array kOptions{
                       .description = "calcule les indemnités kilométriques",
                       .exitCodes = "0 : le montant est calculé ; 1 : aucun montant ; 2 : une erreur",
                       .command = &allowanceCommand},
+    CommandLineOption{.name = kCostsOption,
+                      .argument = OptionArgument::Required,
+                      .argumentName = "MONTANT",
+                      .description = "avec --bareme : compare les indemnités aux frais réels "
+                                     "de l'année, en euros",
+                      .exitCodes = "0 : la comparaison est faite ; 1 : un des deux montants "
+                                   "manque ; 2 : une erreur",
+                      .modifies = "--bareme"},
+    CommandLineOption{.name = "--graphique",
+                      .argument = OptionArgument::Required,
+                      .argumentName = "FICHIER",
+                      .description = "enregistre le graphique de l'année (image PNG ou SVG)",
+                      .exitCodes = "0 : l'image est écrite ; 2 : une erreur",
+                      .command = &chartCommand},
 };
 
 }  // namespace

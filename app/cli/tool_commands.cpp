@@ -1,18 +1,23 @@
 #include "app/cli/tool_commands.h"
 
+#include <QApplication>
+#include <QFile>
 #include <functional>
 
 #include "app/cli/program_places.h"
+#include "app/tools/year_chart_view.h"
 #include "ledger/calendar.h"
 #include "ledger/dates.h"
 #include "ledger/error.h"
 #include "ledger/ledger.h"
 #include "persist/files_folder.h"
 #include "tools/accountant_csv.h"
+#include "tools/costs_comparison.h"
 #include "tools/mileage_scale.h"
 #include "tools/reading_checks.h"
 #include "tools/stored_year.h"
 #include "tools/tool_options.h"
+#include "tools/year_chart.h"
 
 namespace vardo::app {
 namespace {
@@ -30,6 +35,19 @@ int runOnStoredYear(const Invocation& call, const std::string& folder,
         call.err << errorBoxText(error.what()) << '\n';
         return kToolFailed;
     }
+}
+
+// Qt Charts draws on the toolkit's offscreen platform: no display is needed. The toolkit's own
+// diagnostics (a missing runtime folder) are not the command's output.
+void withToolkit(const std::function<void()>& draw) {
+    if (QCoreApplication::instance() != nullptr) return draw();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    int argc = 1;
+    char name[] = "vardo";
+    char* argv[] = {name, nullptr};
+    QApplication toolkit(argc, argv);
+    draw();
 }
 
 }  // namespace
@@ -55,10 +73,26 @@ int exportCsvCommand(const Invocation& call) {
 
 int allowanceCommand(const Invocation& call) {
     const std::string& folder = call.places.files.path;
+    const auto costs = call.line.modifiers.find(kCostsOption);
     return runOnStoredYear(call, folder, [&](const FormModel& form) {
-        const Allowance result = mileageAllowance(form, readElectric(folder));
+        const bool electric = readElectric(folder);
+        if (costs != call.line.modifiers.end()) {
+            const CostsComparison result = compareCosts(form, readEuros(costs->second), electric);
+            for (const std::string& line : result.lines) call.out << line << '\n';
+            return result.complete() ? 0 : kToolFound;
+        }
+        const Allowance result = mileageAllowance(form, electric);
         for (const std::string& line : result.lines) call.out << line << '\n';
         return result.cents ? 0 : kToolFound;
+    });
+}
+
+int chartCommand(const Invocation& call) {
+    return runOnStoredYear(call, call.places.files.path, [&](const FormModel& form) {
+        const YearChart data = yearChart(form);
+        withToolkit([&] { writeYearChartImage(data, QFile::decodeName(call.line.argument->c_str())); });
+        if (data.empty()) call.out << data.emptySentence << '\n';
+        return 0;
     });
 }
 

@@ -3,6 +3,8 @@
 // display. They read the year stored in the folder the window uses (or the folder given) and
 // write nothing but the file asked for. Their options and exit codes are rows of the table in
 // program_options.h.
+#include <string_view>
+
 #include "app/cli/command_line.h"
 
 namespace vardo::app {
@@ -11,8 +13,12 @@ namespace vardo::app {
 int checkReadingsCommand(const Invocation& call);
 // "--export-csv FICHIER": the accountant's CSV.
 int exportCsvCommand(const Invocation& call);
-// "--bareme": the mileage allowance.
+// "--bareme": the mileage allowance; with "--frais MONTANT", against the year's real costs.
 int allowanceCommand(const Invocation& call);
+// "--graphique FICHIER": the chart of the year as a PNG or SVG image, drawn without a display.
+int chartCommand(const Invocation& call);
+
+inline constexpr std::string_view kCostsOption = "--frais";
 
 // The exit codes the tools share.
 inline constexpr int kToolFound = 1;   // anomalies found, or no amount

@@ -24,6 +24,8 @@ const QList<HelpTopic>& helpContents() {
         {QStringLiteral("Contrôler les relevés"), QStringLiteral("controle.html")},
         {QStringLiteral("Exporter pour le comptable"), QStringLiteral("export_comptable.html")},
         {QStringLiteral("Indemnités kilométriques"), QStringLiteral("indemnites.html")},
+        {QStringLiteral("Graphique de l'année"), QStringLiteral("graphique.html")},
+        {QStringLiteral("Frais réels et barème"), QStringLiteral("frais_reels.html")},
         {QStringLiteral("Les menus et la barre d'état"), QStringLiteral("menus.html")},
         {QStringLiteral("Les fichiers du programme"), QStringLiteral("fichiers.html")},
         {QStringLiteral("Les messages d'erreur"), QStringLiteral("erreurs.html")},

@@ -10,6 +10,7 @@ class QWidget;
 
 namespace vardo {
 class FormModel;
+class PrintService;
 }  // namespace vardo
 
 namespace vardo::app {
@@ -25,6 +26,8 @@ public:
     // Runs the exit of the focused field and recounts the year (Ledger::bringUpToDate), so the
     // figures are current; false when it failed (its error has been shown).
     virtual bool leaveFocusedField() = 0;
+    // The program's one print path.
+    virtual PrintService& printService() = 0;
     // Shows a month's page (0-based) and puts the focus in one of its fields when it is shown.
     virtual void showField(int month, FieldId field) = 0;
     // The year whose days the ledger counts (ledger/calendar.h).

@@ -6,9 +6,11 @@
 #include <QMenu>
 
 #include "app/tools/allowance_dialog.h"
+#include "app/tools/costs_dialog.h"
 #include "app/window/error_guard.h"
 #include "app/tools/reading_check_dialog.h"
 #include "app/tools/tools_host.h"
+#include "app/tools/year_chart_dialog.h"
 #include "app/window/save_dialog.h"
 #include "tools/accountant_csv.h"
 #include "tools/mileage_scale.h"
@@ -41,6 +43,8 @@ ToolsMenu::ToolsMenu(ToolsHost& host, QObject* parent)
         {"&Contrôler les relevés...", "ControleReleves", &ToolsMenu::checkReadings},
         {"E&xporter pour le comptable...", "ExportComptable", &ToolsMenu::exportForAccountant},
         {"&Indemnités kilométriques...", "IndemnitesKm", &ToolsMenu::showAllowance},
+        {"&Graphique de l'année...", "GraphiqueAnnee", &ToolsMenu::showYearChart},
+        {"&Frais réels et barème...", "FraisReelsBareme", &ToolsMenu::compareCosts},
     };
     for (const auto& item : items) {
         QAction* action = menu_->addAction(QString::fromUtf8(item.caption));
@@ -79,6 +83,17 @@ void ToolsMenu::exportForAccountant() {
 
 void ToolsMenu::showAllowance() {
     AllowanceDialog dialog(host_.year(), host_.filesFolder(), host_.dialogParent());
+    dialog.exec();
+}
+
+void ToolsMenu::showYearChart() {
+    YearChartDialog dialog(host_.year(), host_.filesFolder(), host_.printService(),
+                           host_.dialogParent());
+    dialog.exec();
+}
+
+void ToolsMenu::compareCosts() {
+    CostsDialog dialog(host_.year(), host_.filesFolder(), host_.dialogParent());
     dialog.exec();
 }
 

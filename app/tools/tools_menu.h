@@ -1,6 +1,7 @@
 #pragma once
 // The "&Outils" menu, between "&Edition" and "&Aide": the check of the readings, the export for
-// the accountant and the mileage allowance. Its items are actions of the view only: the form
+// the accountant, the mileage allowance, the chart of the year and the real costs against the
+// allowance. Its items are actions of the view only: the form
 // model, and so the stored year, keeps its 27 menu items.
 #include <QObject>
 #include <QString>
@@ -26,6 +27,8 @@ public:
     void checkReadings();
     void exportForAccountant();
     void showAllowance();
+    void showYearChart();
+    void compareCosts();
 
     // The save dialog of the export, given the suggested path; an empty name means cancelled.
     // Tests replace it.

@@ -122,6 +122,8 @@ public:
     const std::string& filesFolder() const override { return setup_.filesFolder; }
     void showField(int month, FieldId id) override;
     void inform(const QString& text) override;
+    // The program's one print path, made at the first print command.
+    PrintService& printService() override;
     int calendarYear() const override { return ledger_->calendarYear(); }
     // The question box, or what the setup puts in its place.
     bool ask(const QString& text);
@@ -140,7 +142,6 @@ private:
     bool leaveField(FieldId id, bool later = true);
     void pageShown(int page);
     void syncMenuChecks();
-    PrintService& printService();
     std::string comptabilite() const;
     void centreOnScreen();
 

@@ -42,4 +42,18 @@ void printDocument(QPrinter& printer, const std::vector<std::string>& lines,
     }
 }
 
+void printDrawing(QPrinter& printer, const PageDrawing& draw) {
+    QPainter painter;
+    if (!painter.begin(&printer)) throw Error(std::string(kPrintFailed));
+    try {
+        draw(painter, painter.viewport());
+    } catch (...) {
+        painter.end();
+        throw;
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+        throw Error(std::string(kPrintFailed));
+    }
+}
+
 }  // namespace vardo

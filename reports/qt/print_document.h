@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+class QPainter;
 class QPrinter;
+class QRect;
 
 namespace vardo {
 
@@ -18,5 +20,10 @@ QFont reportFont(const QFont& windowFont);
 // betweenPages runs after each page is handed to the printer.
 void printDocument(QPrinter& printer, const std::vector<std::string>& lines,
                    const QFont& windowFont, const std::function<void()>& betweenPages = {});
+
+// A picture drawn on one page: draw gets the painter and the printable area, in printer
+// pixels. Throws vardo::Error ("Erreur d'impression") as printDocument does.
+using PageDrawing = std::function<void(QPainter&, const QRect&)>;
+void printDrawing(QPrinter& printer, const PageDrawing& draw);
 
 }  // namespace vardo

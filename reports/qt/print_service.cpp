@@ -53,6 +53,20 @@ PrintService::~PrintService() = default;
 
 void PrintService::print(QWidget* parent, const std::vector<std::string>& lines,
                          const QFont& windowFont, const std::string& jobName) {
+    run(parent, jobName, [&](QPrinter& printer) {
+        // The lines are copied: the caller may rebuild its own while pages are handed over.
+        const std::vector<std::string> document = lines;
+        printDocument(printer, document, windowFont, platform_.betweenPages);
+    });
+}
+
+void PrintService::printDrawing(QWidget* parent, const PageDrawing& draw,
+                                const std::string& jobName) {
+    run(parent, jobName, [&](QPrinter& printer) { vardo::printDrawing(printer, draw); });
+}
+
+void PrintService::run(QWidget* parent, const std::string& jobName,
+                       const std::function<void(QPrinter&)>& document) {
     const QString docName = QString::fromStdString(jobName);
     if (!printer_) {
         if (!platform_.hasDefaultPrinter()) throw Error(std::string(kNoDefaultPrinter));
@@ -70,10 +84,8 @@ void PrintService::print(QWidget* parent, const std::vector<std::string>& lines,
     printer_->setDocName(docName);
     if (!platform_.confirm(*printer_, parent)) return;
     useWholePrintableArea(*printer_);  // the printer chosen may have other edges
-    // The lines are copied: the caller may rebuild its own while pages are handed over.
-    const std::vector<std::string> document = lines;
     PrintingFlag flag(printing_);
-    printDocument(*printer_, document, windowFont, platform_.betweenPages);
+    document(*printer_);
 }
 
 }  // namespace vardo

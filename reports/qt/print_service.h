@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "reports/qt/print_document.h"
+
 class QPrinter;
 class QWidget;
 
@@ -38,6 +40,8 @@ public:
     // dialog's file name when printing to a file, the queue's title).
     void print(QWidget* parent, const std::vector<std::string>& lines, const QFont& windowFont,
                const std::string& jobName = {});
+    // The same steps and messages for a picture drawn on one page (the chart of the year).
+    void printDrawing(QWidget* parent, const PageDrawing& draw, const std::string& jobName);
 
     // True while a document is being printed: the window keeps processing events meanwhile,
     // and a report built then must not replace the one being printed.
@@ -47,6 +51,10 @@ public:
     QPrinter* currentPrinter() const { return printer_.get(); }
 
 private:
+    // The default printer's check, the dialog, then the document while printing() holds.
+    void run(QWidget* parent, const std::string& jobName,
+             const std::function<void(QPrinter&)>& document);
+
     Platform platform_;
     std::unique_ptr<QPrinter> printer_;
     bool printing_ = false;

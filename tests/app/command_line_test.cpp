@@ -112,10 +112,16 @@ TEST(CommandLine, EveryOptionOfTheProgramRunsACommand) {
     for (const CommandLineOption& option : programOptions()) {
         EXPECT_EQ(option.command == nullptr, !option.modifies.empty()) << option.name;
         EXPECT_FALSE(option.exitCodes.empty()) << option.name;
-        EXPECT_EQ(chosenOption(parseCommandLine({std::string(option.name) +
-                                                     (option.argument == OptionArgument::None ? "" : "=x")},
-                                                 programOptions()),
-                               programOptions()),
+        const std::string given =
+            std::string(option.name) + (option.argument == OptionArgument::None ? "" : "=x");
+        if (!option.modifies.empty()) {  // it runs the command of the option it adds to
+            const CommandLine line =
+                parseCommandLine({std::string(option.modifies), given}, programOptions());
+            EXPECT_EQ(chosenOption(line, programOptions())->name, option.modifies) << option.name;
+            EXPECT_EQ(line.modifiers.at(std::string(option.name)), "x") << option.name;
+            continue;
+        }
+        EXPECT_EQ(chosenOption(parseCommandLine({given}, programOptions()), programOptions()),
                   &option)
             << option.name;
     }

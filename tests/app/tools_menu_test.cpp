@@ -38,7 +38,8 @@ TEST_F(ToolsMenuTest, SitsBetweenEditionAndAideWithoutNewModelItems) {
     QStringList captions;
     for (QAction* action : tools()->menu()->actions()) captions << action->text();
     EXPECT_EQ(captions, (QStringList{"&Contrôler les relevés...", "E&xporter pour le comptable...",
-                                     "&Indemnités kilométriques..."}));
+                                     "&Indemnités kilométriques...", "&Graphique de l'année...",
+                                     "&Frais réels et barème..."}));
     EXPECT_EQ(window->form().menuCount(), 27);
 }
 
@@ -60,6 +61,7 @@ TEST_F(ToolsMenuTest, TheFocusedFieldsExitRunsFirst) {
 TEST_F(ToolsMenuTest, ReturnOnALineTakesTheUserToItsField) {
     open();
     FormModel& form = window->form();
+    form.setText(form.findField("MarsKMIn"), "19990");
     form.setText(form.findField("MarsM05"), "20000");
     form.setText(form.findField("MarsS05"), "19000");
     choose("ControleReleves", [](QWidget* dialog) {
@@ -77,6 +79,7 @@ TEST_F(ToolsMenuTest, ReturnOnALineTakesTheUserToItsField) {
 TEST_F(ToolsMenuTest, AProtectedFieldSaysThatCorrigerOpensIt) {
     open();
     FormModel& form = window->form();
+    form.setText(form.findField("MarsKMIn"), "19990");
     form.setText(form.findField("MarsM05"), "20000");
     form.setText(form.findField("MarsS05"), "19000");
     form.setReadOnly(form.findField("MarsS05"), true);
@@ -93,6 +96,7 @@ TEST_F(ToolsMenuTest, AProtectedFieldSaysThatCorrigerOpensIt) {
 TEST_F(ToolsMenuTest, AnOpenFieldSaysNothing) {
     open();
     FormModel& form = window->form();
+    form.setText(form.findField("MarsKMIn"), "19990");
     form.setText(form.findField("MarsM05"), "20000");
     form.setText(form.findField("MarsS05"), "19000");
     choose("ControleReleves", [](QWidget* dialog) {

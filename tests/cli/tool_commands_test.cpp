@@ -5,9 +5,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QImage>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "tests/persist/test_support.h"
 
@@ -175,6 +177,83 @@ TEST_F(ToolCommands, ExportCsvWritesTheFileAsked) {
     EXPECT_EQ(failed.err, "Impossible d'écrire dans " + nowhere + ".\n");
 }
 
+TEST_F(ToolCommands, BaremeWithTheYearsCostsComparesThem) {
+    writeBytes(folder / "VARDO.INI", store(kYear));
+    const Outcome outcome = run("--bareme --frais '1 000,00'");
+    EXPECT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              "Frais réels de l'année : 1 000,00 €\n"
+              "Coefficient professionnel : 80,00 %\n"
+              "Part professionnelle des frais : 800,00 €\n"
+              "Barème kilométrique 2025 : 145,44 €\n"
+              "Les frais réels (part professionnelle) dépassent le barème de 654,56 €.\n"
+              "Le choix entre frais réels et barème, et ses conditions, restent à vérifier par "
+              "vous auprès de l'administration fiscale ou de votre comptable.\n");
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(run("--bareme --frais=1000").out, outcome.out);
+
+    const Outcome wrong = run("--bareme --frais mille");
+    EXPECT_EQ(wrong.code, 2);
+    EXPECT_EQ(wrong.err, "« mille » n'est pas un montant en euros (par exemple 4 500,00)\n");
+    const Outcome alone = run("--frais 5");
+    EXPECT_EQ(alone.code, 2);
+    EXPECT_EQ(alone.err.rfind("vardo : l'option « --frais » ne va qu'avec « --bareme »\n", 0), 0u)
+        << alone.err;
+    const Outcome missing = run("--bareme --frais");
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.err.rfind("vardo : l'option « --frais » demande un argument MONTANT\n", 0), 0u)
+        << missing.err;
+}
+
+TEST_F(ToolCommands, GraphiqueWritesPngAndSvgWithoutADisplay) {
+    writeBytes(folder / "VARDO.INI", store(kYear));
+    const std::string png = scratch / "x.png", svg = scratch / "x.svg";
+    const Outcome drawn = run("--graphique " + png);
+    EXPECT_EQ(drawn.code, 0) << drawn.err;
+    EXPECT_EQ(drawn.out, "");
+    EXPECT_EQ(drawn.err, "");
+    const QImage image(QString::fromStdString(png));
+    ASSERT_FALSE(image.isNull());
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 4)
+        for (int x = 0; x < image.width(); x += 4) colours.insert(image.pixel(x, y));
+    EXPECT_GT(colours.size(), 10u) << "not a blank image";
+
+    EXPECT_EQ(run("--graphique " + svg).code, 0);
+    const std::string text = readBytes(svg);
+    for (const char* month : {"janv.", "févr.", "mars", "avr.", "mai", "juin", "juil.", "août",
+                              "sept.", "oct.", "nov.", "déc."})
+        EXPECT_NE(text.find(std::string(">") + month + "<"), std::string::npos) << month;
+    EXPECT_NE(text.find("Année comptable 2025 - Clio"), std::string::npos);
+}
+
+TEST_F(ToolCommands, GraphiqueRefusesOtherImagesAndUnwritablePlaces) {
+    writeBytes(folder / "VARDO.INI", store(kYear));
+    const std::string jpg = scratch / "x.jpg";
+    const Outcome other = run("--graphique " + jpg);
+    EXPECT_EQ(other.code, 2);
+    EXPECT_EQ(other.err, "Le graphique s'enregistre en image PNG ou SVG : « " + jpg + " ».\n");
+    EXPECT_FALSE(std::filesystem::exists(jpg));
+    const std::string nowhere = scratch / "absent/x.png";
+    const Outcome failed = run("--graphique " + nowhere);
+    EXPECT_EQ(failed.code, 2);
+    EXPECT_EQ(failed.err, "Impossible d'écrire dans " + nowhere + ".\n");
+    const Outcome missing = run("--graphique");
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.err.rfind("vardo : l'option « --graphique » demande un argument FICHIER\n", 0),
+              0u) << missing.err;
+}
+
+TEST_F(ToolCommands, GraphiqueOfAYearWithoutKilometresSaysSo) {
+    writeBytes(folder / "VARDO.INI", store({"aledComptabilite=2025"}));
+    const std::string png = scratch / "vide.png";
+    const Outcome outcome = run("--graphique " + png);
+    EXPECT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              "Aucun kilomètre n'est relevé pour cette année : il n'y a rien à représenter.\n");
+    EXPECT_TRUE(std::filesystem::exists(png));
+}
+
 // The argument joined to its option, the debug switch before the tool: both run the tool, with
 // no display and no toolkit in the way.
 TEST_F(ToolCommands, TheTableReadsEveryShapeOfTheToolsCommandLine) {
@@ -200,8 +279,8 @@ TEST_F(ToolCommands, TheWindowWithoutAnyDisplaySaysSoAndEndsWithOne) {
         EXPECT_EQ(outcome.out, "") << line;
         EXPECT_EQ(outcome.err,
                   "vardo : aucun affichage graphique (ni DISPLAY ni WAYLAND_DISPLAY) : la fenêtre "
-                  "ne peut pas s'ouvrir. Les options --controle, --export-csv et --bareme "
-                  "fonctionnent sans affichage.\n")
+                  "ne peut pas s'ouvrir. Les options --controle, --export-csv, --bareme et "
+                  "--graphique fonctionnent sans affichage.\n")
             << line;
     }
     EXPECT_EQ(std::vector<std::string>{"vardo"}, [&] {

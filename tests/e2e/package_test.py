@@ -3,7 +3,8 @@
 entry and an AppStream description that their validators accept, lintian without errors. Then the
 package's program, extracted into a temporary root whose usr/bin refuses new files and started
 with HOME in a temporary folder: a reading typed and the program closed, the year is in that
-home's .local/share/vardo, and a second start shows it (and writes its debug report there)."""
+home's .local/share/vardo, and a second start shows it (and writes its debug report there); with
+no display at all, it draws the chart of that year into a PNG and an SVG image."""
 
 import glob
 import os
@@ -38,8 +39,8 @@ def check_control(deb, version):
     assert fields["Version"] == f"{version}-1", fields
     assert fields["Architecture"] == run(["dpkg", "--print-architecture"]).stdout.strip(), fields
     depends = {item.split()[0] for item in fields["Depends"].split(", ")}
-    for needed in ("libc6", "libqt6widgets6", "libqt6printsupport6", "qt6-qpa-plugins",
-                   "qt6-translations-l10n", "fonts-liberation"):
+    for needed in ("libc6", "libqt6widgets6", "libqt6printsupport6", "libqt6charts6", "libqt6svg6",
+                   "qt6-qpa-plugins", "qt6-translations-l10n", "fonts-liberation"):
         assert needed in depends, f"{needed} not in Depends: {fields['Depends']}"
     assert fields["Description"].startswith("carnet kilométrique"), fields["Description"]
 
@@ -118,8 +119,24 @@ def check_program(root, artifacts):
         with open(os.path.join(data, "Vardo.vrd"), "rb") as handle:
             assert handle.read() == first_store, "the start-up copy is not the year found at the start"
         shutil.copy(store, os.path.join(artifacts, "package-store.ini"))
+        with UnwritableFolder(program_folder):  # as installed: the year is in the home folder
+            check_chart(program_folder, home, artifacts)
     finally:
         shutil.rmtree(home, ignore_errors=True)
+
+
+def check_chart(program_folder, home, artifacts):
+    """The package's program draws the year's chart through Qt Charts, with no display."""
+    env = {"PATH": "/usr/bin:/bin", "LANG": "fr_FR.UTF-8", "HOME": home}
+    for name in ("package-chart.png", "package-chart.svg"):
+        image = os.path.join(artifacts, name)
+        result = run([os.path.join(program_folder, "vardo"), "--graphique", image], env=env, check=False)
+        assert result.returncode == 0, result.stdout + result.stderr
+    colours = run(["identify", "-format", "%k", os.path.join(artifacts, "package-chart.png")]).stdout
+    assert int(colours) > 10, f"a blank chart: {colours} colours"
+    with open(os.path.join(artifacts, "package-chart.svg"), encoding="utf-8") as handle:
+        svg = handle.read()
+    assert all(f">{month}<" in svg for month in ("janv.", "févr.", "déc.")), "no month names in the SVG"
 
 
 def scenario(args):

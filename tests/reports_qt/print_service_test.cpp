@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -225,6 +226,28 @@ TEST_F(PrintServiceTest, AFailureBetweenPagesStillEndsTheDocument) {
     const auto pages = pdfPages(path("a.pdf"));
     ASSERT_GE(pages.size(), 1u) << "the document was ended into a readable PDF";
     EXPECT_EQ(pages[0][0], "KILOMETRAGEDE:JANVIER2004");
+}
+
+TEST_F(PrintServiceTest, ADrawingGoesThroughTheSameStepsOnOnePage) {
+    const QString file = path("dessin.pdf");
+    PrintService service(pdfPlatform(file));
+    QRect area;
+    const PageDrawing draw = [&](QPainter& painter, const QRect& page) {
+        area = page;
+        painter.drawText(page, Qt::AlignCenter, QStringLiteral("Graphique de l'année"));
+    };
+    confirmAnswer = false;
+    service.printDrawing(nullptr, draw, "vardo_2025");
+    EXPECT_FALSE(QFile::exists(file)) << "a cancelled dialog prints nothing";
+    confirmAnswer = true;
+    service.printDrawing(nullptr, draw, "vardo_2025");
+    EXPECT_EQ(dialogPrinters.size(), 2u);
+    EXPECT_EQ(service.currentPrinter()->docName(), "vardo_2025");
+    EXPECT_FALSE(area.isEmpty());
+    EXPECT_EQ(pdfPages(file), (testing::Pages{{"Graphiquedel'année"}}));
+
+    PrintService none({[] { return false; }, {}, {}, {}});
+    expectError([&] { none.printDrawing(nullptr, draw, "x"); }, "Aucune imprimante par défaut sélectionnée");
 }
 
 TEST(PrintDialogSetup, AllPagesOnlyNoFileNoSelection) {

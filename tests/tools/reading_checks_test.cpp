@@ -34,21 +34,22 @@ const CheckCase kCases[] = {
     {"odometer_back_across_month_end",
      {{"JanvM31", "10010"}, {"JanvS31", "10100"}, {"FevKMIn", "10100"}, {"FevM01", "10090"},
       {"FevS01", "10150"}},
-     {"1er février, matin : le compteur recule : le relevé (10090) est inférieur au relevé du 31 "
-      "janvier au soir (10100)"}},
+     {"1er février, matin : le compteur recule : le relevé (10090) est inférieur au kilométrage "
+      "initial du mois (10100)"}},
     {"first_morning_below_initial_reading", {{"JanvM01", "9990"}, {"JanvS01", "10010"}},
      {"1er janvier, matin : le compteur recule : le relevé (9990) est inférieur au kilométrage "
       "initial du mois (10000)"}},
     {"initial_reading_differs", {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"FevKMIn", "10200"}},
-     {"février, kilométrage initial : 10200 diffère du dernier relevé du soir du mois précédent "
-      "(10100, le 1er janvier)"}},
+     {"février, kilométrage initial : 10200 diffère du dernier relevé du soir (10100, le 1er "
+      "janvier)"}},
     {"initial_reading_after_an_empty_month",
      {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"MarsKMIn", "10500"}}, {"Aucune anomalie."}},
     {"half_entered_day",
      {{"JanvM01", "10010"}, {"JanvM02", "10100"}, {"JanvS02", "10200"}},
      {"1er janvier, soir : relevé manquant, alors que le matin est saisi et que des jours suivants "
       "sont remplis"}},
-    {"half_entered_before_a_later_month", {{"JanvM31", "10010"}, {"FevM01", "10100"}, {"FevS01", "10200"}},
+    {"half_entered_before_a_later_month",
+     {{"JanvM31", "10010"}, {"FevKMIn", "10000"}, {"FevM01", "10100"}, {"FevS01", "10200"}},
      {"31 janvier, soir : relevé manquant, alors que le matin est saisi et que des jours suivants "
       "sont remplis"}},
     {"day_being_entered", {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"JanvM02", "10130"}},
@@ -71,10 +72,43 @@ const CheckCase kCases[] = {
     // Counted nowhere, so checked for nothing else either.
     {"february_29_of_a_common_year_going_back", {{"FevS29", "9000"}},
      {"29 février, soir : l'année 2025 n'a pas de 29 février : ce relevé n'est compté nulle part"}},
-    {"february_29_of_a_leap_year", {{"aledComptabilite", "2024"}, {"FevM29", "10010"}, {"FevS29", "10020"}},
+    {"february_29_of_a_leap_year",
+     {{"aledComptabilite", "2024"}, {"FevKMIn", "10000"}, {"FevM29", "10010"}, {"FevS29", "10020"}},
+     {"Aucune anomalie."}},
+    // The readings the year's figures rest on.
+    {"december_initial_zero",
+     {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"DecM01", "10200"}, {"DecS01", "10300"}},
+     {"décembre, kilométrage initial : non saisi (0) alors que des jours du mois sont remplis, si "
+      "bien que tout le compteur compte en kilomètres personnels"}},
+    {"january_initial_never_typed", {{"JanvKMIn", "0"}, {"JanvM01", "10010"}, {"JanvS01", "10100"}},
+     {"janvier, kilométrage initial : non saisi (0) alors que des jours du mois sont remplis, si "
+      "bien que tout le compteur compte en kilomètres personnels"}},
+    {"february_initial_retyped_zero",
+     {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"FevKMIn", "0"}, {"FevM01", "10150"},
+      {"FevS01", "10200"}},
+     {"février, kilométrage initial : non saisi (0) alors que des jours du mois sont remplis, si "
+      "bien que tout le compteur compte en kilomètres personnels"}},
+    {"chain_break_after_empty_months",
+     {{"JanvM01", "10010"}, {"JanvS01", "11000"}, {"AvrilKMIn", "15000"}, {"AvrilM01", "15010"},
+      {"AvrilS01", "15100"}},
+     {"avril, kilométrage initial : 15000 diffère du dernier relevé du soir (11000, le 1er "
+      "janvier) : 4 000 km ne sont comptés ni en professionnel ni en personnel"}},
+    {"chain_going_back",
+     {{"JanvM01", "10010"}, {"JanvS01", "10100"}, {"FevKMIn", "10050"}, {"FevM01", "10060"},
+      {"FevS01", "10080"}},
+     {"février, kilométrage initial : 10050 diffère du dernier relevé du soir (10100, le 1er "
+      "janvier) : le compteur recule"}},
+    {"chain_from_the_years_first_initial_reading",
+     {{"FevKMIn", "10300"}, {"FevM01", "10310"}, {"FevS01", "10400"}},
+     {"février, kilométrage initial : 10300 diffère du kilométrage initial de l'année (10000, "
+      "janvier) : 300 km ne sont comptés ni en professionnel ni en personnel"}},
+    {"chain_kept_across_empty_months",
+     {{"JanvM01", "10010"}, {"JanvS01", "11000"}, {"AvrilKMIn", "11000"}, {"AvrilM01", "11010"},
+      {"AvrilS01", "11100"}},
      {"Aucune anomalie."}},
     {"calendar_order",
-     {{"MarsM03", "10010"}, {"MarsS03", "10000"}, {"JanvM05", "10010"}, {"JanvS05", "10005"}},
+     {{"MarsKMIn", "10005"}, {"MarsM03", "10010"}, {"MarsS03", "10000"}, {"JanvM05", "10010"},
+      {"JanvS05", "10005"}},
      {"5 janvier, soir : le relevé (10005) est inférieur au relevé du matin (10010)",
       "3 mars, soir : le relevé (10000) est inférieur au relevé du matin (10010)"}},
 };
@@ -162,6 +196,7 @@ TEST(ReadingChecks, Day29DecidedAsTheLedgerDecides) {
 TEST(ReadingChecksJump, TheFirstFieldIsTheOneToMend) {
     FormModel form;
     form.setText(form.findField("aledComptabilite"), "2025");
+    form.setText(form.findField("AvrilKMIn"), "19990");
     form.setText(form.findField("AvrilM10"), "20000");
     form.setText(form.findField("AvrilS10"), "19000");
     const std::vector<Anomaly> found = checkReadings(form, 2025);

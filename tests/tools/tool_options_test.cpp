@@ -45,6 +45,22 @@ TEST(ToolOptions, WritingLeavesTheRecordedPageAlone) {
     EXPECT_TRUE(form.checked(navigationItem(kBilanPage)));
 }
 
+TEST(ToolOptions, CostsAreKeptAsTypedAmountsAndCanBeEmptied) {
+    ScratchFolder folder;
+    EXPECT_FALSE(readCosts(folder.path()));
+    writeCosts(folder.path(), 450050);
+    EXPECT_EQ(readCosts(folder.path()), 450050);
+    EXPECT_EQ(readBytes(folder / "VardoM.ini"), "[Outils]\r\nFraisReels=4500,50\r\n");
+    writeCosts(folder.path(), std::nullopt);
+    EXPECT_FALSE(readCosts(folder.path()));
+}
+
+TEST(ToolOptions, CostsEditedIntoSomethingElseReadAsNone) {
+    ScratchFolder folder;
+    writeBytes(folder / "VardoM.ini", "[Outils]\r\nFraisReels=beaucoup\r\n");
+    EXPECT_FALSE(readCosts(folder.path()));
+}
+
 TEST(ToolOptions, AFolderThatCannotBeWrittenGivesTheMessage) {
     ScratchFolder folder;
     const std::string missing = folder / "absent/";

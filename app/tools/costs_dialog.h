@@ -1,0 +1,36 @@
+#pragma once
+// "Frais réels et barème": one box for the year's vehicle costs in euros, kept in the options
+// file, and beside it, as the user types, the professional share of those costs, the allowance
+// of the scale and which of the two is larger.
+#include <QDialog>
+#include <string>
+
+#include "ledger/form_model.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace vardo::app {
+
+class CostsDialog : public QDialog {
+    Q_OBJECT
+public:
+    CostsDialog(const FormModel& form, std::string filesFolder, QWidget* parent);
+
+    QLineEdit* costs() const { return costs_; }
+    QString shownText() const;
+
+protected:
+    void done(int result) override;  // the costs typed are kept, whatever closed the dialog
+
+private:
+    void refresh();
+
+    const FormModel& form_;
+    std::string filesFolder_;
+    bool electric_;
+    QLineEdit* costs_;
+    QLabel* comparison_;
+};
+
+}  // namespace vardo::app

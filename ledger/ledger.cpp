@@ -47,27 +47,35 @@ void Ledger::installHandlers() {
     form_.setChangeHandler(annualField(Annual::CoefPerso), [this] { updateCoefficientPanels(); });
 }
 
-DerivedYear Ledger::derive() const { return derive(0); }
+DerivedYear Ledger::derive() const {
+    return deriveYear(form_, calendarYear(), regional_.decimalSeparator);
+}
 
-DerivedYear Ledger::derive(unsigned clearedMonths) const {
+const DerivedYear& Ledger::rederive(unsigned clearedMonths) {
     const int year = calendarYear();
     const bool kept = !last_.coefPro.empty() && last_.year == year;
     const unsigned unchanged = kept ? ~watch_.changed & ~(clearedMonths ^ lastCleared_) : 0U;
-    return deriveYear(form_, year, regional_.decimalSeparator, clearedMonths, &last_, unchanged);
+    try {
+        updateDerivedYear(last_, form_, year, regional_.decimalSeparator, clearedMonths,
+                          unchanged);
+    } catch (...) {
+        last_ = DerivedYear{};
+        throw;
+    }
+    lastCleared_ = clearedMonths;
+    watch_.changed = 0;
+    return last_;
 }
 
-void Ledger::apply(DerivedYear derived, unsigned clearedMonths) {
+void Ledger::apply(const DerivedYear& derived) {
     derived.eachField([this](FieldId id, const std::string& text) { form_.setText(id, text); });
     form_.setPanel(kProfessionalPanel, derived.professionalPanel);
     form_.setPanel(kPersonalPanel, derived.personalPanel);
-    last_ = std::move(derived);
-    lastCleared_ = clearedMonths;
-    watch_.changed = 0;
 }
 
 const DerivedYear& Ledger::recount() {
     changedSinceStart_ = true;
-    apply(derive(), 0);
+    apply(rederive(0));
     awaitingRecount_ = 0;
     return last_;
 }
@@ -158,14 +166,14 @@ void Ledger::pressCorrection(int month) {
             form_.setReadOnly(balanceField(month, static_cast<Balance>(b)), true);
         form_.setCorrectionCaption(month, kCaptionCorriger);
         awaitingRecount_ &= ~(1U << month);
-        apply(derive(awaitingRecount_), awaitingRecount_);
+        apply(rederive(awaitingRecount_));
         return;
     }
     form_.setCorrectionCaption(month, kCaptionProteger);
     awaitingRecount_ |= 1U << month;
     std::string failure;
     try {
-        apply(derive(awaitingRecount_), awaitingRecount_);
+        apply(rederive(awaitingRecount_));
     } catch (const Error& error) {
         // The boxes open all the same, so that the figure can be mended; the month shows its
         // "0"s, the rest of the year stays as it was.

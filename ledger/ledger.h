@@ -96,10 +96,10 @@ public:
     void updateCoefficientPanels();
 
 private:
-    DerivedYear derive(unsigned clearedMonths) const;
-    // Writes a derivation and keeps it: the next one takes from it the months whose readings
-    // did not change since.
-    void apply(DerivedYear derived, unsigned clearedMonths);
+    // Brings the kept derivation up to date with the form (the months whose readings did not
+    // change since are kept whole); a failure throws and leaves none kept.
+    const DerivedYear& rederive(unsigned clearedMonths);
+    void apply(const DerivedYear& derived);
 
     // The months whose day readings changed since the kept derivation (bit m for month m).
     class ReadingWatch : public FormObserver {

@@ -26,9 +26,11 @@ std::string percentPanel(std::string_view label, const std::string& coefficientT
     return std::string{label} + writeHundredths(percent, separator) + " %";
 }
 
-// Month m over its recorded days, from its initial reading.
-void countMonth(const FormModel& form, int m, int lastDay, MonthFigures& f, char separator,
-                const MonthFigures* before) {
+// Month m over its recorded days, from its initial reading; f holds its earlier figures.
+void countMonth(const FormModel& form, int m, int lastDay, MonthFigures& f, char separator) {
+    const bool wasRecorded = f.recorded() && !f.coPro.empty();
+    const std::int32_t oldTotal = f.totalKm, oldProfessional = f.professionalKm,
+                       oldPersonal = f.personalKm;
     f.lastDay = lastDay;
     if (lastDay == 0) {
         f.final = f.total = f.professional = f.personal = f.coPro = f.coPerso = "0";
@@ -53,12 +55,9 @@ void countMonth(const FormModel& form, int m, int lastDay, MonthFigures& f, char
     f.total = writeFigure(f.totalKm);
     f.professional = writeFigure(f.professionalKm);
     f.personal = writeFigure(f.personalKm);
-    if (before && before->recorded() && before->totalKm == f.totalKm &&
-        before->professionalKm == f.professionalKm && before->personalKm == f.personalKm) {
-        f.coPro = before->coPro;
-        f.coPerso = before->coPerso;
-        return;
-    }
+    if (wasRecorded && oldTotal == f.totalKm && oldProfessional == f.professionalKm &&
+        oldPersonal == f.personalKm)
+        return;  // the same coefficients
     f.coPro = coefficient(f.professionalKm, f.totalKm, separator);
     f.coPerso = coefficient(f.personalKm, f.totalKm, separator);
 }
@@ -66,25 +65,31 @@ void countMonth(const FormModel& form, int m, int lastDay, MonthFigures& f, char
 }  // namespace
 
 DerivedYear deriveYear(const FormModel& form, int calendarYear, char separator,
-                       unsigned clearedMonths, const DerivedYear* previous,
-                       unsigned unchangedMonths) {
+                       unsigned clearedMonths) {
     DerivedYear y;
+    updateDerivedYear(y, form, calendarYear, separator, clearedMonths, 0);
+    return y;
+}
+
+void updateDerivedYear(DerivedYear& y, const FormModel& form, int calendarYear, char separator,
+                       unsigned clearedMonths, unsigned unchangedMonths) {
     y.year = calendarYear;
     const std::string* handedOn = nullptr;  // the month before's final reading, when it has one
     for (int m = 0; m < kMonths; ++m) {
         MonthFigures& f = y.months[static_cast<std::size_t>(m)];
-        f.initial = handedOn ? *handedOn : form.text(balanceField(m, Balance::KMIn));
-        const MonthFigures* before =
-            previous ? &previous->months[static_cast<std::size_t>(m)] : nullptr;
-        if (before && (unchangedMonths >> m & 1U) && before->initial == f.initial) {
-            f = *before;
-        } else {
+        const std::string& initial =
+            handedOn ? *handedOn : form.text(balanceField(m, Balance::KMIn));
+        if (!(unchangedMonths >> m & 1U) || f.initial != initial) {
+            f.initial = initial;
             const bool cleared = (clearedMonths >> m) & 1U;
             countMonth(form, m, cleared ? 0 : lastRecordedDay(form, m, calendarYear), f,
-                       separator, before);
+                       separator);
         }
         handedOn = f.recorded() ? &f.final : nullptr;
     }
+    const bool hadCoefficients = !y.coefPro.empty();
+    const std::int64_t oldTotal = y.totalKm, oldProfessional = y.professionalKm,
+                       oldPersonal = y.personalKm;
 
     y.start = "0";
     for (const MonthFigures& f : y.months)
@@ -111,19 +116,13 @@ DerivedYear deriveYear(const FormModel& form, int calendarYear, char separator,
     y.totalKm = total;
     y.professionalKm = professional;
     y.personalKm = personal;
-    if (previous && !previous->coefPro.empty() && previous->totalKm == total &&
-        previous->professionalKm == professional && previous->personalKm == personal) {
-        y.coefPro = previous->coefPro;
-        y.coefPerso = previous->coefPerso;
-        y.professionalPanel = previous->professionalPanel;
-        y.personalPanel = previous->personalPanel;
-        return y;
-    }
+    if (hadCoefficients && oldTotal == total && oldProfessional == professional &&
+        oldPersonal == personal)
+        return;  // the same coefficients and panels
     y.coefPro = coefficient(checked32(professional), total, separator);
     y.coefPerso = coefficient(checked32(personal), total, separator);
     y.professionalPanel = percentPanel(kProfessionalPanelLabel, y.coefPro, separator);
     y.personalPanel = percentPanel(kPersonalPanelLabel, y.coefPerso, separator);
-    return y;
 }
 
 const std::string* DerivedYear::text(FieldId id) const {

@@ -54,13 +54,17 @@ struct DerivedYear {
 // Throws Error with the field's text when a figure it rests on cannot be read, and "Débordement
 // d'entier" when a sum leaves the signed 32-bit range. Months in clearedMonths (bit m for month
 // m) count as if they had no recorded day: a month under correction, until its next recount.
-// A previous derivation with the same separator only saves work: the coefficients of the
-// distances that did not change are taken from it instead of being divided again, and the
-// months in unchangedMonths (whose day readings, calendar year and clearing are the ones it was
-// counted from) are taken whole when their initial reading is the same too.
 DerivedYear deriveYear(const FormModel& form, int calendarYear, char decimalSeparator,
-                       unsigned clearedMonths = 0, const DerivedYear* previous = nullptr,
-                       unsigned unchangedMonths = 0);
+                       unsigned clearedMonths = 0);
+
+// The same derivation brought up to date in place, which saves work and gives the same
+// result: derived holds an earlier derivation of this form in this calendar year with this
+// separator, and unchangedMonths names the months whose day readings and clearing have not
+// changed since; such a month is kept whole when its initial reading is the same too, and a
+// coefficient whose distances did not change is not divided again. When it throws, derived is
+// left half done: start again from a fresh DerivedYear.
+void updateDerivedYear(DerivedYear& derived, const FormModel& form, int calendarYear,
+                       char decimalSeparator, unsigned clearedMonths, unsigned unchangedMonths);
 
 template <typename Visit>
 void DerivedYear::eachField(Visit&& visit) const {

@@ -21,7 +21,9 @@ inline constexpr int kAnnualTextLinesNoClose = 512;  // without it (save-as comm
 // space differently.
 struct AnnualLabels {
     std::string_view monthFinal;           // "Kilométrage final    : "
-    std::string_view monthTotal;           // "Kilométarge total    : "
+    // "Kilométarge total    : ": the program's own spelling, kept as its files and reports have
+    // always shown it (it is not a typo to mend).
+    std::string_view monthTotal;
     std::string_view monthProfessional;    // "Kilométrage professionnel  : "
     std::string_view annualTitle;          // "BILAN KILOMETRAGE ANNUEL  : "
     std::string_view yearStart;            // "KILOMETRAGE DEBUT ANNEE   : "
@@ -38,8 +40,8 @@ const AnnualLabels& printedReportLabels();
 // The day rows are the days the calendar year has (ledger/calendar.h): February's 29th appears
 // in a leap year only, so a reading typed on a day the year has not stays out of every text.
 
-// The annual balance text: 519 lines with the closing block, 512 without (one fewer in a
-// common year).
+// The annual balance text: kAnnualTextLines lines with the closing block,
+// kAnnualTextLinesNoClose without (one fewer each in a common year).
 std::vector<std::string> annualTextLines(const FormModel& form, int calendarYear,
                                          const AnnualLabels& labels, bool withClosingBlock);
 

@@ -81,6 +81,7 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
     echo_ = std::make_unique<ModelEcho>(*this);
     form_.addObserver(echo_.get());
     buildWindow();
+    marks_ = std::make_unique<AnomalyMarks>(form_, [this](FieldId id) { return field(id); });
     connectCommands();
     menuBar()->insertMenu(menuItem(Menu::Help), (new ToolsMenu(*this, this))->menu());
     aboutBox_ = new AboutBox(this);
@@ -198,7 +199,9 @@ void MainWindow::onFocusChanged(QWidget* old, QWidget* now) {
     if (!old || !now || old->window() != this || now->window() != this) return;
     if (qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now)) return;
     const FieldId id = binder_->fieldOf(old);
-    if (id >= 0) leaveField(id);
+    if (id < 0) return;
+    leaveField(id);
+    marks_->refresh(ledger_->calendarYear());
 }
 
 bool MainWindow::leaveField(FieldId id, bool later) {

@@ -3,9 +3,13 @@
 // whole on the window's thread (values, INI text, flushed atomic write), is the baseline.
 #include <benchmark/benchmark.h>
 
+#include <stdlib.h>
+
 #include <QCoreApplication>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
+#include <system_error>
 
 #include "app/window/year_saver.h"
 #include "ledger/form_model.h"
@@ -21,19 +25,26 @@ QCoreApplication& application() {
     return app;
 }
 
-// A full year in a folder beside the working directory, so that the flush reaches the disk.
+// A full year in a temporary folder of the working directory (not /tmp, which may live in
+// memory: the flush must reach the disk), removed at the end.
 struct Year {
     Year() : store(form) {
-        const auto folder = std::filesystem::current_path() / "autosave_bench_data";
-        std::filesystem::create_directories(folder);
+        std::string pattern = (std::filesystem::current_path() / "autosave_bench_data.XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp: " + pattern);
+        folder = pattern;
         for (vardo::FieldId id = 0; id < form.fieldCount(); ++id)
             form.setText(id, std::to_string(10000 + id * 7));
         store.windowLoaded(folder.string() + "/", folder.string() + "/vardo");
         store.saveAll();
     }
+    ~Year() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
     // One changed field, so that every save writes the file.
     void change() { form.setText(vardo::morningField(0, 1), (odd = !odd) ? "1" : "2"); }
 
+    std::filesystem::path folder;
     vardo::FormModel form;
     vardo::FormStore store;
     bool odd = false;

@@ -5,6 +5,8 @@
 #include "ledger/error.h"
 #include "persist/atomic_file.h"
 #include "persist/cp1252.h"
+#include "persist/file_names.h"
+#include "persist/messages.h"
 #include "persist/system_reason.h"
 #include "persist/year_text.h"
 
@@ -43,7 +45,7 @@ std::string annualTextFileName(const std::string& programPath, const std::string
     const auto dot = programPath.rfind('.');
     const std::size_t stem =
         (dot == std::string::npos || dot < nameStart) ? programPath.size() : dot;
-    return programPath.substr(0, stem) + "_" + yearForFileName(comptabilite) + ".txt";
+    return programPath.substr(0, stem) + "_" + yearForFileName(comptabilite) + std::string(kAnnualTextExtension);
 }
 
 void writeAnnualTextSave(const std::vector<std::string>& lines, const std::string& fileName) {
@@ -59,10 +61,9 @@ void writeAnnualTextSaveAs(const std::vector<std::string>& lines, const std::str
         writeFileAtomically(fileName, linesToFileBytes(lines));
     } catch (const FileWriteError& failure) {
         if (failure.stage() == WriteStage::Write || failure.stage() == WriteStage::Flush) {
-            throw Error("Erreur d'écriture dans le flux");
+            throw Error(std::string(kStreamWriteFailure));
         }
-        throw Error("Impossible de créer le fichier \"" + fileName + "\". " +
-                    systemReason(failure.error()));
+        throw Error(cannotCreateFile(fileName, failure.error()));
     }
 }
 

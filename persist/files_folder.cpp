@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "ledger/error.h"
+#include "persist/file_names.h"
+#include "persist/messages.h"
 #include "persist/store_location.h"
 #include "persist/system_reason.h"
 
@@ -45,13 +47,12 @@ std::string runningProgramPath(const std::string& link) {
     for (;;) {
         const ssize_t length = ::readlink(link.c_str(), buffer.data(), buffer.size());
         if (length < 0) {
-            throw Error("Impossible de trouver le dossier du programme. " + systemReason(errno));
+            throw Error(programFolderUnknown(errno));
         }
         if (static_cast<std::size_t>(length) < buffer.size()) {
             std::string path(buffer.data(), static_cast<std::size_t>(length));
             if (path.empty() || path.front() != '/') {
-                throw Error("Impossible de trouver le dossier du programme. " +
-                            systemReason(ENOENT));
+                throw Error(programFolderUnknown(ENOENT));
             }
             return path;
         }
@@ -81,12 +82,12 @@ UserFolders currentUserFolders() {
 std::string userDataFolder(const UserFolders& user) {
     // The base directory rules: a relative XDG_DATA_HOME is ignored.
     if (!user.dataHome.empty() && user.dataHome.front() == '/') {
-        return withTrailingSlash(user.dataHome) + "vardo/";
+        return withTrailingSlash(user.dataHome) + std::string(kDataFolderName);
     }
     if (user.home.empty()) {
-        throw Error("Impossible de trouver le dossier personnel de l'utilisateur (HOME)");
+        throw Error(std::string(kHomeUnknown));
     }
-    return withTrailingSlash(user.home) + ".local/share/vardo/";
+    return withTrailingSlash(user.home) + ".local/share/" + std::string(kDataFolderName);
 }
 
 bool acceptsNewFiles(const std::string& folder) {
@@ -115,14 +116,12 @@ void createFolder(const std::string& folder) {
         if (path.empty() || path == "/") continue;
         if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
             const int error = errno;
-            throw Error("Impossible de créer le dossier \"" + folder + "\". " +
-                        systemReason(error));
+            throw Error(cannotCreateFolder(folder, error));
         }
     }
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        throw Error("Impossible de créer le dossier \"" + folder + "\". " +
-                    systemReason(ENOTDIR));
+        throw Error(cannotCreateFolder(folder, ENOTDIR));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "ledger/error.h"
 #include "persist/atomic_file.h"
 #include "persist/cp1252.h"
+#include "persist/messages.h"
 #include "persist/store_location.h"
 #include "persist/system_reason.h"
 
@@ -67,8 +68,7 @@ void loadValues(FormModel& form, const std::string& fileName) {
     try {
         file = loadStoreFile(fileName);
     } catch (const FileReadError& failure) {
-        throw Error("Impossible d'ouvrir le fichier \"" + fileName + "\". " +
-                    systemReason(failure.error()));
+        throw Error(cannotOpenFile(fileName, failure.error()));
     }
     loadValues(form, file);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The form-state store: the text of every field and the check mark of every menu item of the
 // main window, kept in section "frmVardo" of an INI file beside the program, one key per
-// component in creation order (915 keys).
+// component in creation order (kStoreKeys of them).
 #include <ctime>
 #include <functional>
 #include <string>
@@ -10,12 +10,12 @@
 
 #include "ledger/form_model.h"
 #include "persist/ini_file.h"
+#include "persist/messages.h"
 #include "persist/store_location.h"
 
 namespace vardo {
 
 inline constexpr std::string_view kStoreSection = kMainWindowName;
-inline constexpr std::string_view kWriteFailure = "Impossible d'écrire dans %s";
 inline constexpr int kStoreKeys = kFieldCount + kMenuCount;
 
 
@@ -37,7 +37,7 @@ IniFile loadStoreFile(const std::string& fileName);
 void loadValues(FormModel& form, const std::string& fileName);
 void loadValues(FormModel& form, const IniFile& file);
 
-// Writes the 915 keys, keeping the file's other sections and lines. The file is replaced only
+// Writes the kStoreKeys keys, keeping the file's other sections and lines. The file is replaced only
 // once it is whole: a failure throws Error("Impossible d'écrire dans %s") and leaves the old one.
 void saveValues(const FormModel& form, const std::string& fileName);
 void saveValues(const FormModel& form, IniFile& file);

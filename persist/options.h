@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "ledger/form_model.h"
+#include "persist/file_names.h"
 
 namespace vardo {
 
-inline constexpr std::string_view kOptionsFile = "VardoM.ini";
 inline constexpr std::string_view kOptionsSection = "Default";
 inline constexpr std::string_view kOptionsKey = "Mois";
 

@@ -12,13 +12,14 @@
 #include "persist/atomic_file.h"
 #include "persist/cp1252.h"
 #include "persist/ini_file.h"
+#include "persist/messages.h"
 #include "persist/system_reason.h"
 
 namespace vardo {
 namespace {
 
 bool namedVardo(const char* name) {
-    constexpr std::string_view kSource = "vardo";
+    constexpr std::string_view kSource = kCopySourceName;
     std::string_view text = name;
     if (text.size() != kSource.size()) return false;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -29,18 +30,14 @@ bool namedVardo(const char* name) {
     return true;
 }
 
-std::string openFailure(const std::string& path, int error) {
-    return "Impossible d'ouvrir le fichier \"" + path + "\". " + systemReason(error);
-}
-
 std::string readSource(const std::string& path) {
     try {
         bool missing = false;
         std::string bytes = readWholeFile(path, missing);
-        if (missing) throw Error(openFailure(path, ENOENT));
+        if (missing) throw Error(cannotOpenFile(path, ENOENT));
         return bytes;
     } catch (const FileReadError& failure) {
-        throw Error(openFailure(path, failure.code().value()));
+        throw Error(cannotOpenFile(path, failure.code().value()));
     }
 }
 
@@ -89,8 +86,7 @@ void startupCopy(const std::string& programFolder, const std::string& programPat
     try {
         writeFileAtomically(target, linesToFileBytes(memo));
     } catch (const FileWriteError& failure) {
-        throw Error("Impossible de créer le fichier \"" + target + "\". " +
-                    systemReason(failure.error()));
+        throw Error(cannotCreateFile(target, failure.error()));
     }
     memo.clear();
 }

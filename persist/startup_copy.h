@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-namespace vardo {
+#include "persist/file_names.h"
 
-inline constexpr const char* kCopyTarget = "Vardo.vrd";
+namespace vardo {
 
 // The file of the program folder named "vardo" whatever its letter case, never the running
 // program itself; empty when there is none. Regular files are preferred.

@@ -64,7 +64,7 @@ std::string actualFileName(const std::string& iniFileName) {
     while (begin < end && isTrimmed(name[begin])) ++begin;
     while (end > begin && isTrimmed(name[end - 1])) --end;
     name = name.substr(begin, end - begin);
-    if (name.find('.') == std::string::npos) name += ".INI";
+    if (name.find('.') == std::string::npos) name += kIniExtension;
     return name;
 }
 
@@ -74,8 +74,8 @@ std::string storeFileName(const std::string& programFolder) {
 
 std::string locateStore(const std::string& programFolder, const std::string& programPath) {
     const std::string usual = storeFileName(programFolder);
-    const std::string bare = programFolder + "VARDO";
-    const std::string withExtension = programFolder + "VARDO.INI";
+    const std::string bare = programFolder + std::string(kStoreBareName);
+    const std::string withExtension = programFolder + std::string(kStoreIniName);
     if (usual == bare && sameFile(bare, programPath)) return withExtension;
     const std::string other = usual == bare ? withExtension : bare;
     if (!exists(usual) && exists(other) && !sameFile(other, programPath)) return other;
@@ -85,11 +85,11 @@ std::string locateStore(const std::string& programFolder, const std::string& pro
 std::string recoveryFileName(const std::string& storeFile, const std::tm& when, int rank) {
     const auto slash = storeFile.rfind('/');
     std::string name = storeFile.substr(0, slash == std::string::npos ? 0 : slash + 1);
-    name += "VARDO-recupere-" + std::to_string(when.tm_year + 1900) + twoDigits(when.tm_mon + 1) +
+    name += std::string(kRecoveryPrefix) + std::to_string(when.tm_year + 1900) + twoDigits(when.tm_mon + 1) +
             twoDigits(when.tm_mday) + "-" + twoDigits(when.tm_hour) + twoDigits(when.tm_min) +
             twoDigits(when.tm_sec);
     if (rank > 1) name += "-" + std::to_string(rank);
-    return name + ".INI";
+    return name + std::string(kIniExtension);
 }
 
 void removeLeftoverTemporaries(const std::string& programFolder, const std::string& programPath) {

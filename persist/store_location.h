@@ -5,10 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace vardo {
+#include "persist/file_names.h"
 
-// The stored year's INI file name as the window names it, before actualFileName.
-inline constexpr std::string_view kStoreComponent = "Vardo";
+namespace vardo {
 
 // The name from the store's file name: the file-name part upper-cased (the folder keeps its
 // letter case), blanks and control characters trimmed, ".INI" added when there is no "."

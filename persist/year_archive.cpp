@@ -4,6 +4,7 @@
 
 #include "ledger/error.h"
 #include "persist/atomic_file.h"
+#include "persist/file_names.h"
 #include "persist/form_store.h"
 #include "persist/ini_file.h"
 #include "persist/year_text.h"
@@ -26,9 +27,9 @@ bool holdsAYear(const FormModel& form) {
 
 std::string archiveFileName(const std::string& programFolder, const std::string& comptabilite,
                             int rank) {
-    std::string name = programFolder + "VARDO_" + yearForFileName(comptabilite);
+    std::string name = programFolder + std::string(kArchivePrefix) + yearForFileName(comptabilite);
     if (rank > 1) name.append("-").append(std::to_string(rank));
-    return name.append(".INI");
+    return name.append(kIniExtension);
 }
 
 std::string nextArchiveFileName(const std::string& programFolder, const std::string& comptabilite) {

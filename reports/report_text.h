@@ -21,7 +21,9 @@ inline constexpr int kAnnualTextLinesNoClose = 512;  // without it (save-as comm
 // space differently.
 struct AnnualLabels {
     std::string_view monthFinal;           // "Kilométrage final    : "
-    std::string_view monthTotal;           // "Kilométarge total    : "
+    // "Kilométarge total    : ": the program's own spelling, kept as its files and reports have
+    // always shown it (it is not a typo to mend).
+    std::string_view monthTotal;
     std::string_view monthProfessional;    // "Kilométrage professionnel  : "
     std::string_view annualTitle;          // "BILAN KILOMETRAGE ANNUEL  : "
     std::string_view yearStart;            // "KILOMETRAGE DEBUT ANNEE   : "
@@ -35,7 +37,8 @@ struct AnnualLabels {
 const AnnualLabels& savedFileLabels();
 const AnnualLabels& printedReportLabels();
 
-// The annual balance text: 519 lines with the closing block, 512 without.
+// The annual balance text: kAnnualTextLines lines with the closing block,
+// kAnnualTextLinesNoClose without.
 std::vector<std::string> annualTextLines(const FormModel& form, const AnnualLabels& labels,
                                          bool withClosingBlock);
 
@@ -43,7 +46,7 @@ std::vector<std::string> annualTextLines(const FormModel& form, const AnnualLabe
 // the footer line last.
 std::vector<std::string> monthlyReportLines(const FormModel& form, int month);
 
-// The annual report: the 519 lines of the saved annual text with the printed labels.
+// The annual report: the kAnnualTextLines lines of the saved annual text with the printed labels.
 std::vector<std::string> annualReportLines(const FormModel& form);
 
 // The name the print job carries, so that each printed file or queue entry is told apart:

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/cli/program_places.h"
+#include "app/messages.h"
 #include "app/window/error_guard.h"
 #include "app/window/main_window.h"
 #include "app/cli/signal_closer.h"

@@ -14,11 +14,6 @@ QFont windowFont();
 // Loads qtbase_fr from the toolkit's translations; false when it is missing.
 bool loadFrenchTranslations();
 
-// Why the window cannot open where there is no display at all.
-inline constexpr const char* kNoDisplay =
-    "aucun affichage graphique (ni DISPLAY ni WAYLAND_DISPLAY) : la fenêtre ne peut pas s'ouvrir. "
-    "Les options --controle, --export-csv, --bareme et --graphique fonctionnent sans affichage.";
-
 // The window's run, once the command line asked for nothing else: the program's places found,
 // the window shown, the event loop, the end in order. afterStart runs once the window is shown
 // and started, before the event loop (benchmarks).

@@ -5,9 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-namespace vardo {
+#include "persist/file_names.h"
 
-inline constexpr char kDebugReportName[] = "HHDebug.txt";
+namespace vardo {
 
 // The log step's rules: "-" and "=" grow to 80 of themselves; a first "!", "-" or "=" is then
 // removed (separators end 79 long, labelled lines lose their "!"); any other line gets three

@@ -14,7 +14,6 @@ namespace vardo::app {
 
 namespace {
 
-constexpr int kSeptember = 8;  // its print button sits further left
 constexpr int kRowPitch = 24;
 constexpr int kDayWidth = 49;
 constexpr int kFirstRowTop = 40;
@@ -88,9 +87,11 @@ void buildBalance(QGroupBox* box, int month, MonthPage& out) {
     out.correction = makeButton(box, utf8(correctionButtonName(month)), QStringLiteral("&Corriger"),
                                 QStringLiteral("Corriger ou protéger les données."),
                                 QRect(8, 288, 75, 25), false);
+    // Septembre's print button sits further left than the others.
+    const int printLeft = month == kSeptember ? 88 : 96;
     out.print = makeButton(box, utf8(monthPrintButtonName(month)), QStringLiteral("&Imprimer"),
                            QStringLiteral("Imprimer le kilométrage mensuel."),
-                           QRect(month == kSeptember ? 88 : 96, 288, 67, 25), false);
+                           QRect(printLeft, 288, 67, 25), false);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+#include "app/messages.h"
 #include "app/window/error_guard.h"
 #include "app/fields/field_binder.h"
 #include "app/window/main_window.h"
@@ -100,13 +101,8 @@ void MainWindow::newYear() {
     if (!leaveFocusedField()) return;
     yearForFileName(comptabilite());
     const bool keep = holdsAYear(form_);
-    QString question = QString::fromUtf8("Commencer une nouvelle année ?\n\nToutes les cases seront "
-                                         "remises à zéro.");
-    if (keep)
-        question += QString::fromUtf8(" L'année en cours sera d'abord archivée dans le fichier \"") +
-                    QString::fromStdString(nextArchiveFileName(setup_.filesFolder, comptabilite())) +
-                    QStringLiteral("\".");
-    if (!ask(question)) return;
+    if (!ask(newYearQuestion(keep ? nextArchiveFileName(setup_.filesFolder, comptabilite()) : "")))
+        return;
     pages_->setCurrentIndex(kJanuary);
     if (keep) archiveYear(form_, setup_.filesFolder);
     ledger_->resetYear();
@@ -131,8 +127,7 @@ void MainWindow::saveAnnualTextAs() {
         setup_.saveFileName ? setup_.saveFileName(this) : defaultSaveFileName(this);
     if (name.isEmpty()) return;
     if (QFileInfo::exists(name) &&
-        !ask(QString::fromUtf8("Le fichier \"%1\" existe déjà.\nVoulez-vous le remplacer ?")
-                 .arg(QDir::toNativeSeparators(name))))
+        !ask(replaceFileQuestion(QDir::toNativeSeparators(name))))
         return;
     writeAnnualTextSaveAs(lines, name.toStdString());
 }

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <vector>
 
+#include "app/messages.h"
 #include "app/window/error_guard.h"
 #include "app/window/main_window.h"
 #include "app/window/page_control.h"
@@ -95,9 +96,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     saver_->clearPending();  // a failure is told now, not again at destruction
     noteFailure([&] { saveOptions(form_, setup_.filesFolder); });
     if (store_.unreadable() && !store_.recoveryFile().empty())
-        messages.push_back("Le fichier \"" + store_.filePath() +
-                           "\" n'a pas pu être lu : l'année de cette session est enregistrée dans \"" +
-                           store_.recoveryFile() + "\".");
+        messages.push_back(unreadableStoreMessage(store_.filePath(), store_.recoveryFile()));
     for (const std::string& message : messages) showError(message);
 }
 

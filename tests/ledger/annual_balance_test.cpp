@@ -3,8 +3,6 @@
 namespace vardo::testing {
 namespace {
 
-constexpr int kJanuary = 0;
-
 TEST_F(LedgerTest, CoefficientsAndTheirPercentagesInTheStatusBar) {
     struct Row {
         const char *name, *debAnnee, *finAnnee, *kmPro, *totAnnee, *coefPro, *panel;

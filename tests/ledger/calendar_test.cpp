@@ -57,9 +57,12 @@ TEST(Calendar, TheAccountingYearDecidesAndTodayOnlyWhenItHoldsNone) {
 }
 
 TEST(Calendar, EveryOtherMonthHasItsRowsInEveryYear) {
-    for (int year : {2024, 2025})
-        for (int m = 0; m < kMonths; ++m)
-            if (m != kFebruary) EXPECT_EQ(daysInMonth(m, year), monthInfo(m).dayRows) << m;
+    for (int year : {2024, 2025}) {
+        for (int m = 0; m < kMonths; ++m) {
+            if (m == kFebruary) continue;
+            EXPECT_EQ(daysInMonth(m, year), monthInfo(m).dayRows) << m;
+        }
+    }
     EXPECT_EQ(daysInMonth(kApril, 2025), 30);
     EXPECT_EQ(daysInMonth(kDecember, 2025), 31);
 }

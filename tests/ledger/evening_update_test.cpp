@@ -3,8 +3,6 @@
 namespace vardo::testing {
 namespace {
 
-constexpr int kJanuary = 0, kMarch = 2, kDecember = 11;
-
 struct Balance6 {
     const char *fin, *tot, *perso, *pro, *coPro, *coPerso;
 };

@@ -6,8 +6,6 @@
 namespace vardo::testing {
 namespace {
 
-constexpr int kJanuary = 0, kFebruary = 1, kMarch = 2, kDecember = 11;
-
 class FiguresAgree : public LedgerTest {
 protected:
     void startMonth(int month, const std::string& reading) {

@@ -4,8 +4,6 @@
 namespace vardo::testing {
 namespace {
 
-constexpr int kJanuary = 0, kFebruary = 1, kMarch = 2, kAugust = 7;
-
 int checkedNavigationItems(const FormModel& form) {
     int count = 0;
     for (int page = 0; page < kPages; ++page) count += form.checked(navigationItem(page));

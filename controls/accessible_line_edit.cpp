@@ -57,15 +57,20 @@ QAccessible::State AccessibleLineEdit::state() const {
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>> AccessibleLineEdit::relations(
     QAccessible::Relation match) const {
     auto found = QAccessibleWidget::relations(match);
-    if (captionLookup && (match & QAccessible::Label)) {
-        for (QAccessibleInterface* caption : captionLookup(widget()))
-            found.append({caption, QAccessible::Label});
-    }
+    const QList<QAccessibleInterface*> captions =
+        captionLookup && (match & QAccessible::Label) ? captionLookup(widget())
+                                                      : QList<QAccessibleInterface*>{};
+    if (captions.isEmpty()) return found;
+    // The box's own captions replace the group box's title, which Qt reports as every box's label.
+    found.removeIf([](const auto& relation) { return relation.second & QAccessible::Label; });
+    for (QAccessibleInterface* caption : captions) found.append({caption, QAccessible::Label});
     return found;
 }
 
 QString AccessibleLineEdit::text(QAccessible::Text which) const {
     if (which == QAccessible::Value) return shownText();
+    // Qt would give the tooltip when the description is empty: the tooltip here is the name.
+    if (which == QAccessible::Description) return widget()->accessibleDescription();
     return QAccessibleWidget::text(which);
 }
 

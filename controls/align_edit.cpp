@@ -69,11 +69,19 @@ void AlignedEdit::setFontOnNoFocus(const QFont& font, const QColor& textColor) {
     applyLook(focused_);
 }
 
+void AlignedEdit::setFlag(const QString& reason) {
+    if (reason == flag_) return;
+    flag_ = reason;
+    setToolTip(reason);
+    applyLook(focused_);
+}
+
 // Only what differs is touched: 888 boxes are built at start-up, and a palette or font set on a
 // widget costs a polish of its own.
 void AlignedEdit::applyLook(bool focused) {
     const QColor& background = focused ? colorOnFocus_ : colorOnNoFocus_;
-    const QColor& text = focused ? textOnFocus_ : textOnNoFocus_;
+    static const QColor flagged(Qt::red);
+    const QColor& text = !flag_.isEmpty() ? flagged : focused ? textOnFocus_ : textOnNoFocus_;
     const QFont& wanted = focused ? fontOnFocus_ : fontOnNoFocus_;
     QPalette p = palette();
     if (p.color(QPalette::Base) != background || p.color(QPalette::Text) != text) {

@@ -41,6 +41,11 @@ public:
     // Whether the box shows its focused look (entered by the keyboard or a click, not yet left).
     bool focusLook() const { return focused_; }
 
+    // A box whose text cannot be right shows it in red, focused or not, with the reason as its
+    // tool tip; an empty reason takes the flag away. Typing and the box's size are untouched.
+    void setFlag(const QString& reason);
+    bool flagged() const { return !flag_.isEmpty(); }
+
 signals:
     // Return was refused (a beep sounds); lets tests and the window observe it.
     void returnRefused();
@@ -63,6 +68,7 @@ private:
     QColor textOnNoFocus_;
     bool autoSelect_ = true;
     bool focused_ = false;
+    QString flag_;
 };
 
 }  // namespace vardo

@@ -82,6 +82,7 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
     form_.addObserver(echo_.get());
     buildWindow();
     buildExitTable();
+    marks_ = std::make_unique<AnomalyMarks>(form_, [this](FieldId id) { return field(id); });
     connectCommands();
     menuBar()->insertMenu(menuItem(Menu::Help), (new ToolsMenu(*this, this))->menu());
     aboutBox_ = new AboutBox(this);
@@ -208,7 +209,9 @@ void MainWindow::onFocusChanged(QWidget* old, QWidget* now) {
     if (!old || !now || old->window() != this || now->window() != this) return;
     if (qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now)) return;
     const FieldId id = binder_->fieldOf(old);
-    if (id >= 0) leaveField(id);
+    if (id < 0) return;
+    leaveField(id);
+    marks_->refresh(ledger_->calendarYear());
 }
 
 bool MainWindow::leaveField(FieldId id, bool later) {

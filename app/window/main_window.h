@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/tools/tools_host.h"
+#include "app/window/anomaly_marks.h"
 #include "ledger/form_model.h"
 #include "ledger/ledger.h"
 #include "ledger/version.h"
@@ -148,6 +149,7 @@ private:
     WindowSetup setup_;
     FormModel form_;
     std::unique_ptr<Ledger> ledger_;
+    std::unique_ptr<AnomalyMarks> marks_;  // the check's anomalies, in red in their boxes
     FormStore store_;
     FieldBinder* binder_ = nullptr;
     DigitKeyFilter* digits_ = nullptr;

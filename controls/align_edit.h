@@ -44,6 +44,8 @@ public:
     // A box whose text cannot be right shows it in red, focused or not, with the reason as its
     // tool tip; an empty reason takes the flag away. Typing and the box's size are untouched.
     void setFlag(const QString& reason);
+    // The box's name, its tool tip while no flag's reason replaces it.
+    void setNameTip(const QString& name);
     bool flagged() const { return !flag_.isEmpty(); }
 
 signals:
@@ -69,6 +71,7 @@ private:
     bool autoSelect_ = true;
     bool focused_ = false;
     QString flag_;
+    QString nameTip_;
 };
 
 }  // namespace vardo

@@ -82,7 +82,7 @@ void FieldBinder::nameField(FieldId id) {
     AlignedEdit* widget = edit(id);
     const QString name = QString::fromStdString(spokenName(id, year_));
     widget->setAccessibleName(name);
-    widget->setToolTip(name);
+    widget->setNameTip(name);
 }
 
 void FieldBinder::describeField(FieldId id) {

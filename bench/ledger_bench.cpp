@@ -1,5 +1,5 @@
-// Evening update and new-year reset, against the floor of one bare pass over the 888 field
-// texts comparing each with "0" (what any lock pass must at least do).
+// Evening update, the year's derivation and new-year reset, against the floor of one bare pass
+// over the 888 field texts comparing each with "0" (what any lock pass must at least do).
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -53,6 +53,15 @@ void BM_EveningUpdate(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EveningUpdate);
+
+// The derivation alone over the full year: one pass over the readings.
+void BM_Derivation(benchmark::State& state) {
+    FormModel form;
+    Ledger ledger(form, Regional{','});
+    fillYear(form, ledger);
+    for (auto _ : state) benchmark::DoNotOptimize(ledger.derive());
+}
+BENCHMARK(BM_Derivation);
 
 void BM_NewYearReset(benchmark::State& state) {
     FormModel form;

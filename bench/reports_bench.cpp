@@ -30,7 +30,7 @@ const std::vector<std::string>& yearLines() {
     static const std::vector<std::string> lines = [] {
         FormModel form;
         samples::fillSampleYear(form, "Fourgon");
-        return annualReportLines(form);
+        return annualReportLines(form, 2024);
     }();
     return lines;
 }
@@ -54,7 +54,7 @@ public:
 void BM_AnnualReportText(benchmark::State& state) {
     FormModel form;
     samples::fillSampleYear(form, "Fourgon");
-    for (auto _ : state) benchmark::DoNotOptimize(annualReportLines(form));
+    for (auto _ : state) benchmark::DoNotOptimize(annualReportLines(form, 2024));
 }
 BENCHMARK(BM_AnnualReportText);
 

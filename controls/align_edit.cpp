@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPalette>
 
 namespace vardo {
@@ -108,7 +109,24 @@ void AlignedEdit::focusInEvent(QFocusEvent* event) {
         applyLook(true);
     }
     QLineEdit::focusInEvent(event);
-    if (entering && autoSelect_ && event->reason() != Qt::MouseFocusReason) selectAll();
+    if (!entering || !autoSelect_) return;
+    if (event->reason() != Qt::MouseFocusReason)
+        selectAll();
+    else
+        selectZeroOnClick_ = text() == QLatin1String("0");
+}
+
+// The click that gave the focus would put the caret beside the "0": typing 49905 would then
+// give 499050. The "0" stays selected through the press and the release.
+void AlignedEdit::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    if (selectZeroOnClick_) selectAll();
+}
+
+void AlignedEdit::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (selectZeroOnClick_) selectAll();
+    selectZeroOnClick_ = false;
 }
 
 void AlignedEdit::focusOutEvent(QFocusEvent* event) {

@@ -1,7 +1,8 @@
 #pragma once
 // One-line edit box behind every figure and header field: aligned text, a colour and a font for
 // the focused state and another pair for the unfocused state, Return refused with a beep, Up and
-// Down moving the caret like Left and Right, the whole text selected on keyboard entry.
+// Down moving the caret like Left and Right, the whole text selected on keyboard entry, and a
+// text of exactly "0" selected by a click too, so that typing replaces it.
 #include <QColor>
 #include <QFont>
 #include <QLineEdit>
@@ -54,6 +55,8 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -70,6 +73,7 @@ private:
     QColor textOnNoFocus_;
     bool autoSelect_ = true;
     bool focused_ = false;
+    bool selectZeroOnClick_ = false;  // a click gave the focus to a box holding "0"
     QString flag_;
     QString nameTip_;
 };

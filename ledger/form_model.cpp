@@ -27,7 +27,8 @@ FormModel::FormModel() {
         fields_.push_back(std::move(field));
     }
     checked_[navigationItem(kJanuary)] = true;
-    panels_ = {"Date :", "Coefficient pro :", " Coefficient perso :", ""};
+    panels_ = {std::string{kDatePanelDesign}, std::string{kProfessionalPanelDesign},
+               std::string{kPersonalPanelDesign}, ""};
     captions_.fill(std::string{kCaptionCorriger});
 }
 

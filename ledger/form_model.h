@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ledger/messages.h"
 #include "ledger/naming.h"
 
 namespace vardo {
@@ -105,8 +106,6 @@ private:
     UndoLog* undo_ = nullptr;
 };
 
-inline constexpr std::string_view kCaptionCorriger = "&Corriger";
-inline constexpr std::string_view kCaptionProteger = "&Protéger";
 
 // Design read-only state: month balance fields KMFin..CoPerso and every "Bilan" field.
 bool designReadOnly(FieldId id);

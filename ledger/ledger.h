@@ -1,13 +1,13 @@
 #pragma once
-// The ledger's operations on the form model: the month pages, the evening update, the annual
-// balance and its change handlers, the correction lock and the new year.
-#include <cstdint>
+// The ledger's operations on the form model: the triggers that recount the year (the exits of
+// the initial readings, the evenings and the accounting year, the correction button), the
+// month pages, the correction lock and the new year. Every computed figure is written from the
+// one derivation of ledger/year_derivation.h.
 #include <functional>
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "ledger/form_model.h"
+#include "ledger/year_derivation.h"
 
 namespace vardo {
 
@@ -20,24 +20,41 @@ double systemToday();
 
 class Ledger {
 public:
-    // Installs the change handlers of the month balance fields and of the "Bilan" page.
+    // Installs the change handlers that follow typing: each keystroke of <M>KMIn reaches the
+    // "Bilan" grid, and the coefficients reach the status bar (as the stored year is loaded).
     Ledger(FormModel& form, Regional regional, std::function<double()> today = systemToday);
+    ~Ledger();
+    Ledger(const Ledger&) = delete;
+    Ledger& operator=(const Ledger&) = delete;
 
     FormModel& form() { return form_; }
     const Regional& regional() const { return regional_; }
 
-    // Leaving <M>KMIn: lock it unless it holds "0", take DebAnnee from the first month that
-    // has an initial reading, and recount the month when it has recorded days. A failure
-    // leaves every text as it was.
+    // The exit of any field: <M>KMIn, <M>S<dd> and aledComptabilite recount the year, the
+    // others do nothing.
+    void leaveField(FieldId id);
+    // Leaving <M>KMIn: lock it unless it holds "0", then recount; the lock pass follows when
+    // the month has recorded days.
     void leaveInitialReading(int month);
-
-    // Leaving <M>S<dd>: recounts the month over its recorded days, hands its final reading on
-    // to the next month (which is recounted in turn when it changed), then runs the lock pass.
-    // Every figure is read and checked before the first write; a failure leaves every text as
-    // it was and throws.
+    // Leaving <M>S<dd>: recount, then the lock pass when the month has recorded days, so that
+    // leaving a field again, an earlier day or an empty day never counts a day twice.
     void leaveEvening(int month, int day);
+    // Leaving aledComptabilite: the year decides February's day 29.
+    void leaveAccountingYear();
 
-    // Every aligned edit whose text is not exactly "0" becomes read-only.
+    // Writes the derivation of the typed fields over the window: only the texts that differ,
+    // so observers see only real changes. A figure that cannot be read, or a sum out of range,
+    // throws before anything is written.
+    const DerivedYear& recount();
+    // Before the year leaves the program (saving, closing, printing, the annual text, the CSV,
+    // the check): recounted, unless nothing was done since start-up, when the stored figures
+    // have the last word.
+    void bringUpToDate();
+    // The derivation of the window's typed fields as they stand now.
+    DerivedYear derive() const;
+
+    // Every aligned edit whose text is not exactly "0" becomes read-only, but for the boxes of
+    // a month whose correction button reads "&Protéger".
     void lockPass();
     // Start-up: every aligned edit whose text is exactly "0" becomes editable.
     void startupUnlockPass();
@@ -48,8 +65,7 @@ public:
     };
     // A month page became visible.
     MonthPageShown showMonthPage(int month);
-    // February's row 29 is shown when aledComptabilite holds a leap year; when it holds no
-    // year from 1 to 9999, today's year decides.
+    // February's row 29 is shown when the ledger's year (calendarYear) is a leap year.
     bool februaryHasDay29() const;
     // The year whose calendar the ledger follows (ledger/calendar.h), today's from its clock.
     int calendarYear() const;
@@ -60,53 +76,47 @@ public:
     // The page that start-up opens: the last checked navigation item, January by default.
     int activePageFromChecks() const;
 
-    // The month's correction button.
+    // The month's correction button. Entering correction shows "0" in the month's balance
+    // until the next recount, and opens every box, even when a figure elsewhere cannot be read
+    // (the error follows); leaving it locks the month's seven balance fields and recounts.
     void pressCorrection(int month);
+    bool inCorrection(int month) const;
+    // The months entered into correction since the last exit that recounted (bit m for month
+    // m): they show "0" until then, whatever else recounts in between.
+    unsigned monthsAwaitingRecount() const { return awaitingRecount_; }
 
     // New year, steps after the January page is shown: buffer emptied, every field "0" and
-    // editable, the computed fields read-only again. Always ends in that state.
+    // editable, the computed fields read-only again, the status bar at 0 %.
     void resetYear();
 
     // Start-up: the accounting year when aledComptabilite holds "0" or nothing.
     void setAccountingYearDefault(int year);
 
-    // The annual recomputation, fired by any change of KMPro<M>, KMPerso<M>, DebAnnee or
-    // FinAnnee. While the stored year is restored, DebAnnee and FinAnnee fire nothing: the
-    // stored annual figures that follow them have the last word.
-    void recomputeYear();
-    void setRestoring(bool restoring) { restoring_ = restoring; }
-    // The status bar coefficients (fired by CoefPro and CoefPerso changes).
+    // The status bar coefficients from CoefPro and CoefPerso's texts (their change handler).
     void updateCoefficientPanels();
 
 private:
-    // A month's balance as its readings give it, read and checked before anything is written.
-    struct MonthCount {
-        std::string finalText;
-        std::int32_t total = 0, personal = 0, professional = 0;
-        std::string coPro, coPerso;
-    };
-    std::optional<MonthCount> countMonth(int month) const;
-    int recordedRows(int month) const;
-    bool hasRecordedDays(int month) const;
-    // Writes a month's count and hands its final reading on; returns the next month's turn.
-    void recountFrom(int month, const MonthCount& count);
-    void updateYearStart();
-    void updateYearEnd();
-    // Runs an update; when it fails, every text and panel is put back as it was.
-    template <typename Update>
-    void allOrNothing(Update&& update);
+    // Brings the kept derivation up to date with the form (the months whose readings did not
+    // change since are kept whole); a failure throws and leaves none kept.
+    const DerivedYear& rederive(unsigned clearedMonths);
+    void apply(const DerivedYear& derived);
 
+    // The months whose day readings changed since the kept derivation (bit m for month m).
+    class ReadingWatch : public FormObserver {
+    public:
+        unsigned changed = ~0U;
+        void textChanged(FieldId id, Origin) override;
+    };
     void installHandlers();
-    void copyOnChange(FieldId from, FieldId to);
-    std::string quotient(std::int32_t numerator, std::int32_t denominator) const;
 
     FormModel& form_;
     Regional regional_;
     std::function<double()> today_;
-    bool restoring_ = false;
+    bool changedSinceStart_ = false;
+    unsigned awaitingRecount_ = 0;
+    DerivedYear last_;
+    unsigned lastCleared_ = 0;
+    ReadingWatch watch_;
 };
-
-// Fields that end read-only after a new year, in the order they are locked.
-bool isComputedField(FieldId id);
 
 }  // namespace vardo

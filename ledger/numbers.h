@@ -5,13 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "ledger/messages.h"
+
 namespace vardo {
 
-inline constexpr std::string_view kNotAnInteger = "'%s' n'est pas une valeur entière correcte";
-inline constexpr std::string_view kNotAFloat = "'%s' n'est pas une valeur en virgule flottante correcte";
-inline constexpr std::string_view kDivisionByZero = "Division par zéro en virgule flottante";
-inline constexpr std::string_view kInvalidOperation = "Opération en virgule flottante incorrecte";
-inline constexpr std::string_view kIntegerOverflow = "Débordement d'entier";
 
 // Leading spaces, an optional sign, decimal digits, within the signed 32-bit range.
 std::int32_t readFigure(std::string_view text);

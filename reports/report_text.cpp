@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "ledger/calendar.h"
+
 namespace vardo {
 namespace {
 
@@ -46,8 +48,8 @@ std::string vehicleLine(const FormModel& form) {
                  headerText(form, Header::Annee), " Chevaux : ", headerText(form, Header::Chevaux)});
 }
 
-void appendDayLines(std::vector<std::string>& lines, const FormModel& form, int month) {
-    for (int day = 1; day <= monthInfo(month).dayRows; ++day) {
+void appendDayLines(std::vector<std::string>& lines, const FormModel& form, int year, int month) {
+    for (int day = 1; day <= daysInMonth(month, year); ++day) {
         lines.push_back(join({twoDigits(day), " | Matin : ", form.text(morningField(month, day)),
                               " Km | Soir : ", form.text(eveningField(month, day)), kKm}));
     }
@@ -94,15 +96,15 @@ const AnnualLabels& printedReportLabels() {
     return kPrintedReport;
 }
 
-std::vector<std::string> annualTextLines(const FormModel& form, const AnnualLabels& labels,
-                                         bool withClosingBlock) {
+std::vector<std::string> annualTextLines(const FormModel& form, int calendarYear,
+                                         const AnnualLabels& labels, bool withClosingBlock) {
     std::vector<std::string> lines;
     lines.reserve(kAnnualTextLines);
     lines.push_back(join({"KILOMETRAGE DE L'ANNEE : ", headerText(form, Header::Comptabilite)}));
     lines.push_back(vehicleLine(form));
     for (int m = 0; m < kMonths; ++m) {
         lines.push_back(monthTitleLine(form, m));
-        appendDayLines(lines, form, m);
+        appendDayLines(lines, form, calendarYear, m);
         appendBlanks(lines, 2);
         appendMonthBalance(lines, form, m, labels);
         appendBlanks(lines, 3);
@@ -116,14 +118,14 @@ std::vector<std::string> annualTextLines(const FormModel& form, const AnnualLabe
     return lines;
 }
 
-std::vector<std::string> monthlyReportLines(const FormModel& form, int month) {
+std::vector<std::string> monthlyReportLines(const FormModel& form, int calendarYear, int month) {
     std::vector<std::string> lines(kReportLeadingEmptyLines);
     lines.reserve(static_cast<std::size_t>(monthInfo(month).dayRows) + 17);
     lines.push_back(monthTitleLine(form, month));
     lines.emplace_back();
     lines.push_back(vehicleLine(form));
     lines.emplace_back();
-    appendDayLines(lines, form, month);
+    appendDayLines(lines, form, calendarYear, month);
     lines.insert(lines.end(), 2, std::string{});
     appendMonthBalance(lines, form, month, printedReportLabels());
     lines.insert(lines.end(), 2, std::string{});
@@ -131,8 +133,8 @@ std::vector<std::string> monthlyReportLines(const FormModel& form, int month) {
     return lines;
 }
 
-std::vector<std::string> annualReportLines(const FormModel& form) {
-    return annualTextLines(form, printedReportLabels(), true);
+std::vector<std::string> annualReportLines(const FormModel& form, int calendarYear) {
+    return annualTextLines(form, calendarYear, printedReportLabels(), true);
 }
 
 namespace {

@@ -37,17 +37,19 @@ struct AnnualLabels {
 const AnnualLabels& savedFileLabels();
 const AnnualLabels& printedReportLabels();
 
+// The day rows are the days the calendar year has (ledger/calendar.h): February's 29th appears
+// in a leap year only, so a reading typed on a day the year has not stays out of every text.
+
 // The annual balance text: kAnnualTextLines lines with the closing block,
-// kAnnualTextLinesNoClose without.
-std::vector<std::string> annualTextLines(const FormModel& form, const AnnualLabels& labels,
-                                         bool withClosingBlock);
+// kAnnualTextLinesNoClose without (one fewer each in a common year).
+std::vector<std::string> annualTextLines(const FormModel& form, int calendarYear,
+                                         const AnnualLabels& labels, bool withClosingBlock);
 
-// The report of month m (0 = January): 48, 47 or 46 lines (February always has 29 day rows),
-// the footer line last.
-std::vector<std::string> monthlyReportLines(const FormModel& form, int month);
+// The report of month m (0 = January): 48, 47, 46 or 45 lines, the footer line last.
+std::vector<std::string> monthlyReportLines(const FormModel& form, int calendarYear, int month);
 
-// The annual report: the kAnnualTextLines lines of the saved annual text with the printed labels.
-std::vector<std::string> annualReportLines(const FormModel& form);
+// The annual report: the lines of the saved annual text with the printed labels.
+std::vector<std::string> annualReportLines(const FormModel& form, int calendarYear);
 
 // The name the print job carries, so that each printed file or queue entry is told apart:
 // "Vardo - Janvier 2026", "Vardo - Bilan annuel 2026" (the year is aledComptabilite's text,

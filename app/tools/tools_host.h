@@ -23,8 +23,8 @@ public:
     virtual const FormModel& year() const = 0;
     // Where the program keeps its files, ending with '/'.
     virtual const std::string& filesFolder() const = 0;
-    // Runs the exit of the focused field, so the figures are current; false when it failed
-    // (its error has been shown).
+    // Runs the exit of the focused field and recounts the year (Ledger::bringUpToDate), so the
+    // figures are current; false when it failed (its error has been shown).
     virtual bool leaveFocusedField() = 0;
     // The program's one print path.
     virtual PrintService& printService() = 0;

@@ -81,7 +81,6 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
     echo_ = std::make_unique<ModelEcho>(*this);
     form_.addObserver(echo_.get());
     buildWindow();
-    buildExitTable();
     marks_ = std::make_unique<AnomalyMarks>(form_, [this](FieldId id) { return field(id); });
     connectCommands();
     menuBar()->insertMenu(menuItem(Menu::Help), (new ToolsMenu(*this, this))->menu());
@@ -172,15 +171,6 @@ void MainWindow::bindFields(const std::vector<AlignedEdit*>& fields) {
     }
 }
 
-void MainWindow::buildExitTable() {
-    exits_.assign(kFieldCount, ExitOf{});
-    for (int m = 0; m < kMonths; ++m) {
-        exits_[static_cast<std::size_t>(balanceField(m, Balance::KMIn))] = {m, 0};
-        for (int day = 1; day <= monthInfo(m).dayRows; ++day)
-            exits_[static_cast<std::size_t>(eveningField(m, day))] = {m, day};
-    }
-}
-
 AlignedEdit* MainWindow::field(std::string_view name) const {
     return binder_->edit(name);
 }
@@ -215,21 +205,12 @@ void MainWindow::onFocusChanged(QWidget* old, QWidget* now) {
 }
 
 bool MainWindow::leaveField(FieldId id, bool later) {
-    const ExitOf exit = exits_[static_cast<std::size_t>(id)];
-    if (exit.month < 0) return true;
-    return guarded(
-        [&] {
-            if (exit.day == 0)
-                ledger_->leaveInitialReading(exit.month);
-            else
-                ledger_->leaveEvening(exit.month, exit.day);
-        },
-        later);
+    return guarded([&] { ledger_->leaveField(id); }, later);
 }
 
 bool MainWindow::leaveFocusedField() {
     const FieldId id = binder_->fieldOf(focusWidget());
-    return id < 0 || leaveField(id, false);
+    return (id < 0 || leaveField(id, false)) && guarded([&] { ledger_->bringUpToDate(); });
 }
 
 void MainWindow::pageShown(int page) {

@@ -112,8 +112,9 @@ public:
     void aboutCommand();
     void correction(int month);
     void quit();
-    // Runs the exit handler of the field that has the focus, as leaving it would; false when it
-    // failed (its error has been shown).
+    // Runs the exit handler of the field that has the focus, as leaving it would, then recounts
+    // the year unless nothing changed since start-up (Ledger::bringUpToDate): saving, printing,
+    // the new year and the tools run it first. False when it failed (its error was shown).
     bool leaveFocusedField() override;
 
     // What the "Outils" menu sees of the window.
@@ -138,7 +139,6 @@ private:
     void buildWindow();
     void bindFields(const std::vector<AlignedEdit*>& fields);
     void connectCommands();
-    void buildExitTable();
     void onFocusChanged(QWidget* old, QWidget* now);
     bool leaveField(FieldId id, bool later = true);
     void pageShown(int page);
@@ -162,12 +162,6 @@ private:
     QHash<QString, QPushButton*> buttons_;
     AboutBox* aboutBox_ = nullptr;
     std::unique_ptr<PrintService> printService_;
-    // Per field: the exit handler it runs (month, day; day 0 for the initial reading), or none.
-    struct ExitOf {
-        int month = -1;
-        int day = -1;
-    };
-    std::vector<ExitOf> exits_;
     YearSaver* saver_ = nullptr;
     bool started_ = false;
     bool closeRequested_ = false;  // by a signal during start-up

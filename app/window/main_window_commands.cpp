@@ -110,8 +110,9 @@ void MainWindow::newYear() {
 }
 
 void MainWindow::saveAnnualText() {
+    if (!leaveFocusedField()) return;
     std::vector<std::string>& lines = form_.memo();
-    lines = annualTextLines(form_, savedFileLabels(), true);
+    lines = annualTextLines(form_, ledger_->calendarYear(), savedFileLabels(), true);
     // Named after the program, in the folder of the program's files.
     const std::string programName = setup_.programPath.substr(setup_.programPath.rfind('/') + 1);
     const std::string fileName =
@@ -121,8 +122,9 @@ void MainWindow::saveAnnualText() {
 }
 
 void MainWindow::saveAnnualTextAs() {
+    if (!leaveFocusedField()) return;
     std::vector<std::string>& lines = form_.memo();
-    lines = annualTextLines(form_, savedFileLabels(), false);
+    lines = annualTextLines(form_, ledger_->calendarYear(), savedFileLabels(), false);
     const QString name =
         setup_.saveFileName ? setup_.saveFileName(this) : defaultSaveFileName(this);
     if (name.isEmpty()) return;
@@ -140,10 +142,12 @@ PrintService& MainWindow::printService() {
 }
 
 void MainWindow::printMonth(int month) {
-    printMonthReport(printService(), form_, month, this, font());
+    if (!leaveFocusedField()) return;
+    printMonthReport(printService(), form_, ledger_->calendarYear(), month, this, font());
 }
 void MainWindow::printAnnual() {
-    printAnnualReport(printService(), form_, this, font());
+    if (!leaveFocusedField()) return;
+    printAnnualReport(printService(), form_, ledger_->calendarYear(), this, font());
 }
 
 void MainWindow::openHelpCommand() {

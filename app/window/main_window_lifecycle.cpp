@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <vector>
 
+#include "app/fields/field_binder.h"
 #include "app/messages.h"
 #include "app/window/error_guard.h"
 #include "app/window/main_window.h"
@@ -43,10 +44,8 @@ void MainWindow::start() {
     // A write that a kill cut short left its new file beside the old one.
     removeLeftoverTemporaries(setup_.filesFolder, setup_.programPath);
     // The creation event: prepareBeforeLoad first; an error there is shown and the load still runs.
-    // The stored annual figures have the last word over the recomputations the load fires.
-    ledger_->setRestoring(true);
+    // The stored figures have the last word until the first recount.
     guarded([&] { store_.onWindowCreated([&] { guarded([&] { prepareBeforeLoad(); }); }); });
-    ledger_->setRestoring(false);
     syncMenuChecks();
     centreOnScreen();
     show();
@@ -92,6 +91,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             messages.emplace_back(failure.what());
         }
     };
+    noteFailure([&] {
+        const FieldId focused = binder_->fieldOf(focusWidget());
+        if (focused >= 0) ledger_->leaveField(focused);
+        ledger_->bringUpToDate();
+    });
     noteFailure([&] { saver_->flush(); });
     saver_->clearPending();  // a failure is told now, not again at destruction
     noteFailure([&] { saveOptions(form_, setup_.filesFolder); });

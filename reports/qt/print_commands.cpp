@@ -23,15 +23,16 @@ void printReport(PrintService& service, FormModel& form, std::vector<std::string
 
 }  // namespace
 
-void printMonthReport(PrintService& service, FormModel& form, int month, QWidget* parent,
-                      const QFont& windowFont) {
-    printReport(service, form, monthlyReportLines(form, month), monthlyJobName(form, month),
+void printMonthReport(PrintService& service, FormModel& form, int calendarYear, int month,
+                      QWidget* parent, const QFont& windowFont) {
+    printReport(service, form, monthlyReportLines(form, calendarYear, month),
+                monthlyJobName(form, month),
                 parent, windowFont);
 }
 
-void printAnnualReport(PrintService& service, FormModel& form, QWidget* parent,
+void printAnnualReport(PrintService& service, FormModel& form, int calendarYear, QWidget* parent,
                        const QFont& windowFont) {
-    printReport(service, form, annualReportLines(form), annualJobName(form), parent,
+    printReport(service, form, annualReportLines(form, calendarYear), annualJobName(form), parent,
                 windowFont);
 }
 

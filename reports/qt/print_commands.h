@@ -12,9 +12,10 @@ class QWidget;
 
 namespace vardo {
 
-void printMonthReport(PrintService& service, FormModel& form, int month, QWidget* parent,
+void printMonthReport(PrintService& service, FormModel& form, int calendarYear, int month,
+                      QWidget* parent,
                       const QFont& windowFont);
-void printAnnualReport(PrintService& service, FormModel& form, QWidget* parent,
+void printAnnualReport(PrintService& service, FormModel& form, int calendarYear, QWidget* parent,
                        const QFont& windowFont);
 
 }  // namespace vardo

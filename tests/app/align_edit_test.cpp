@@ -47,6 +47,7 @@ TEST_F(AlignedEditTest, SevenDigitReadingFitsADayBoxWhole) {
 TEST_F(AlignedEditTest, TooWideTextShowsItsBeginningWhenUnfocused) {
     open();
     AlignedEdit* coPro = edit("JanvCoPro");
+    edit("aledVehicule")->setFocus(Qt::TabFocusReason);  // leaving JanvKMIn recounts January
     const QString wide = QStringLiteral("0,849056603773585");
     window->form().setText(window->form().findField("JanvCoPro"), wide.toStdString());
     ASSERT_EQ(coPro->text(), wide);

@@ -161,7 +161,9 @@ TEST_F(ToolsMenuTest, TheElectricBoxIsKeptThroughTheClose) {
     open();
     FormModel& form = window->form();
     form.setText(form.findField("aledChevaux"), "6");
-    form.setText(form.findField("TotPro"), "1000");
+    for (auto [name, reading] : {std::pair{"JanvKMIn", "10000"}, {"JanvM01", "10000"},
+                                 {"JanvS01", "11000"}})  // 1000 km for work
+        form.setText(form.findField(name), reading);
     QString before, after;
     choose("IndemnitesKm", [&](QWidget* dialog) {
         auto* allowance = qobject_cast<AllowanceDialog*>(dialog);

@@ -191,14 +191,14 @@ protected:
 
 TEST_F(CupsRoundTrip, AMonth) {
     printThroughCups([&](PrintService& service,
-                         const QFont& font) { printMonthReport(service, form, 0, nullptr, font); },
-                     monthlyReportLines(form, 0), "Vardo - Janvier 2004");
+                         const QFont& font) { printMonthReport(service, form, 2024, 0, nullptr, font); },
+                     monthlyReportLines(form, 2024, 0), "Vardo - Janvier 2004");
 }
 
 TEST_F(CupsRoundTrip, TheYear) {
     printThroughCups([&](PrintService& service,
-                         const QFont& font) { printAnnualReport(service, form, nullptr, font); },
-                     annualReportLines(form), "Vardo - Bilan annuel 2004");
+                         const QFont& font) { printAnnualReport(service, form, 2024, nullptr, font); },
+                     annualReportLines(form, 2024), "Vardo - Bilan annuel 2004");
 }
 
 }  // namespace

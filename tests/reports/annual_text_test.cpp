@@ -91,7 +91,7 @@ std::vector<std::string> reference(const FormModel& form, bool printed, bool clo
 TEST(AnnualTextLines, SavedFileMatchesTheLayoutLineByLine) {
     FormModel form;
     fillWithNames(form);
-    const auto lines = annualTextLines(form, savedFileLabels(), true);
+    const auto lines = annualTextLines(form, 2024, savedFileLabels(), true);
     ASSERT_EQ(lines.size(), 519u);
     EXPECT_EQ(lines, reference(form, false, true));
     EXPECT_EQ(lines[515], kFooterLine);
@@ -100,7 +100,7 @@ TEST(AnnualTextLines, SavedFileMatchesTheLayoutLineByLine) {
 TEST(AnnualTextLines, SaveAsStopsAtTheAnnualBlock) {
     FormModel form;
     fillWithNames(form);
-    const auto lines = annualTextLines(form, savedFileLabels(), false);
+    const auto lines = annualTextLines(form, 2024, savedFileLabels(), false);
     ASSERT_EQ(lines.size(), 512u);
     EXPECT_EQ(lines, reference(form, false, false));
 }
@@ -108,12 +108,12 @@ TEST(AnnualTextLines, SaveAsStopsAtTheAnnualBlock) {
 TEST(AnnualTextLines, AnnualReportUsesTheTenPrintedLabels) {
     FormModel form;
     fillWithNames(form);
-    EXPECT_EQ(annualReportLines(form), reference(form, true, true));
+    EXPECT_EQ(annualReportLines(form, 2024), reference(form, true, true));
 }
 
 TEST(AnnualTextLines, DesignValuesGiveZerosAndEmptyHeaderPlaces) {
     FormModel form;
-    const auto lines = annualTextLines(form, savedFileLabels(), true);
+    const auto lines = annualTextLines(form, 2024, savedFileLabels(), true);
     ASSERT_EQ(lines.size(), 519u);
     EXPECT_EQ(lines[0], "KILOMETRAGE DE L'ANNEE : 0");
     EXPECT_EQ(lines[1], "Véhicule :  Année :  Chevaux : ");
@@ -125,6 +125,33 @@ TEST(AnnualTextLines, DesignValuesGiveZerosAndEmptyHeaderPlaces) {
     EXPECT_EQ(lines[510], "COEFFICIENT PROFESSIONNEL : 0");
 }
 
+// A 29 February typed in a common year stays in its box and out of the text.
+TEST(AnnualTextLines, A29FebruaryTheYearHasNotIsLeftOut) {
+    FormModel form;
+    form.setText(morningField(kFebruary, 29), "5250");
+    form.setText(eveningField(kFebruary, 29), "5300");
+    struct Row {
+        const char* name;
+        int year;
+        std::size_t saved, printed;
+        bool day29;
+    };
+    for (const Row& row : {Row{"leap year", 2024, 519, 519, true},
+                           Row{"common year", 2023, 518, 518, false}}) {
+        const auto saved = annualTextLines(form, row.year, savedFileLabels(), true);
+        EXPECT_EQ(saved.size(), row.saved) << row.name;
+        EXPECT_EQ(annualReportLines(form, row.year).size(), row.printed) << row.name;
+        EXPECT_EQ(saved[73] == "29 | Matin : 5250 Km | Soir : 5300 Km", row.day29) << row.name;
+        EXPECT_EQ(saved[73] == " ", !row.day29) << row.name;
+        const auto february = monthlyReportLines(form, row.year, kFebruary);
+        EXPECT_EQ(february.size(), row.day29 ? 46u : 45u) << row.name;
+        int rows29 = 0;
+        for (const std::string& line : february) rows29 += line.rfind("29 |", 0) == 0;
+        EXPECT_EQ(rows29, row.day29 ? 1 : 0) << row.name;
+    }
+    EXPECT_EQ(form.text(eveningField(kFebruary, 29)), "5300");
+}
+
 TEST(AnnualTextLines, LongVehicleNameStaysOnLineTwo) {
     FormModel form;
     const std::string vehicle(100, 'V');
@@ -132,7 +159,7 @@ TEST(AnnualTextLines, LongVehicleNameStaysOnLineTwo) {
     form.setText(headerField(Header::Comptabilite), "2004");
     form.setText(morningField(0, 1), "12500");
     form.setText(eveningField(0, 1), "12580");
-    const auto lines = annualTextLines(form, savedFileLabels(), true);
+    const auto lines = annualTextLines(form, 2024, savedFileLabels(), true);
     ASSERT_EQ(lines.size(), 519u);
     EXPECT_EQ(lines[1], "Véhicule : " + vehicle + " Année :  Chevaux : ");
     EXPECT_EQ(lines, reference(form, false, true));

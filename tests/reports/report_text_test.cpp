@@ -30,14 +30,14 @@ TEST(MonthlyReport, EachMonthsLengthHeadingLastDayAndFooter) {
     const struct {
         const char* title;
         int days;
-    } months[] = {{"JANVIER", 31},   {"FEVRIER", 29}, {"MARS", 31},      {"AVRIL", 30},
+    } months[] = {{"JANVIER", 31},   {"FEVRIER", 28}, {"MARS", 31},      {"AVRIL", 30},
                   {"MAI", 31},       {"JUIN", 30},    {"JUILLET", 31},   {"AOUT", 31},
                   {"SEPTEMBRE", 30}, {"OCTOBRE", 31}, {"NOVEMBRE", 30}, {"DECEMBRE", 31}};
     FormModel form;
     form.setText(headerField(Header::Comptabilite), "2005");  // February without a 29th
     for (int m = 0; m < kMonths; ++m) form.setText(morningField(m, months[m].days), "77");
     for (int m = 0; m < kMonths; ++m) {
-        const auto lines = monthlyReportLines(form, m);
+        const auto lines = monthlyReportLines(form, 2005, m);
         const std::size_t count = static_cast<std::size_t>(months[m].days) + 17;
         ASSERT_EQ(lines.size(), count) << months[m].title;
         EXPECT_EQ(lines[3], "KILOMETRAGE DE : " + std::string(months[m].title) + " 2005");
@@ -73,7 +73,7 @@ TEST(MonthlyReport, JanuaryExampleLineByLine) {
                     {"", "", "Kilométrage initial  : 12000 Km", "Kilométrage final   : 12045 Km",
                      "Kilométarge total   : 45 Km", "Kilométrage professionnel : 45 Km",
                      "Kilométrage personnel      : 0 Km", "", "", kFooter});
-    EXPECT_EQ(monthlyReportLines(form, 0), expected);
+    EXPECT_EQ(monthlyReportLines(form, 2024, 0), expected);
 }
 
 TEST(MonthlyReport, EmptyFieldsLeaveTheirPlaceEmpty) {
@@ -82,7 +82,7 @@ TEST(MonthlyReport, EmptyFieldsLeaveTheirPlaceEmpty) {
     form.setText(morningField(3, 2), "");
     form.setText(eveningField(3, 2), "");
     form.setText(balanceField(3, Balance::KMTot), "");
-    const auto lines = monthlyReportLines(form, 3);
+    const auto lines = monthlyReportLines(form, 2024, 3);
     EXPECT_EQ(lines[3], "KILOMETRAGE DE : AVRIL ");
     EXPECT_EQ(lines[5], "Véhicule :  Année :  Chevaux : ");
     EXPECT_EQ(lines[8], "02 | Matin :  Km | Soir :  Km");
@@ -95,7 +95,7 @@ TEST(MonthlyReport, HugeAndOddTextsPrintedVerbatim) {
     setHeader(form, "2004", huge, "abcd", "-0");
     form.setText(morningField(6, 14), "12 345,6e7");
     form.setText(balanceField(6, Balance::KMPerso), "99999999999999999999");
-    const auto lines = monthlyReportLines(form, 6);
+    const auto lines = monthlyReportLines(form, 2024, 6);
     ASSERT_EQ(lines.size(), 48u);
     EXPECT_EQ(lines[5], "Véhicule : " + huge + " Année : abcd Chevaux : -0");
     EXPECT_EQ(lines[20], "14 | Matin : 12 345,6e7 Km | Soir : 0 Km");
@@ -125,10 +125,10 @@ TEST(ReportsChangeNothing, FieldsAndLocksStayAsTheyWere) {
     }
     CountingObserver observer;
     form.addObserver(&observer);
-    const auto first = monthlyReportLines(form, 4);
-    const auto year = annualReportLines(form);
-    EXPECT_EQ(monthlyReportLines(form, 4), first) << "the same month twice gives the same text";
-    EXPECT_EQ(annualReportLines(form), year);
+    const auto first = monthlyReportLines(form, 2024, 4);
+    const auto year = annualReportLines(form, 2024);
+    EXPECT_EQ(monthlyReportLines(form, 2024, 4), first) << "the same month twice gives the same text";
+    EXPECT_EQ(annualReportLines(form, 2024), year);
     form.removeObserver(&observer);
     EXPECT_EQ(observer.changes, 0);
     for (FieldId id = 0; id < form.fieldCount(); ++id) {
@@ -151,7 +151,7 @@ class AnnualReportTrailingPage : public ::testing::TestWithParam<TrailingPageRow
 TEST_P(AnnualReportTrailingPage, LooksEmpty) {
     const TrailingPageRow& row = GetParam();
     FormModel form;
-    const auto lines = annualReportLines(form);
+    const auto lines = annualReportLines(form, 2024);
     testing::RecordingSurface surface(100000, row.pageHeight);
     printLines(surface, lines);
     EXPECT_EQ(surface.pages, row.pagesBegun);

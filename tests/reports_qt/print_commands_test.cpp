@@ -51,12 +51,12 @@ TEST_F(PrintCommands, EveryLineOnThePagesOfTheLayout) {
         std::vector<std::string> lines;
         std::size_t pages;
     } rows[] = {
-        {"January", [&] { printMonthReport(service, form, 0, nullptr, font); },
-         monthlyReportLines(form, 0), 1},
-        {"February", [&] { printMonthReport(service, form, 1, nullptr, font); },
-         monthlyReportLines(form, 1), 1},
-        {"the year, with no regard for months", [&] { printAnnualReport(service, form, nullptr, font); },
-         annualReportLines(form), 6},
+        {"January", [&] { printMonthReport(service, form, 2024, 0, nullptr, font); },
+         monthlyReportLines(form, 2024, 0), 1},
+        {"February", [&] { printMonthReport(service, form, 2024, 1, nullptr, font); },
+         monthlyReportLines(form, 2024, 1), 1},
+        {"the year, with no regard for months", [&] { printAnnualReport(service, form, 2024, nullptr, font); },
+         annualReportLines(form, 2024), 6},
     };
     for (const Row& row : rows) {
         row.command();
@@ -69,18 +69,18 @@ TEST_F(PrintCommands, EveryLineOnThePagesOfTheLayout) {
 
 TEST_F(PrintCommands, ACancelledDialogStillLeavesTheReportInTheBuffer) {
     confirmAnswer = false;
-    printAnnualReport(service, form, nullptr, font);
-    EXPECT_EQ(form.memo(), annualReportLines(form));
+    printAnnualReport(service, form, 2024, nullptr, font);
+    EXPECT_EQ(form.memo(), annualReportLines(form, 2024));
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
 // A PDF printer names its files after the job: each report must carry its own name.
 TEST_F(PrintCommands, EachReportCarriesItsJobName) {
     form.setText(headerField(Header::Comptabilite), "2026");
-    printMonthReport(service, form, 0, nullptr, font);
-    printAnnualReport(service, form, nullptr, font);
+    printMonthReport(service, form, 2024, 0, nullptr, font);
+    printAnnualReport(service, form, 2024, nullptr, font);
     form.setText(headerField(Header::Comptabilite), "0");
-    printMonthReport(service, form, 1, nullptr, font);
+    printMonthReport(service, form, 2024, 1, nullptr, font);
     EXPECT_EQ(jobNames, (std::vector<std::string>{"Vardo - Janvier 2026",
                                                   "Vardo - Bilan annuel 2026",
                                                   "Vardo - Février"}));
@@ -90,15 +90,15 @@ TEST_F(PrintCommands, ARefusedCommandLeavesTheBufferOfTheRunningDocument) {
     std::vector<std::string> refusals;
     betweenPages = [&] {
         try {
-            printMonthReport(service, form, 0, nullptr, font);
+            printMonthReport(service, form, 2024, 0, nullptr, font);
         } catch (const Error& e) {
             refusals.push_back(e.what());
         }
     };
-    printAnnualReport(service, form, nullptr, font);
+    printAnnualReport(service, form, 2024, nullptr, font);
     ASSERT_FALSE(refusals.empty());
     EXPECT_EQ(refusals[0], "Impression en cours");
-    EXPECT_EQ(form.memo(), annualReportLines(form));
+    EXPECT_EQ(form.memo(), annualReportLines(form, 2024));
 }
 
 }  // namespace

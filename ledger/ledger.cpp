@@ -68,7 +68,14 @@ const DerivedYear& Ledger::rederive(unsigned clearedMonths) {
 }
 
 void Ledger::apply(const DerivedYear& derived) {
+    // The panels follow a change of the coefficients, as when the stored year is loaded: a
+    // recount that leaves both as they were leaves the panels too (their design texts while no
+    // coefficient has changed), so the window looks the same after a restart.
+    const bool coefficientsChange =
+        form_.text(annualField(Annual::CoefPro)) != derived.coefPro ||
+        form_.text(annualField(Annual::CoefPerso)) != derived.coefPerso;
     derived.eachField([this](FieldId id, const std::string& text) { form_.setText(id, text); });
+    if (!coefficientsChange) return;
     form_.setPanel(kProfessionalPanel, derived.professionalPanel);
     form_.setPanel(kPersonalPanel, derived.personalPanel);
 }

@@ -30,6 +30,16 @@ TEST_F(LedgerTest, StatusPanelsKeepTheirDesignTextsUntilACoefficientChanges) {
     EXPECT_EQ(form.panel(3), "");
 }
 
+TEST_F(LedgerTest, ARecountThatLeavesTheCoefficientsLeavesThePanels) {
+    set("JanvKMIn", "23456");
+    ledger.leaveInitialReading(kJanuary);
+    EXPECT_EQ(text("CoefPro"), "0");
+    EXPECT_EQ(form.panel(1), "Coefficient pro :") << "as after a restart with the same year";
+    EXPECT_EQ(form.panel(2), " Coefficient perso :");
+    day(kJanuary, 1, "23500", "23600");
+    EXPECT_EQ(form.panel(1), "Coefficient pro : 69,44 %");
+}
+
 TEST_F(LedgerTest, PropagationOrderPutsFinalAndPersonalBeforeTheRecomputation) {
     set("JanvKMIn", "10000");
     ledger.leaveInitialReading(kJanuary);

@@ -59,7 +59,7 @@ TEST_F(Derivation, ASkippedDayCountsItsGapAsPersonal) {
     day(kMarch, 1, "20010", "20100");
     day(kMarch, 3, "20250", "20300");  // the 2nd left at "0"
     set(morningField(kMarch, 2), "20150");  // a morning without its evening counts nothing
-    const MonthFigures& march = derive().months[kMarch];
+    const MonthFigures march = derive().months[kMarch];
     EXPECT_EQ(march.personal, "160");
     EXPECT_EQ(march.professional, "140");
     EXPECT_EQ(march.total, "300");

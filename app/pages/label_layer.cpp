@@ -64,7 +64,7 @@ QAccessibleInterface* LabelLayer::captionInterface(int index) const {
 
 int LabelLayer::add(const QString& text, const QRect& rect, Qt::Alignment alignment,
                     const QColor& color) {
-    captions_.push_back({text, rect, alignment | Qt::AlignVCenter, color, true});
+    captions_.push_back({text, rect, alignment | Qt::AlignVCenter, color, true, {}});
     if (parent()) setGeometry(parentWidget()->rect());
     return count() - 1;
 }

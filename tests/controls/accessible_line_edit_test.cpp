@@ -126,13 +126,19 @@ TEST_F(AccessibleLineEditTest, EveryOffsetOfRandomTextsAgreesWithTheText) {
                 ASSERT_EQ(a.text, text.mid(a.start, a.end - a.start)) << where.toStdString();
                 ASSERT_LE(a.start, offset) << where.toStdString();
                 ASSERT_LE(offset, a.end) << where.toStdString();
-                if (offset < length) ASSERT_LT(offset, a.end) << where.toStdString();
+                if (offset < length) {
+                    ASSERT_LT(offset, a.end) << where.toStdString();
+                }
                 const Answer b = before(face, offset, kind);
                 ASSERT_EQ(b.text, text.mid(b.start, b.end - b.start)) << where.toStdString();
-                if (!b.text.isEmpty()) ASSERT_EQ(b.end, a.start) << where.toStdString();
+                if (!b.text.isEmpty()) {
+                    ASSERT_EQ(b.end, a.start) << where.toStdString();
+                }
                 const Answer n = after(face, offset, kind);
                 ASSERT_EQ(n.text, text.mid(n.start, n.end - n.start)) << where.toStdString();
-                if (!n.text.isEmpty()) ASSERT_EQ(n.start, a.end) << where.toStdString();
+                if (!n.text.isEmpty()) {
+                    ASSERT_EQ(n.start, a.end) << where.toStdString();
+                }
             }
         }
     }

@@ -71,8 +71,7 @@ const Writer kWriters[] = {
     {"start-up copy", "Vardo.vrd", true,
      [](const std::string& folder) {
          writeBytes(folder + "Vardo", "[frmVardo]\r\nJanvM01=12500\r\n");
-         std::vector<std::string> lines;
-         startupCopy(folder, folder + "vardo-program", lines);
+         startupCopy(folder, folder + "vardo-program");
      }},
     {"year archive", "VARDO_2026.INI", false,
      [](const std::string& folder) { archiveYear(AYear(), folder); }},

@@ -20,13 +20,14 @@ ino_t inodeOf(const QString& path) {
     return ::stat(path.toLocal8Bit().constData(), &info) == 0 ? info.st_ino : 0;
 }
 
-TEST_F(SavedAsYouGo, ACommittedFieldIsOnDiskWithinASecondAndTheCloseWritesTheSameBytes) {
+TEST_F(SavedAsYouGo, ACommittedFieldReachesTheDiskWithoutACloseAndTheCloseWritesTheSameBytes) {
     open();
     int saves = 0;
     window->saver().onSaved = [&saves] { ++saves; };
     typeAndTab("12500");  // JanvKMIn
+    // The bound is generous: a loaded machine (or the sanitizers) may run the one-second timer late.
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return readFile("VARDO.INI").contains("JanvKMIn=12500\r\n"); }, 2000));
+        QTest::qWaitFor([&] { return readFile("VARDO.INI").contains("JanvKMIn=12500\r\n"); }, 20000));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(saves, 1);
     // A close finds the file as it would write it: same bytes, so it is not written again.
@@ -48,7 +49,7 @@ TEST_F(SavedAsYouGo, TypingIsCoalescedAndNothingChangedWritesNothing) {
     QTest::keyClicks(edit("aledVehicule"), "Utilitaire de chantier");  // 22 changes
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return readFile("VARDO.INI").contains("aledVehicule=Utilitaire de chantier"); },
-        2000));
+        20000));
     EXPECT_LE(saves, 2) << "a save per interval, not per keystroke";
 }
 
@@ -57,7 +58,7 @@ TEST_F(SavedAsYouGo, ASaveThatFailsInTheBackgroundIsToldOnceAndTriedAgainAtTheCl
     window->store().relocate(dir.filePath("absent/VARDO.INI").toStdString());
     window->saver().setInterval(50);
     typeAndTab("1");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return errors.size() == 1u; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return errors.size() == 1u; }, 20000));
     typeAndTab("2");
     QTest::qWait(200);
     EXPECT_EQ(errors.size(), 1u) << "told once";
@@ -155,7 +156,7 @@ TEST_F(SavedAsYouGo, NewYearAnsweredNonChangesNothingAndOuiArchivesUnderTheNamed
     EXPECT_EQ(readFile("VARDO_2025.INI"), "an older archive");
     EXPECT_EQ(text("JanvKMIn"), "0");
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return readFile("VARDO.INI").contains("JanvKMIn=0\r\n"); }, 2000));
+        QTest::qWaitFor([&] { return readFile("VARDO.INI").contains("JanvKMIn=0\r\n"); }, 20000));
 }
 
 TEST_F(SavedAsYouGo, SaveAsAsksBeforeReplacingAFileAndACancelWritesNothing) {

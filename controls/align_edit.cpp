@@ -73,8 +73,13 @@ void AlignedEdit::setFontOnNoFocus(const QFont& font, const QColor& textColor) {
 void AlignedEdit::setFlag(const QString& reason) {
     if (reason == flag_) return;
     flag_ = reason;
-    setToolTip(reason);
+    setToolTip(flag_.isEmpty() ? nameTip_ : flag_);
     applyLook(focused_);
+}
+
+void AlignedEdit::setNameTip(const QString& name) {
+    nameTip_ = name;
+    setToolTip(flag_.isEmpty() ? nameTip_ : flag_);
 }
 
 // Only what differs is touched: 888 boxes are built at start-up, and a palette or font set on a

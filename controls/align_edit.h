@@ -45,6 +45,8 @@ public:
     // A box whose text cannot be right shows it in red, focused or not, with the reason as its
     // tool tip; an empty reason takes the flag away. Typing and the box's size are untouched.
     void setFlag(const QString& reason);
+    // The box's name, its tool tip while no flag's reason replaces it.
+    void setNameTip(const QString& name);
     bool flagged() const { return !flag_.isEmpty(); }
 
 signals:
@@ -73,6 +75,7 @@ private:
     bool focused_ = false;
     bool selectZeroOnClick_ = false;  // a click gave the focus to a box holding "0"
     QString flag_;
+    QString nameTip_;
 };
 
 }  // namespace vardo

@@ -1,7 +1,7 @@
 #pragma once
 // The form model: every named field (text, read-only state) and menu item (checked state) of the
-// main window, in creation order, plus the status bar panels, the correction-button captions and
-// the hidden line buffer. A program write of a different text runs the field's change handler
+// main window, in creation order, plus the status bar panels and the correction-button captions.
+// A program write of a different text runs the field's change handler
 // synchronously, inside the write; an exception from the handler leaves the write (which stands).
 #include <array>
 #include <functional>
@@ -68,9 +68,6 @@ public:
     const std::string& correctionCaption(int month) const { return captions_[month]; }
     void setCorrectionCaption(int month, std::string_view caption);
 
-    // The hidden scratch buffer of text lines (start-up copy, annual text, reports).
-    std::vector<std::string>& memo() { return memo_; }
-
     // What an update changed, to put back when it fails half-way: while a log is being kept,
     // every text and panel write records the value it replaces.
     struct UndoEntry {
@@ -101,7 +98,6 @@ private:
     std::array<bool, kMenuCount> checked_{};
     std::array<std::string, kStatusPanels> panels_;
     std::array<std::string, kMonths> captions_;
-    std::vector<std::string> memo_;
     std::vector<FormObserver*> observers_;
     UndoLog* undo_ = nullptr;
 };

@@ -192,14 +192,12 @@ void Ledger::pressCorrection(int month) {
                              GridColumn::KMPerso})
             form_.setText(gridField(month, c), "0");
     }
-    form_.memo().clear();
     for (FieldId id = 0; id < kFieldCount; ++id) form_.setReadOnly(id, false);
     if (!failure.empty()) throw Error(failure);
 }
 
 void Ledger::resetYear() {
     changedSinceStart_ = true;
-    form_.memo().clear();
     for (FieldId id = 0; id < kFieldCount; ++id) {
         form_.setText(id, "0");
         form_.setReadOnly(id, false);

@@ -85,7 +85,7 @@ public:
     // m): they show "0" until then, whatever else recounts in between.
     unsigned monthsAwaitingRecount() const { return awaitingRecount_; }
 
-    // New year, steps after the January page is shown: buffer emptied, every field "0" and
+    // New year, steps after the January page is shown: every field "0" and
     // editable, the computed fields read-only again, the status bar at 0 %.
     void resetYear();
 

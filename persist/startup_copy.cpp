@@ -77,18 +77,16 @@ std::vector<std::string> splitTextLines(std::string_view text) {
     return lines;
 }
 
-void startupCopy(const std::string& programFolder, const std::string& programPath,
-                 std::vector<std::string>& memo) {
+void startupCopy(const std::string& programFolder, const std::string& programPath) {
     const std::string source = findCopySource(programFolder, programPath);
     if (source.empty()) return;  // a fresh install has no such file: nothing to copy
-    memo = splitTextLines(cp1252ToUtf8(readSource(source)));
+    const std::vector<std::string> lines = splitTextLines(cp1252ToUtf8(readSource(source)));
     const std::string target = programFolder + kCopyTarget;
     try {
-        writeFileAtomically(target, linesToFileBytes(memo));
+        writeFileAtomically(target, linesToFileBytes(lines));
     } catch (const FileWriteError& failure) {
         throw Error(cannotCreateFile(target, failure.error()));
     }
-    memo.clear();
 }
 
 }  // namespace vardo

@@ -13,10 +13,9 @@ namespace vardo {
 // program itself; empty when there is none. Regular files are preferred.
 std::string findCopySource(const std::string& programFolder, const std::string& programPath);
 
-// Reads the source into memo, writes memo to Vardo.vrd, empties memo. No source: nothing done.
-// Errors: "Impossible d'ouvrir le fichier \"%s\". %s", "Impossible de créer le fichier \"%s\". %s".
-void startupCopy(const std::string& programFolder, const std::string& programPath,
-                 std::vector<std::string>& memo);
+// Reads the source's lines and writes them to Vardo.vrd. No source: nothing done. Errors:
+// "Impossible d'ouvrir le fichier \"%s\". %s", "Impossible de créer le fichier \"%s\". %s".
+void startupCopy(const std::string& programFolder, const std::string& programPath);
 
 // Text split into lines at carriage return, line feed or both; an ending break adds no line.
 std::vector<std::string> splitTextLines(std::string_view text);

@@ -14,6 +14,8 @@
 #include "app/window/main_window.h"
 #include "app/cli/signal_closer.h"
 #include "app/help/help_access.h"
+#include "app/pages/caption_accessible.h"
+#include "controls/accessible_line_edit.h"
 #include "persist/files_folder.h"
 
 namespace vardo::app {
@@ -100,6 +102,8 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterStart) {
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/vardo/vardo.png")));
         loadFrenchTranslations();
         QApplication::setFont(windowFont());
+        installLineEditAccessibility();
+        installCaptionAccessibility();
 
         WindowSetup setup;
         setup.filesFolder = places.files.path;

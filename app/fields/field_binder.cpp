@@ -6,11 +6,13 @@
 #include "app/fields/cp1252_validator.h"
 #include "app/window/error_guard.h"
 #include "controls/align_edit.h"
+#include "ledger/calendar.h"
+#include "ledger/spoken_names.h"
 
 namespace vardo::app {
 
 FieldBinder::FieldBinder(FormModel& form, QObject* parent)
-    : QObject(parent), form_(form), cp1252_(new Cp1252Validator(this)) {
+    : QObject(parent), form_(form), cp1252_(new Cp1252Validator(this)), year_(accountingYear(form)) {
     form_.addObserver(this);
 }
 
@@ -28,6 +30,8 @@ FieldId FieldBinder::bind(AlignedEdit* edit) {
         edit->writeText(text);
     }
     edit->setReadOnly(form_.readOnly(id));
+    nameField(id);
+    describeField(id);
     edit->setValidator(cp1252_);
     connect(edit, &QLineEdit::textEdited, this, &FieldBinder::onTextEdited);
     return id;
@@ -60,13 +64,44 @@ void FieldBinder::textChanged(FieldId id, Origin origin) {
     AlignedEdit* widget = edit(id);
     if (!widget) return;
     const QString text = QString::fromStdString(form_.text(id));
+    if (id == headerField(Header::Comptabilite)) followYear();
     if (origin == Origin::Typing && widget->text() == text) return;
     const QSignalBlocker blocker(widget);
     widget->writeText(text);
 }
 
 void FieldBinder::readOnlyChanged(FieldId id) {
-    if (AlignedEdit* widget = edit(id)) widget->setReadOnly(form_.readOnly(id));
+    if (AlignedEdit* widget = edit(id)) {
+        widget->setReadOnly(form_.readOnly(id));
+        describeField(id);
+    }
+}
+
+// The name a screen reader says is the tooltip too: the grid shows no weekday, the tooltip does.
+void FieldBinder::nameField(FieldId id) {
+    AlignedEdit* widget = edit(id);
+    const QString name = QString::fromStdString(spokenName(id, year_));
+    widget->setAccessibleName(name);
+    widget->setNameTip(name);
+}
+
+void FieldBinder::describeField(FieldId id) {
+    edit(id)->setAccessibleDescription(
+        QString::fromStdString(spokenDescription(id, form_.readOnly(id))));
+}
+
+// The weekdays follow the accounting year: renamed only when the year it holds changes.
+void FieldBinder::followYear() {
+    const std::optional<int> year = accountingYear(form_);
+    if (year == year_) return;
+    year_ = year;
+    for (int m = 0; m < kMonths; ++m) {
+        for (int day = 1; day <= monthInfo(m).dayRows; ++day) {
+            for (FieldId id : {morningField(m, day), eveningField(m, day)}) {
+                if (edit(id)) nameField(id);
+            }
+        }
+    }
 }
 
 }  // namespace vardo::app

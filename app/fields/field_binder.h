@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QObject>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "ledger/form_model.h"
@@ -40,12 +41,16 @@ public:
 private:
     void onTextEdited(const QString& text);
     void typed(FieldId id, const QString& text);
+    void nameField(FieldId id);
+    void describeField(FieldId id);
+    void followYear();
 
     FormModel& form_;
     QValidator* cp1252_;  // shared by every field
     std::array<AlignedEdit*, kFieldCount> edits_{};
     std::array<int, kFieldCount> limits_{};
     QHash<const QWidget*, FieldId> ids_;
+    std::optional<int> year_;  // the accounting year the day fields' weekdays follow
 };
 
 }  // namespace vardo::app

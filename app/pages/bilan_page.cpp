@@ -19,17 +19,21 @@ void buildGrid(QWidget* page, BilanPage& out) {
     auto* labels = new LabelLayer(grid);
     static const char* const kHeadings[kGridColumns] = {"Km initial", "Km final", "Km total",
                                                         "Km pro", "Km perso"};
+    int heading[kGridColumns];
     for (int c = 0; c < kGridColumns; ++c)
-        makeLabel(labels, QString::fromUtf8(kHeadings[c]), QRect(96 + 64 * c, 24, 57, 16),
-                  Qt::AlignHCenter, kTeal);
+        heading[c] = makeLabel(labels, QString::fromUtf8(kHeadings[c]), QRect(96 + 64 * c, 24, 57, 16),
+                               Qt::AlignHCenter, kTeal);
     for (int m = 0; m < kMonths; ++m) {
         const int top = 48 + 24 * m;
-        makeLabel(labels, utf8(monthInfo(m).gridLabel), QRect(4, top, 88, kFieldHeight),
-                  Qt::AlignRight, kMaroon);
-        for (int c = 0; c < kGridColumns; ++c)
-            out.fields.push_back(
-                makeField(grid, gridField(m, GridColumn(c)),
-                          QRect(96 + 64 * c, top, 57, kFieldHeight)));
+        const int monthCaption = makeLabel(labels, utf8(monthInfo(m).gridLabel),
+                                           QRect(4, top, 88, kFieldHeight), Qt::AlignRight, kMaroon);
+        for (int c = 0; c < kGridColumns; ++c) {
+            AlignedEdit* edit = makeField(grid, gridField(m, GridColumn(c)),
+                                          QRect(96 + 64 * c, top, 57, kFieldHeight));
+            labels->caption(monthCaption, edit);
+            labels->caption(heading[c], edit);
+            out.fields.push_back(edit);
+        }
     }
 }
 
@@ -42,11 +46,11 @@ struct Row {
 void buildRows(QGroupBox* box, std::initializer_list<Row> rows, BilanPage& out) {
     auto* labels = new LabelLayer(box);
     for (const Row& row : rows) {
-        makeLabel(labels, QString::fromUtf8(row.label), QRect(4, row.top, 88, kFieldHeight),
-                  Qt::AlignRight);
-        out.fields.push_back(
-            makeField(box, annualField(row.field),
-                      QRect(96, row.top, 65, kFieldHeight)));
+        const int caption = makeLabel(labels, QString::fromUtf8(row.label),
+                                      QRect(4, row.top, 88, kFieldHeight), Qt::AlignRight);
+        AlignedEdit* edit = makeField(box, annualField(row.field), QRect(96, row.top, 65, kFieldHeight));
+        labels->caption(caption, edit);
+        out.fields.push_back(edit);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <utility>
 
 #include "app/pages/field_factory.h"
 #include "app/pages/label_layer.h"
@@ -26,12 +27,14 @@ void buildDays(QGroupBox* box, int month, MonthPage& out) {
     const int rows = monthInfo(month).dayRows;
     auto* labels = new LabelLayer(box);
     out.dayNumbers = labels;
+    int morningCaption[3];
+    int eveningCaption[3];
     for (int column = 0; column < 3; ++column) {
         const int left = kColumnLeft[column];
-        makeLabel(labels, QStringLiteral("Matin"), QRect(left + 24, 20, kDayWidth, 16),
-                  Qt::AlignHCenter, kTeal);
-        makeLabel(labels, QStringLiteral("Soir"), QRect(left + 77, 20, kDayWidth, 16),
-                  Qt::AlignHCenter, kTeal);
+        morningCaption[column] = makeLabel(labels, QStringLiteral("Matin"),
+                                           QRect(left + 24, 20, kDayWidth, 16), Qt::AlignHCenter, kTeal);
+        eveningCaption[column] = makeLabel(labels, QStringLiteral("Soir"),
+                                           QRect(left + 77, 20, kDayWidth, 16), Qt::AlignHCenter, kTeal);
     }
     for (int day = 1; day <= rows; ++day) {
         const int column = day <= 10 ? 0 : day <= 20 ? 1 : 2;
@@ -41,10 +44,17 @@ void buildDays(QGroupBox* box, int month, MonthPage& out) {
         const int number = makeLabel(labels, QString::number(day),
                                      QRect(left, top, 20, kFieldHeight), Qt::AlignRight, kMaroon);
         if (day == kFebruaryLeapDay && month == kFebruary) out.day29 = number;
-        out.fields.push_back(makeField(box, morningField(month, day),
-                                       QRect(left + 24, top, kDayWidth, kFieldHeight)));
-        out.fields.push_back(makeField(box, eveningField(month, day),
-                                       QRect(left + 77, top, kDayWidth, kFieldHeight)));
+        AlignedEdit* morning = makeField(box, morningField(month, day),
+                                         QRect(left + 24, top, kDayWidth, kFieldHeight));
+        AlignedEdit* evening = makeField(box, eveningField(month, day),
+                                         QRect(left + 77, top, kDayWidth, kFieldHeight));
+        // Read aloud: the day's number, then the column's heading.
+        for (auto [edit, heading] : {std::pair{morning, morningCaption[column]},
+                                     std::pair{evening, eveningCaption[column]}}) {
+            labels->caption(number, edit);
+            labels->caption(heading, edit);
+            out.fields.push_back(edit);
+        }
     }
 }
 
@@ -57,11 +67,12 @@ void buildBalance(QGroupBox* box, int month, MonthPage& out) {
         const auto which = static_cast<Balance>(i);
         const int top = kBalanceTop + i * kBalancePitch;
         const bool coefficient = which >= Balance::CoPro;
-        makeLabel(labels, QString::fromUtf8(kLabels[i]),
-                  QRect(2, top, kBalanceLeft - 6, kFieldHeight), Qt::AlignRight,
-                  coefficient ? QColor(Qt::black) : QColor());
+        const int caption = makeLabel(labels, QString::fromUtf8(kLabels[i]),
+                                      QRect(2, top, kBalanceLeft - 6, kFieldHeight), Qt::AlignRight,
+                                      coefficient ? QColor(Qt::black) : QColor());
         AlignedEdit* edit = makeField(box, balanceField(month, which),
                                      QRect(kBalanceLeft, top, kBalanceWidth, kFieldHeight));
+        labels->caption(caption, edit);
         // Only the initial reading is a tab stop.
         if (which != Balance::KMIn) edit->setFocusPolicy(Qt::ClickFocus);
         const QFont font = edit->fontOnNoFocus();

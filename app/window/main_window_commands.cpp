@@ -123,8 +123,8 @@ void MainWindow::newYear() {
 
 void MainWindow::saveAnnualText() {
     if (!leaveFocusedField()) return;
-    std::vector<std::string>& lines = form_.memo();
-    lines = annualTextLines(form_, ledger_->calendarYear(), savedFileLabels(), true);
+    const std::vector<std::string> lines =
+        annualTextLines(form_, ledger_->calendarYear(), savedFileLabels(), true);
     // Named after the program, in the folder of the program's files.
     const std::string programName = setup_.programPath.substr(setup_.programPath.rfind('/') + 1);
     const std::string fileName =
@@ -135,8 +135,8 @@ void MainWindow::saveAnnualText() {
 
 void MainWindow::saveAnnualTextAs() {
     if (!leaveFocusedField()) return;
-    std::vector<std::string>& lines = form_.memo();
-    lines = annualTextLines(form_, ledger_->calendarYear(), savedFileLabels(), false);
+    const std::vector<std::string> lines =
+        annualTextLines(form_, ledger_->calendarYear(), savedFileLabels(), false);
     const QString name =
         setup_.saveFileName ? setup_.saveFileName(this) : defaultSaveFileName(this);
     if (name.isEmpty()) return;

@@ -25,7 +25,7 @@ namespace vardo::app {
 void MainWindow::prepareBeforeLoad() {
     loadOptions(form_, setup_.filesFolder);
     pages_->setCurrentIndex(ledger_->activePageFromChecks());
-    startupCopy(setup_.filesFolder, setup_.programPath, form_.memo());
+    startupCopy(setup_.filesFolder, setup_.programPath);
     ledger_->startupUnlockPass();
     form_.setPanel(kDatePanel, "Date : " + shortDate(setup_.locale, setup_.today()).toStdString());
     ledger_->setAccountingYearDefault(setup_.today().year());

@@ -1,8 +1,7 @@
 #pragma once
-// The print commands of the month pages and of the "Bilan" page: the report is built into the
-// form's hidden line buffer, then printed through the print command. A cancelled dialog leaves
-// the new report in the buffer; a command refused because a document is still being printed
-// leaves the buffer as it was. Errors are vardo::Error, for the error box.
+// The print commands of the month pages and of the "Bilan" page: the report's lines are built
+// from the form and handed to the print command. A command refused because a document is still
+// being printed leaves that document as it was. Errors are vardo::Error, for the error box.
 #include <QFont>
 
 #include "ledger/form_model.h"
@@ -12,10 +11,9 @@ class QWidget;
 
 namespace vardo {
 
-void printMonthReport(PrintService& service, FormModel& form, int calendarYear, int month,
-                      QWidget* parent,
-                      const QFont& windowFont);
-void printAnnualReport(PrintService& service, FormModel& form, int calendarYear, QWidget* parent,
-                       const QFont& windowFont);
+void printMonthReport(PrintService& service, const FormModel& form, int calendarYear, int month,
+                      QWidget* parent, const QFont& windowFont);
+void printAnnualReport(PrintService& service, const FormModel& form, int calendarYear,
+                       QWidget* parent, const QFont& windowFont);
 
 }  // namespace vardo

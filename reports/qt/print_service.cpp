@@ -53,10 +53,10 @@ PrintService::~PrintService() = default;
 
 void PrintService::print(QWidget* parent, const std::vector<std::string>& lines,
                          const QFont& windowFont, const std::string& jobName) {
+    if (!printing_) documentLines_ = lines;
     run(parent, jobName, [&](QPrinter& printer) {
-        // The lines are copied: the caller may rebuild its own while pages are handed over.
-        const std::vector<std::string> document = lines;
-        printDocument(printer, document, windowFont, platform_.betweenPages);
+        // The service's own copy: the caller's lines may go while pages are handed over.
+        printDocument(printer, documentLines_, windowFont, platform_.betweenPages);
     });
 }
 

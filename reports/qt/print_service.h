@@ -43,6 +43,10 @@ public:
     // The same steps and messages for a picture drawn on one page (the chart of the year).
     void printDrawing(QWidget* parent, const PageDrawing& draw, const std::string& jobName);
 
+    // The lines of the document being printed, or else of the latest print command: a command
+    // refused because a document is running leaves that document's lines.
+    const std::vector<std::string>& documentLines() const { return documentLines_; }
+
     // True while a document is being printed: the window keeps processing events meanwhile,
     // and a report built then must not replace the one being printed.
     bool printing() const { return printing_; }
@@ -57,6 +61,7 @@ private:
 
     Platform platform_;
     std::unique_ptr<QPrinter> printer_;
+    std::vector<std::string> documentLines_;
     bool printing_ = false;
 };
 

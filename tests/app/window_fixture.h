@@ -70,7 +70,7 @@ protected:
             [] { return true; },
             [] { return std::make_unique<QPrinter>(QPrinter::HighResolution); },
             [this](QPrinter&, QWidget*) {
-                printed.push_back(window->form().memo());
+                printed.push_back(window->printService().documentLines());
                 return false;
             },
             {}};

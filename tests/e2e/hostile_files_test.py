@@ -107,8 +107,7 @@ def run_case(display, installed, case):
             assert started < START_LIMIT, f"{case.name}: the window took {started:.1f} s"
             if case.during:
                 case.during(program, outside)
-            program.focus()
-            program.key("alt+F4")
+            program.press_alt_f4()
             for message in case.close_messages:
                 answer_box(program, message.format(folder=program.folder, outside=outside))
             program.wait_exit(15)

@@ -178,8 +178,7 @@ TEST_P(HostileReadFile, OptionsFileReadsAsNoneAndIsNotReplaced) {
 
 TEST_P(HostileReadFile, StartupCopySourceIsRefusedAndNothingIsCopied) {
     if (!make("Vardo")) GTEST_SKIP() << kCannotMake;
-    std::vector<std::string> memo;
-    EXPECT_EQ(errorInChild([&] { startupCopy(folder.path(), folder / "vardo-program", memo); }),
+    EXPECT_EQ(errorInChild([&] { startupCopy(folder.path(), folder / "vardo-program"); }),
               openMessage(folder / "Vardo"));
     EXPECT_FALSE(fs::exists(folder / "Vardo.vrd"));
 }
@@ -187,8 +186,7 @@ TEST_P(HostileReadFile, StartupCopySourceIsRefusedAndNothingIsCopied) {
 TEST_P(HostileWrittenFile, StartupCopyTargetIsRefused) {
     writeBytes(folder / "Vardo", "line\r\n");
     if (!make("Vardo.vrd")) GTEST_SKIP() << kCannotMake;
-    std::vector<std::string> memo;
-    EXPECT_EQ(errorInChild([&] { startupCopy(folder.path(), folder / "vardo-program", memo); }),
+    EXPECT_EQ(errorInChild([&] { startupCopy(folder.path(), folder / "vardo-program"); }),
               "Impossible de créer le fichier \"" + folder / "Vardo.vrd" + "\". Accès refusé.");
 }
 
@@ -223,8 +221,7 @@ TEST(LinkedFiles, LinksToRegularFilesAreFollowedAndKept) {
     EXPECT_EQ(loaded.text(morningField(0, 1)), "12500");
     loaded.setText(morningField(0, 1), "13000");
     saveValues(loaded, folder / "VARDO.INI");
-    std::vector<std::string> memo;
-    startupCopy(folder.path(), folder / "vardo-program", memo);
+    startupCopy(folder.path(), folder / "vardo-program");
 
     EXPECT_TRUE(fs::is_symlink(folder / "VARDO.INI"));
     EXPECT_TRUE(fs::is_symlink(folder / "Vardo.vrd"));

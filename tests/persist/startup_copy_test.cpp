@@ -26,21 +26,18 @@ TEST(SplitTextLines, BreaksAtCrLfOrEither) {
 
 TEST(StartupCopy, MissingSourceIsSkippedSilently) {
     ScratchFolder folder;
-    std::vector<std::string> memo{"left over"};
-    EXPECT_NO_THROW(startupCopy(folder.path(), folder / "vardo", memo));
+    EXPECT_NO_THROW(startupCopy(folder.path(), folder / "vardo"));
     EXPECT_FALSE(std::filesystem::exists(folder / "Vardo.vrd"));
 }
 
 TEST(StartupCopy, CopiesLineByLineWithCrLf) {
     ScratchFolder folder;
     writeBytes(folder / "Vardo", "[frmVardo]\nJanvM01=12500\r\nV\xE9hicule");
-    std::vector<std::string> memo;
-    startupCopy(folder.path(), folder / "vardo-program", memo);
+    startupCopy(folder.path(), folder / "vardo-program");
     EXPECT_EQ(readBytes(folder / "Vardo.vrd"), "[frmVardo]\r\nJanvM01=12500\r\nV\xE9hicule\r\n");
-    EXPECT_TRUE(memo.empty());
     // Replaced at the next start.
     writeBytes(folder / "Vardo", "new");
-    startupCopy(folder.path(), folder / "vardo-program", memo);
+    startupCopy(folder.path(), folder / "vardo-program");
     EXPECT_EQ(readBytes(folder / "Vardo.vrd"), "new\r\n");
 }
 
@@ -50,13 +47,12 @@ TEST(StartupCopy, FindsTheSourceWhateverItsCaseButNeverTheProgram) {
     writeBytes(folder / "vardo",
                "\x7F"
                "ELF program");
-    std::vector<std::string> memo;
-    startupCopy(folder.path(), folder / "vardo", memo);
+    startupCopy(folder.path(), folder / "vardo");
     EXPECT_FALSE(std::filesystem::exists(folder / "Vardo.vrd"));
 
     // The store's own file VARDO, when the folder's path holds a ".".
     writeBytes(folder / "VARDO", "[frmVardo]\r\n");
-    startupCopy(folder.path(), folder / "vardo", memo);
+    startupCopy(folder.path(), folder / "vardo");
     EXPECT_EQ(readBytes(folder / "Vardo.vrd"), "[frmVardo]\r\n");
     EXPECT_EQ(findCopySource(folder.path(), folder / "vardo"), folder / "VARDO");
 }
@@ -64,8 +60,7 @@ TEST(StartupCopy, FindsTheSourceWhateverItsCaseButNeverTheProgram) {
 TEST(StartupCopy, UnreadableSourceShowsTheOpenMessage) {
     ScratchFolder folder;
     std::filesystem::create_directory(folder / "Vardo");
-    std::vector<std::string> memo;
-    EXPECT_EQ(testing::errorOf([&] { startupCopy(folder.path(), folder / "vardo", memo); }),
+    EXPECT_EQ(testing::errorOf([&] { startupCopy(folder.path(), folder / "vardo"); }),
               "Impossible d'ouvrir le fichier \"" + folder.path() + "Vardo\". Accès refusé.");
     EXPECT_FALSE(std::filesystem::exists(folder / "Vardo.vrd"));
 }
@@ -74,14 +69,13 @@ TEST(StartupCopy, UnwritableCopyShowsTheCreateMessage) {
     ScratchFolder folder;
     writeBytes(folder / "Vardo", "x\r\n");
     std::filesystem::create_directory(folder / "Vardo.vrd");
-    std::vector<std::string> memo;
-    EXPECT_EQ(testing::errorOf([&] { startupCopy(folder.path(), folder / "vardo", memo); }),
+    EXPECT_EQ(testing::errorOf([&] { startupCopy(folder.path(), folder / "vardo"); }),
               "Impossible de créer le fichier \"" + folder.path() + "Vardo.vrd\". Accès refusé.");
     // An old copy stays whole when the write fails.
     std::filesystem::remove(folder / "Vardo.vrd");
     writeBytes(folder / "Vardo.vrd", "old\r\n");
     injectWriteFailure(WriteStage::Write, ENOSPC);
-    EXPECT_THROW(startupCopy(folder.path(), folder / "vardo", memo), Error);
+    EXPECT_THROW(startupCopy(folder.path(), folder / "vardo"), Error);
     EXPECT_EQ(readBytes(folder / "Vardo.vrd"), "old\r\n");
 }
 

@@ -1,7 +1,7 @@
 // The print commands on a PDF printer, read back with pdftotext: every line of a month and of the
-// year in order, on the pages where the layout puts them, each job under its own name; the hidden
-// line buffer filled by a command, kept by a cancelled dialog, left alone by a command refused
-// while a document is being printed.
+// year in order, on the pages where the layout puts them, each job under its own name; a cancelled
+// dialog prints nothing; a command refused while a document is being printed leaves that
+// document whole.
 #include "reports/qt/print_commands.h"
 
 #include <gtest/gtest.h>
@@ -60,17 +60,16 @@ TEST_F(PrintCommands, EveryLineOnThePagesOfTheLayout) {
     };
     for (const Row& row : rows) {
         row.command();
-        EXPECT_EQ(form.memo(), row.lines) << row.name << ": the buffer holds the report printed";
+        EXPECT_EQ(service.documentLines(), row.lines) << row.name;
         const auto expected = testing::expectedPages(*service.currentPrinter(), row.lines, font);
         EXPECT_EQ(expected.size(), row.pages) << row.name;
         EXPECT_EQ(testing::firstDifference(testing::pdfPages(pdf), expected), "") << row.name;
     }
 }
 
-TEST_F(PrintCommands, ACancelledDialogStillLeavesTheReportInTheBuffer) {
+TEST_F(PrintCommands, ACancelledDialogPrintsNothing) {
     confirmAnswer = false;
     printAnnualReport(service, form, 2024, nullptr, font);
-    EXPECT_EQ(form.memo(), annualReportLines(form, 2024));
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
@@ -86,7 +85,7 @@ TEST_F(PrintCommands, EachReportCarriesItsJobName) {
                                                   "Vardo - Février"}));
 }
 
-TEST_F(PrintCommands, ARefusedCommandLeavesTheBufferOfTheRunningDocument) {
+TEST_F(PrintCommands, ARefusedCommandLeavesTheRunningDocumentWhole) {
     std::vector<std::string> refusals;
     betweenPages = [&] {
         try {
@@ -98,7 +97,10 @@ TEST_F(PrintCommands, ARefusedCommandLeavesTheBufferOfTheRunningDocument) {
     printAnnualReport(service, form, 2024, nullptr, font);
     ASSERT_FALSE(refusals.empty());
     EXPECT_EQ(refusals[0], "Impression en cours");
-    EXPECT_EQ(form.memo(), annualReportLines(form, 2024));
+    EXPECT_EQ(service.documentLines(), annualReportLines(form, 2024));
+    const auto expected =
+        testing::expectedPages(*service.currentPrinter(), annualReportLines(form, 2024), font);
+    EXPECT_EQ(testing::firstDifference(testing::pdfPages(pdf), expected), "");
 }
 
 }  // namespace

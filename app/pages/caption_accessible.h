@@ -1,0 +1,41 @@
+#pragma once
+// The painted captions in the accessibility tree: each caption of a label layer is a static
+// text child of the layer, and the boxes it captions report it as their label, so that a screen
+// reader reads "Matin" or "Kilométrage initial :" though no label widget exists.
+#include <QAccessibleInterface>
+#include <QPointer>
+
+namespace vardo::app {
+
+class LabelLayer;
+
+class CaptionAccessible : public QAccessibleInterface {
+public:
+    CaptionAccessible(LabelLayer* layer, int index);
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override;
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text which) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override;
+
+private:
+    QPointer<LabelLayer> layer_;
+    int index_;
+};
+
+// Installs the layers' interface and the boxes' caption lookup; once the application exists.
+void installCaptionAccessibility();
+
+}  // namespace vardo::app

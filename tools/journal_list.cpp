@@ -18,6 +18,16 @@ const FormModel& names() {
     return form;
 }
 
+// A field as the window labels it: a day or a month's initial reading in words, a header
+// field by its caption.
+std::string fieldLabel(FieldId id) {
+    static constexpr const char* kHeaderCaptions[kHeaderCount] = {"Comptabilité", "Véhicule",
+                                                                  "Année du véhicule", "Chevaux"};
+    for (int h = 0; h < kHeaderCount; ++h)
+        if (id == headerField(static_cast<Header>(h))) return kHeaderCaptions[h];
+    return fieldInWords(id);
+}
+
 std::string shownText(const std::string& text) {
     return text.empty() ? "(vide)" : text;
 }
@@ -68,7 +78,7 @@ std::vector<JournalListRow> journalListRows(const std::vector<JournalEntry>& ent
         for (const JournalChange& change : entry.changes) {
             JournalListRow changed = row;
             changed.id = names().findField(change.key);
-            changed.field = changed.id >= 0 ? fieldInWords(changed.id) : change.key;
+            changed.field = changed.id >= 0 ? fieldLabel(changed.id) : change.key;
             changed.month = changed.id >= 0 ? monthOfField(changed.id) : -1;
             changed.change = shownText(change.before) + " → " + shownText(change.after);
             rows.push_back(std::move(changed));

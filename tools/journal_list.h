@@ -13,7 +13,7 @@ namespace vardo {
 struct JournalListRow {
     std::string when;    // "02/01/2026 08:14:03"
     std::string event;   // "saisie", "report", "correction", ...
-    std::string field;   // "7 janvier, soir"; a header field by its name; empty for none
+    std::string field;   // "7 janvier, soir"; a header field by its caption; empty for none
     std::string change;  // "0 → 48730"; for an event without a change, what it was about
     int month = -1;      // the month of the field, or of the correction; -1: none
     FieldId id = -1;     // the field, -1 for none

@@ -16,6 +16,7 @@ YearSaver::YearSaver(FormModel& form, FormStore& store, QObject* parent)
 
 YearSaver::~YearSaver() {
     if (watching_) form_.removeObserver(this);
+    if (journal_) journal_->onEntry = nullptr;
     if (write_.valid()) write_.wait();
 }
 

@@ -38,7 +38,7 @@ TEST(JournalList, OneRowPerChangeWithTheFieldInWords) {
         {"loaded: why", "chargement", "", "début du journal", -1, -1},
         {"loaded: initial reading", "chargement", "mars, kilométrage initial", "(vide) → 52000",
          kMarch, names.findField("MarsKMIn")},
-        {"loaded: header", "chargement", "aledVehicule", "Clio → (vide)", -1,
+        {"loaded: header", "chargement", "Véhicule", "Clio → (vide)", -1,
          names.findField("aledVehicule")},
     };
     ASSERT_EQ(rows.size(), std::size(expected));

@@ -38,18 +38,13 @@ void countMonth(const FormModel& form, int m, int lastDay, MonthFigures& f, char
         return;
     }
     f.final = form.text(eveningField(m, lastDay));
-    const std::int32_t initial = readFigure(f.initial);
+    const std::int32_t initial = readFigure(f.initial);  // read first: its error comes first
     f.totalKm = checked32(std::int64_t{readFigure(f.final)} - initial);
     std::int64_t professional = 0, personal = 0;
-    std::int32_t previous = initial;
-    for (int d = 1; d <= lastDay; ++d) {
-        if (form.isZero(eveningField(m, d))) continue;
-        const std::int32_t morning = readFigure(form.text(morningField(m, d)));
-        const std::int32_t evening = readFigure(form.text(eveningField(m, d)));
-        personal = checked32(personal + checked32(std::int64_t{morning} - previous));
-        professional = checked32(professional + checked32(std::int64_t{evening} - morning));
-        previous = evening;
-    }
+    eachCountedDay(form, m, f.initial, lastDay, [&](const CountedDay& day) {
+        personal = checked32(personal + checked32(day.personal));
+        professional = checked32(professional + checked32(day.professional));
+    });
     f.professionalKm = static_cast<std::int32_t>(professional);
     f.personalKm = static_cast<std::int32_t>(personal);
     f.total = writeFigure(f.totalKm);

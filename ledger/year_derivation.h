@@ -23,8 +23,35 @@
 #include <string>
 
 #include "ledger/form_model.h"
+#include "ledger/numbers.h"
 
 namespace vardo {
+
+// One recorded day as the figures count it.
+struct CountedDay {
+    int day = 0;
+    std::int32_t morning = 0, evening = 0;
+    std::int64_t professional = 0;  // evening − morning
+    std::int64_t personal = 0;      // morning − the previous evening, or the month's initial
+};
+
+// Calls visit(const CountedDay&) for each recorded day of month m up to lastDay (the month's
+// last recorded day), counting from the month's initial reading: the one walk over the days that
+// the month's figures and the CSV's day rows both take. Throws Error on a reading that is not a
+// whole number.
+template <typename Visit>
+void eachCountedDay(const FormModel& form, int m, std::string_view initial, int lastDay,
+                    Visit&& visit) {
+    std::int32_t previous = readFigure(initial);
+    for (int d = 1; d <= lastDay; ++d) {
+        if (form.isZero(eveningField(m, d))) continue;
+        const std::int32_t morning = readFigure(form.text(morningField(m, d)));
+        const std::int32_t evening = readFigure(form.text(eveningField(m, d)));
+        visit(CountedDay{d, morning, evening, std::int64_t{evening} - morning,
+                         std::int64_t{morning} - previous});
+        previous = evening;
+    }
+}
 
 struct MonthFigures {
     int lastDay = 0;  // the last recorded day; 0: the month has none

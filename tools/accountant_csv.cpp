@@ -7,6 +7,7 @@
 #include "persist/atomic_file.h"
 #include "persist/form_store.h"
 #include "ledger/calendar.h"
+#include "ledger/year_derivation.h"
 #include "tools/french_format.h"
 
 namespace vardo {
@@ -14,21 +15,16 @@ namespace {
 
 using Row = std::vector<std::string>;
 
-std::string figure(const FormModel& form, FieldId id) {
-    return writeFigure(readFigure(form.text(id)));
-}
+// The figures are those of the year's derivation, written with a decimal comma.
+constexpr char kCsvDecimalSeparator = ',';
 
-// A coefficient of the "Bilan" page as a percentage, rounded as the status bar rounds it. The
-// text was written with the decimal separator of the settings of its day: either is accepted.
-std::string percentage(const FormModel& form, Annual which) {
-    const std::string& text = form.text(annualField(which));
-    long double value = 0;
-    try {
-        value = readDecimal(text, ',');
-    } catch (const Error&) {
-        value = readDecimal(text, '.');
-    }
-    return twoDecimals(roundTwoDecimals(value * 100)) + " %";
+// A reading as typed ("012500") as a plain number.
+std::string number(const std::string& reading) { return writeFigure(readFigure(reading)); }
+
+// A coefficient as a percentage, rounded as the status bar rounds it.
+std::string percentage(const std::string& coefficient) {
+    return twoDecimals(roundTwoDecimals(readDecimal(coefficient, kCsvDecimalSeparator) * 100)) +
+           " %";
 }
 
 std::string dateText(int month, int day, int year) {
@@ -37,30 +33,24 @@ std::string dateText(int month, int day, int year) {
     return text;
 }
 
-// The month's recorded days, counted as the ledger counts them: a day whose evening holds "0",
-// or that the year does not have, is skipped, and the next morning counts its personal
-// kilometres from the evening before.
-void addDays(const FormModel& form, int m, int year, std::vector<Row>& rows) {
-    FieldId previousEvening = balanceField(m, Balance::KMIn);
-    for (int d = 1; d <= daysInMonth(m, year); ++d) {
-        if (!isRecordedDay(form, m, d, year)) continue;
-        const FieldId evening = eveningField(m, d);
-        const std::int64_t s = readFigure(form.text(evening));
-        const std::int64_t morning = readFigure(form.text(morningField(m, d)));
-        const std::int64_t previous = readFigure(form.text(previousEvening));
-        rows.push_back({dateText(m, d, year), writeFigure(morning), writeFigure(s),
-                        writeFigure(s - morning), writeFigure(morning - previous)});
-        previousEvening = evening;
-    }
+// The month's recorded days, as its figures count them: a day whose evening holds "0", or that
+// the year does not have, is skipped, and the next morning counts its personal kilometres from
+// the evening before.
+void addDays(const FormModel& form, const DerivedYear& derived, int m, std::vector<Row>& rows) {
+    const MonthFigures& month = derived.months[static_cast<std::size_t>(m)];
+    eachCountedDay(form, m, month.initial, month.lastDay, [&](const CountedDay& day) {
+        rows.push_back({dateText(m, day.day, derived.year), writeFigure(day.morning),
+                        writeFigure(day.evening), writeFigure(day.professional),
+                        writeFigure(day.personal)});
+    });
 }
 
 // Each month's balance, in columns of its own: the day table's columns hold days only.
-void addMonthTotals(const FormModel& form, std::vector<Row>& rows) {
+void addMonthTotals(const DerivedYear& derived, std::vector<Row>& rows) {
     rows.push_back({"Mois", "Km professionnels", "Km personnels"});
     for (int m = 0; m < kMonths; ++m) {
-        rows.push_back({std::string(monthInfo(m).caption),
-                        figure(form, balanceField(m, Balance::KMPro)),
-                        figure(form, balanceField(m, Balance::KMPerso))});
+        const MonthFigures& month = derived.months[static_cast<std::size_t>(m)];
+        rows.push_back({std::string(monthInfo(m).caption), month.professional, month.personal});
     }
 }
 
@@ -84,18 +74,19 @@ std::vector<Row> accountantCsvRows(const FormModel& form, const Allowance& allow
         {"Chevaux", spreadsheetText(form.text(headerField(Header::Chevaux)))},
         {},
     };
+    const DerivedYear derived = deriveYear(form, *year, kCsvDecimalSeparator);
     rows.push_back({"Date", "Matin", "Soir", "Km professionnels", "Km personnels"});
-    for (int m = 0; m < kMonths; ++m) addDays(form, m, *year, rows);
+    for (int m = 0; m < kMonths; ++m) addDays(form, derived, m, rows);
     rows.push_back({});
-    addMonthTotals(form, rows);
+    addMonthTotals(derived, rows);
     rows.push_back({});
-    rows.push_back({"Km initial", figure(form, annualField(Annual::DebAnnee))});
-    rows.push_back({"Km final", figure(form, annualField(Annual::FinAnnee))});
-    rows.push_back({"Km total", figure(form, annualField(Annual::TotAnnee))});
-    rows.push_back({"Km professionnels", figure(form, annualField(Annual::TotPro))});
-    rows.push_back({"Km personnels", figure(form, annualField(Annual::TotPerso))});
-    rows.push_back({"Coefficient professionnel", percentage(form, Annual::CoefPro)});
-    rows.push_back({"Coefficient personnel", percentage(form, Annual::CoefPerso)});
+    rows.push_back({"Km initial", number(derived.start)});
+    rows.push_back({"Km final", number(derived.end)});
+    rows.push_back({"Km total", derived.total});
+    rows.push_back({"Km professionnels", derived.professional});
+    rows.push_back({"Km personnels", derived.personal});
+    rows.push_back({"Coefficient professionnel", percentage(derived.coefPro)});
+    rows.push_back({"Coefficient personnel", percentage(derived.coefPerso)});
     if (allowance.cents) {
         rows.push_back({});
         rows.push_back({"Barème kilométrique", std::to_string(allowance.scaleYear)});

@@ -66,6 +66,7 @@ public:
 
     std::vector<Anomaly> run() {
         for (int m = 0; m < kMonths; ++m) checkMonth(m);
+        checkYearWithoutEvening();
         return std::move(found_);
     }
 
@@ -84,6 +85,7 @@ private:
         if (!initial.whole) notWhole(m, 1, initialField);
         // The month's figures rest on its initial reading when it has a recorded day.
         const bool counted = lastRecordedDay(form_, m, year_) > 0;
+        anyCounted_ = anyCounted_ || counted;
         if (counted && !initial.recorded) {
             add(m, 1, {initialField},
                 "non saisi (0) alors que des jours du mois sont remplis, si bien que tout le "
@@ -120,6 +122,21 @@ private:
             sentence += " : " + groupedInteger(gap) +
                         " km ne sont comptés ni en professionnel ni en personnel";
         add(m, 1, {initialField, before->field}, sentence);
+    }
+
+    // With no evening recorded, the year's final reading is 0, so its total runs from its first
+    // initial reading down to 0, while its two parts are 0.
+    void checkYearWithoutEvening() {
+        if (anyCounted_ || !yearStart_ || yearStart_->value == 0) return;
+        Anomaly anomaly{yearStart_->month, 1, {yearStart_->field},
+                        "aucun relevé du soir n'est saisi dans l'année : le total de l'année va "
+                        "de ce relevé à 0 (" + groupedInteger(-std::int64_t{yearStart_->value}) +
+                        " km)"};
+        // In calendar order among the others.
+        auto at = found_.begin();
+        while (at != found_.end() && dayOrdinal(at->month, at->day) <= dayOrdinal(anomaly.month, 1))
+            ++at;
+        found_.insert(at, std::move(anomaly));
     }
 
     void checkDay(int m, int d) {
@@ -184,6 +201,7 @@ private:
     std::optional<Previous> previous_;
     std::optional<Previous> lastEvening_;  // the year's last recorded evening so far
     std::optional<Previous> yearStart_;    // the year's first initial reading other than "0"
+    bool anyCounted_ = false;              // some month has a recorded day
     std::vector<Anomaly> found_;
 };
 

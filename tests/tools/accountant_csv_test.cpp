@@ -251,6 +251,29 @@ TEST(AccountantCsvRandom, ColumnSumsGiveTheYear) {
     }
 }
 
+// The file counts the typed readings: figures left stale in the window or the stored file
+// (a year edited outside the program, a recount that never ran) do not reach it.
+TEST_F(AccountantCsv, FiguresComeFromTheReadingsNotFromTheWrittenFigures) {
+    enterYear();
+    const Rows counted = exported();
+    for (const char* stale : {"JanvKMPro", "JanvKMPerso", "FevKMIn", "MarsKMPro", "DebAnnee",
+                              "FinAnnee", "TotAnnee", "TotPro", "TotPerso", "CoefPro",
+                              "CoefPerso"})
+        set(stale, "7");
+    // Up to the coefficients: the allowance below is worked out from TotPro by its own tool.
+    const auto figures = [&](Rows rows) {
+        rows.resize(static_cast<std::size_t>(findRow(rows, "Coefficient personnel") - rows.data() + 1));
+        return rows;
+    };
+    EXPECT_EQ(figures(exported()), figures(counted));
+    EXPECT_EQ(*findRow(counted, "Janvier"), (std::vector<std::string>{"Janvier", "320", "80"}));
+    EXPECT_EQ(*findRow(counted, "01/02/2024"),
+              (std::vector<std::string>{"01/02/2024", "10450", "10500", "50", "50"}))
+        << "February counts from the reading January hands on, not from the text of FevKMIn";
+    EXPECT_EQ(*findRow(counted, "Km initial"), (std::vector<std::string>{"Km initial", "10000"}));
+    EXPECT_EQ(*findRow(counted, "Km total"), (std::vector<std::string>{"Km total", "700"}));
+}
+
 TEST_F(AccountantCsv, FailuresNameTheFigure) {
     enterYear();
     set("MarsM02", "10 650");

@@ -26,7 +26,8 @@ constexpr int kMenuCount = 27;
 
 struct MonthInfo {
     std::string_view code;        // Janv, Fev, ... (every field name of the month starts so)
-    std::string_view caption;     // page and menu caption: "Janvier", "Février", ...
+    std::string_view caption;     // page caption: "Janvier", "Février", ...
+    std::string_view menuCaption; // the caption with an access key no other month of the menu has
     std::string_view menuItem;    // Janvier1, Fvrier1, ...
     std::string_view titleWord;   // JANVIER, FEVRIER, ... (reports and annual text)
     std::string_view gridLabel;   // "Janvier :" on the "Bilan" page
@@ -34,18 +35,18 @@ struct MonthInfo {
 };
 
 inline constexpr std::array<MonthInfo, kMonths> kMonthTable{{
-    {"Janv", "Janvier", "Janvier1", "JANVIER", "Janvier :", 31},
-    {"Fev", "Février", "Fvrier1", "FEVRIER", "Février :", 29},
-    {"Mars", "Mars", "Mars1", "MARS", "Mars :", 31},
-    {"Avril", "Avril", "Avril1", "AVRIL", "Avril :", 30},
-    {"Mai", "Mai", "Mai1", "MAI", "Mai :", 31},
-    {"Juin", "Juin", "Juin1", "JUIN", "Juin :", 30},
-    {"Juil", "Juillet", "Juillet1", "JUILLET", "Juillet :", 31},
-    {"Aout", "Août", "Aot1", "AOUT", "Août :", 31},
-    {"Sept", "Septembre", "Septembre1", "SEPTEMBRE", "Septembre :", 30},
-    {"Oct", "Octobre", "Octobre1", "OCTOBRE", "Octobre :", 31},
-    {"Nov", "Novembre", "Novembre1", "NOVEMBRE", "Novembre :", 30},
-    {"Dec", "Décembre", "Dcembre1", "DECEMBRE", "Décembre :", 31},
+    {"Janv", "Janvier", "&Janvier", "Janvier1", "JANVIER", "Janvier :", 31},
+    {"Fev", "Février", "&Février", "Fvrier1", "FEVRIER", "Février :", 29},
+    {"Mars", "Mars", "&Mars", "Mars1", "MARS", "Mars :", 31},
+    {"Avril", "Avril", "&Avril", "Avril1", "AVRIL", "Avril :", 30},
+    {"Mai", "Mai", "Ma&i", "Mai1", "MAI", "Mai :", 31},
+    {"Juin", "Juin", "J&uin", "Juin1", "JUIN", "Juin :", 30},
+    {"Juil", "Juillet", "Jui&llet", "Juillet1", "JUILLET", "Juillet :", 31},
+    {"Aout", "Août", "Aoû&t", "Aot1", "AOUT", "Août :", 31},
+    {"Sept", "Septembre", "&Septembre", "Septembre1", "SEPTEMBRE", "Septembre :", 30},
+    {"Oct", "Octobre", "&Octobre", "Octobre1", "OCTOBRE", "Octobre :", 31},
+    {"Nov", "Novembre", "&Novembre", "Novembre1", "NOVEMBRE", "Novembre :", 30},
+    {"Dec", "Décembre", "&Décembre", "Dcembre1", "DECEMBRE", "Décembre :", 31},
 }};
 
 // The months by name, in the order of the table. A month number is 0-based (0 = January)
@@ -135,7 +136,7 @@ constexpr std::array<MenuEntry, kMenuCount> buildMenuTable() {
     add("N2", "", MenuKind::Separator);
     add("Quitter1", "&Quitter", MenuKind::Command);
     add("Edition1", "&Edition", MenuKind::Title);
-    for (const MonthInfo& month : kMonthTable) add(month.menuItem, month.caption, MenuKind::Command);
+    for (const MonthInfo& month : kMonthTable) add(month.menuItem, month.menuCaption, MenuKind::Command);
     add("N4", "", MenuKind::Separator);
     add("BilanAnnuel1", "&Bilan Annuel", MenuKind::Command);
     add("Aide1", "&Aide", MenuKind::Title);

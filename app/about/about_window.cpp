@@ -54,6 +54,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("banner"));
     banner->setPixmap(drawAboutBanner());
+    banner->setAccessibleName(QStringLiteral("Bannière de Vardo"));
     banner->setGeometry(-4, -4, kBannerWidth, kBannerHeight);
 
     physicalMemory = makeLabel(this, "physicalMemory", 86, 173);

@@ -55,6 +55,7 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
 
     contents_ = new QTreeWidget(this);
     contents_->setObjectName(QStringLiteral("contents"));
+    contents_->setAccessibleName(QStringLiteral("Sommaire de l'aide"));
     contents_->setHeaderLabel(QStringLiteral("Sommaire"));
     contents_->setRootIsDecorated(false);
     for (const HelpTopic& topic : helpContents()) {
@@ -64,6 +65,7 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
 
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("browser"));
+    browser_->setAccessibleName(QStringLiteral("Page de l'aide"));
     browser_->setOpenExternalLinks(false);
     browser_->document()->setDefaultStyleSheet(helpStyleSheet());
 

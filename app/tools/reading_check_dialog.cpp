@@ -15,6 +15,7 @@ ReadingCheckDialog::ReadingCheckDialog(std::vector<Anomaly> found, QWidget* pare
     setModal(true);
 
     list_->setObjectName(QStringLiteral("anomalies"));
+    list_->setAccessibleName(QStringLiteral("Anomalies des relevés"));
     list_->setMinimumSize(620, 240);
     // Long sentences wrap: no line hides behind a horizontal scroll bar.
     list_->setWordWrap(true);
@@ -29,6 +30,7 @@ ReadingCheckDialog::ReadingCheckDialog(std::vector<Anomaly> found, QWidget* pare
                                            : QStringLiteral("Entrée ou double-clic sur une ligne : "
                                                             "aller au champ concerné."),
                             this);
+    list_->setAccessibleDescription(hint->text());
     auto* go = new QPushButton(QStringLiteral("&Aller au champ"), this);
     auto* close = new QPushButton(QStringLiteral("Fermer"), this);
     go->setEnabled(!found_.empty());

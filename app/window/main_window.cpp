@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTabBar>
 
 #include "app/pages/bilan_page.h"
 #include "app/fields/digit_filter.h"
@@ -162,6 +163,7 @@ void MainWindow::buildWindow() {
     // Active page in the design: "Bilan".
     pages_->setCurrentIndex(kBilanPage);
     connect(pages_, &PageControl::pageShown, this, &MainWindow::pageShown);
+    connect(pages_, &PageControl::pageEntered, this, &MainWindow::enterPage);
     adjustSize();
     setFixedSize(sizeHint());
 }
@@ -223,6 +225,7 @@ bool MainWindow::leaveFocusedField() {
 void MainWindow::pageShown(int page) {
     // A page chosen before the window is shown gets its show handler when the window shows.
     if (!isVisible()) return;
+    pageFocus_ = -1;
     guarded([&] {
         if (page == kBilanPage) {
             ledger_->showBilanPage();
@@ -234,9 +237,28 @@ void MainWindow::pageShown(int page) {
             field(morningField(kFebruary, kFebruaryLeapDay))->setVisible(shown.day29Visible);
             field(eveningField(kFebruary, kFebruaryLeapDay))->setVisible(shown.day29Visible);
         }
-        field(shown.focus)->setFocus(Qt::OtherFocusReason);
+        pageFocus_ = shown.focus;
+        // Walking the tabs from the keyboard, the focus stays on them until the page is entered.
+        if (!pages_->walkingTabs()) field(shown.focus)->setFocus(Qt::OtherFocusReason);
     });
     syncMenuChecks();
+}
+
+// Tab or Entrée on the tabs: where showing the page puts the focus; on "Bilan", which puts it
+// nowhere, the page's first box in the tab order.
+void MainWindow::enterPage(int page) {
+    if (pageFocus_ >= 0) {
+        field(pageFocus_)->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    QWidget* tabs = pages_->tabBar();
+    for (QWidget* next = tabs->nextInFocusChain(); next != tabs; next = next->nextInFocusChain()) {
+        if (pages_->page(page)->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) &&
+            next->isVisible() && next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 // A checkable action toggles itself when chosen; the model's marks have the last word.

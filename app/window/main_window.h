@@ -145,6 +145,7 @@ private:
     void onFocusChanged(QWidget* old, QWidget* now);
     bool leaveField(FieldId id, bool later = true);
     void pageShown(int page);
+    void enterPage(int page);
     void syncMenuChecks();
     std::string comptabilite() const;
     void centreOnScreen();
@@ -162,6 +163,7 @@ private:
     StatusPanels* status_ = nullptr;
     LabelLayer* februaryDays_ = nullptr;
     int day29Caption_ = -1;
+    FieldId pageFocus_ = -1;  // where the month page shown puts the focus; -1 on "Bilan"
     std::array<QAction*, kMenuCount> menuActions_{};
     QHash<QString, QPushButton*> buttons_;
     AboutBox* aboutBox_ = nullptr;

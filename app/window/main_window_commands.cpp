@@ -1,6 +1,7 @@
 // The window's commands: page navigation, new year, annual text, printing, help, About, the
 // correction buttons and the wiring of every menu item and button to them.
 #include <QAction>
+#include <QShortcut>
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
@@ -69,6 +70,13 @@ void MainWindow::connectCommands() {
     }
     wireButton(button(utf8(kSaveButtonName)), [this] { saveAnnualText(); });
     wireButton(button(utf8(kAnnualPrintButtonName)), [this] { printAnnual(); });
+
+    // Next and previous page from anywhere in the window; no menu item carries these keys.
+    for (const auto& [keys, step] : {std::pair{Qt::CTRL | Qt::Key_PageDown, 1},
+                                     std::pair{Qt::CTRL | Qt::Key_PageUp, -1}}) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        connect(shortcut, &QShortcut::activated, this, [this, turn = step] { pages_->turn(turn); });
+    }
 }
 
 void MainWindow::showPageCommand(int page) {

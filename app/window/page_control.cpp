@@ -8,6 +8,8 @@
 #include <QStylePainter>
 #include <QTabBar>
 
+#include "app/window/page_tab_bar.h"
+
 namespace vardo::app {
 
 namespace {
@@ -26,7 +28,7 @@ public:
 }  // namespace
 
 PageControl::PageControl(QWidget* parent)
-    : QWidget(parent), tabs_(new QTabBar(this)), stack_(new QStackedWidget(this)) {
+    : QWidget(parent), tabs_(new PageTabBar(this)), stack_(new QStackedWidget(this)) {
     auto* tabStyle = new CompactTabStyle;
     tabStyle->setParent(tabs_);
     tabs_->setStyle(tabStyle);
@@ -34,10 +36,24 @@ PageControl::PageControl(QWidget* parent)
     tabs_->setExpanding(false);
     tabs_->setUsesScrollButtons(false);
     connect(tabs_, &QTabBar::currentChanged, this, &PageControl::switchTo);
+    connect(tabs_, &PageTabBar::entered, this, [this] { emit pageEntered(currentIndex()); });
+}
+
+QTabBar* PageControl::tabBar() const {
+    return tabs_;
+}
+
+bool PageControl::walkingTabs() const {
+    return tabs_->walking();
+}
+
+void PageControl::turn(int step) {
+    tabs_->moveTo(((currentIndex() + step) % count() + count()) % count());
 }
 
 QWidget* PageControl::addPage(const QString& caption) {
     auto* page = new QWidget;
+    page->setAccessibleName(caption);  // a screen reader names the page as its tab
     stack_->addWidget(page);
     const QSignalBlocker blocker(tabs_);
     tabs_->addTab(caption);

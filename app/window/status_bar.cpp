@@ -1,14 +1,37 @@
 #include "app/window/status_bar.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
+
+#include <algorithm>
+#include <iterator>
 
 namespace vardo::app {
 
 namespace {
 constexpr int kWidths[3] = {105, 140, 155};
+constexpr int kCoefficientPanels[] = {1, 2};  // "Coefficient pro :" and "Coefficient perso :"
+
+// The panels are drawn as they always were; only what a screen reader learns of them changes.
+QAccessibleInterface* statusBarFactory(const QString& /*className*/, QObject* object) {
+    auto* panels = qobject_cast<StatusPanels*>(object);
+    return panels ? new QAccessibleWidget(panels, QAccessible::StatusBar) : nullptr;
 }
 
+bool isCoefficientPanel(int index) {
+    return std::find(std::begin(kCoefficientPanels), std::end(kCoefficientPanels), index) !=
+           std::end(kCoefficientPanels);
+}
+}  // namespace
+
 StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(statusBarFactory);
+        return true;
+    }();
+    (void)installed;
+    setAccessibleName(QString::fromUtf8(kAccessibleName));
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
@@ -19,8 +42,17 @@ StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
     }
 }
 
+// Qt 6.4 has no announcement event: a changed coefficient is told as a new name of its panel,
+// which a screen reader speaks.
 void StatusPanels::setPanelText(int index, const QString& text) {
-    panels_[static_cast<std::size_t>(index)]->setText(text);
+    QLabel* label = panels_[static_cast<std::size_t>(index)];
+    if (label->text() == text) return;
+    label->setText(text);
+    if (isCoefficientPanel(index)) {
+        QAccessibleEvent changed(label, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+        emit announced(index);
+    }
 }
 
 QString StatusPanels::panelText(int index) const {

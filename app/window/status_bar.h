@@ -1,5 +1,6 @@
 #pragma once
-// The status bar: four sunken panels 105, 140 and 155 pixels wide, the last taking the rest.
+// The status bar: four sunken panels 105, 140 and 155 pixels wide, the last taking the rest. A
+// screen reader finds it as the window's status bar, and hears the coefficients when they change.
 #include <QWidget>
 #include <array>
 
@@ -16,6 +17,12 @@ public:
     void setPanelText(int index, const QString& text);
     QString panelText(int index) const;
     QLabel* panel(int index) const { return panels_[static_cast<std::size_t>(index)]; }
+
+    static constexpr const char* kAccessibleName = "Barre d'état";
+
+signals:
+    // A coefficient panel's new text was told to the screen reader.
+    void announced(int index);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

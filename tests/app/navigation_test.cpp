@@ -103,7 +103,8 @@ TEST_F(Navigation, MenuHasItsItemsCaptionsAndSeparators) {
           Row{"Sauvegarderlanne1", "&Sauvegarder le bilan annuel"},
           Row{"Sauvegarderlebilanannuelsous1", "Sa&uvegarder le bilan annuel sous..."},
           Row{"Imprimerlebilanannuel1", "&Imprimer le bilan annuel"}, Row{"Quitter1", "&Quitter"},
-          Row{"Fvrier1", "Février"}, Row{"Aot1", "Août"}, Row{"Dcembre1", "Décembre"},
+          Row{"Fvrier1", "&Février"}, Row{"Aot1", "Aoû&t"}, Row{"Dcembre1", "&Décembre"},
+          Row{"Juin1", "J&uin"}, Row{"Juillet1", "Jui&llet"}, Row{"Mai1", "Ma&i"},
           Row{"BilanAnnuel1", "&Bilan Annuel"}, Row{"Rubriquesdelaide1", "&Rubriques de l'aide"},
           Row{"Aproposde1", "A &propos de..."}, Row{"Fichier1", "&Fichier"},
           Row{"Edition1", "&Edition"}, Row{"Aide1", "&Aide"}})

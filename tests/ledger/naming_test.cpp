@@ -68,3 +68,39 @@ TEST(Naming, HandOnTargets) {
     EXPECT_EQ(form.name(handOnTarget(10)), "DecKMIn");
     EXPECT_EQ(form.name(handOnTarget(11)), "KMFinDec");
 }
+
+namespace {
+// The letter after the caption's ampersand, lower-cased; 0 when the caption has none.
+char accessKey(std::string_view caption) {
+    const std::size_t at = caption.find('&');
+    if (at == std::string_view::npos || at + 1 >= caption.size()) return 0;
+    const char key = caption[at + 1];
+    return key >= 'A' && key <= 'Z' ? static_cast<char>(key - 'A' + 'a') : key;
+}
+}  // namespace
+
+// A keyboard user opens a month with its access key: within one menu no two items share one, and
+// every month of "&Edition" has one; without the ampersand the caption is the page's.
+TEST(Naming, AccessKeysOfAMenuDoNotClash) {
+    std::set<char> keys;
+    std::string menu;
+    for (const MenuEntry& entry : kMenuTable) {
+        if (entry.kind == MenuKind::Title) {
+            keys.clear();
+            menu = entry.caption;
+            continue;
+        }
+        if (entry.kind != MenuKind::Command) continue;
+        const char key = accessKey(entry.caption);
+        if (key == 0) continue;
+        EXPECT_TRUE(keys.insert(key).second)
+            << entry.caption << " repeats the access key " << key << " of " << menu;
+    }
+    for (int month = 0; month < kMonths; ++month) {
+        const std::string_view caption = kMenuTable[navigationItem(month)].caption;
+        EXPECT_NE(accessKey(caption), 0) << caption;
+        std::string plain{caption};
+        plain.erase(plain.find('&'), 1);
+        EXPECT_EQ(plain, monthInfo(month).caption);
+    }
+}

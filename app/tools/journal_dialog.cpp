@@ -44,8 +44,11 @@ JournalDialog::JournalDialog(std::vector<JournalListRow> rows, std::vector<std::
     for (int m = 0; m < kMonths; ++m)
         months_->addItem(utf8(std::string(monthInfo(m).caption)), m);
     monthLabel->setBuddy(months_);
+    months_->setAccessibleName(QStringLiteral("Mois"));
 
     list_->setObjectName(QStringLiteral("entrees"));
+    list_->setAccessibleName(QStringLiteral("Entrées du journal des saisies"));
+    list_->setAccessibleDescription(verdict_->text());
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAlternatingRowColors(true);

@@ -43,8 +43,12 @@ void Ledger::installHandlers() {
             form_.setText(copy, form_.text(initial));
         });
     }
-    form_.setChangeHandler(annualField(Annual::CoefPro), [this] { updateCoefficientPanels(); });
-    form_.setChangeHandler(annualField(Annual::CoefPerso), [this] { updateCoefficientPanels(); });
+    // A recount writes the panels itself, once, from the derivation.
+    const auto coefficientChanged = [this] {
+        if (!applying_) updateCoefficientPanels();
+    };
+    form_.setChangeHandler(annualField(Annual::CoefPro), coefficientChanged);
+    form_.setChangeHandler(annualField(Annual::CoefPerso), coefficientChanged);
 }
 
 DerivedYear Ledger::derive() const {
@@ -74,7 +78,14 @@ void Ledger::apply(const DerivedYear& derived) {
     const bool coefficientsChange =
         form_.text(annualField(Annual::CoefPro)) != derived.coefPro ||
         form_.text(annualField(Annual::CoefPerso)) != derived.coefPerso;
-    derived.eachField([this](FieldId id, const std::string& text) { form_.setText(id, text); });
+    applying_ = true;
+    try {
+        derived.eachField([this](FieldId id, const std::string& text) { form_.setText(id, text); });
+    } catch (...) {
+        applying_ = false;
+        throw;
+    }
+    applying_ = false;
     if (!coefficientsChange) return;
     form_.setPanel(kProfessionalPanel, derived.professionalPanel);
     form_.setPanel(kPersonalPanel, derived.personalPanel);

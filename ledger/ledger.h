@@ -114,6 +114,7 @@ private:
     std::function<double()> today_;
     bool changedSinceStart_ = false;
     unsigned awaitingRecount_ = 0;
+    bool applying_ = false;  // writing a derivation over the form
     DerivedYear last_;
     unsigned lastCleared_ = 0;
     ReadingWatch watch_;

@@ -126,6 +126,7 @@ std::string writeQuotient(std::int32_t numerator, std::int32_t denominator, char
     const std::uint64_t divisor = denominator < 0 ? -std::int64_t{denominator} : denominator;
     std::uint64_t whole = numerator < 0 ? -std::int64_t{numerator} : numerator;
     std::string digits = std::to_string(whole / divisor);
+    digits.reserve(kSignificantDigits + 2);
     std::uint64_t remainder = whole % divisor;
     int exponent = static_cast<int>(digits.size()) - 1;
     if (digits == "0") {
@@ -135,10 +136,14 @@ std::string writeQuotient(std::int32_t numerator, std::int32_t denominator, char
     } else {
         remainder *= 10;
     }
-    while (digits.size() <= kSignificantDigits) {
-        digits += static_cast<char>('0' + remainder / divisor);
+    // The digits left, with the guard digit, in one go (the coefficients of every recount).
+    char more[kSignificantDigits + 1];
+    std::size_t count = 0;
+    for (; digits.size() + count <= kSignificantDigits; ++count) {
+        more[count] = static_cast<char>('0' + remainder / divisor);
         remainder = remainder % divisor * 10;
     }
+    digits.append(more, count);
     roundDigits(digits, exponent);
     return writeDigits(negative, std::move(digits), exponent, decimalSeparator);
 }

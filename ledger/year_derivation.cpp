@@ -1,5 +1,7 @@
 #include "ledger/year_derivation.h"
 
+#include <algorithm>
+
 #include "ledger/calendar.h"
 #include "ledger/error.h"
 #include "ledger/messages.h"
@@ -41,10 +43,15 @@ void countMonth(const FormModel& form, int m, int lastDay, MonthFigures& f, char
     const std::int32_t initial = readFigure(f.initial);  // read first: its error comes first
     f.totalKm = checked32(std::int64_t{readFigure(f.final)} - initial);
     std::int64_t professional = 0, personal = 0;
+    std::int64_t lowest = INT32_MAX, highest = INT32_MIN;
     eachCountedDay(form, m, f.initial, lastDay, [&](const CountedDay& day) {
         personal = checked32(personal + checked32(day.personal));
         professional = checked32(professional + checked32(day.professional));
+        lowest = std::min(lowest, personal);
+        highest = std::max(highest, personal);
     });
+    f.lowestPersonalSum = static_cast<std::int32_t>(lowest);
+    f.highestPersonalSum = static_cast<std::int32_t>(highest);
     f.professionalKm = static_cast<std::int32_t>(professional);
     f.personalKm = static_cast<std::int32_t>(personal);
     f.total = writeFigure(f.totalKm);
@@ -55,6 +62,28 @@ void countMonth(const FormModel& form, int m, int lastDay, MonthFigures& f, char
         return;  // the same coefficients
     f.coPro = coefficient(f.professionalKm, f.totalKm, separator);
     f.coPerso = coefficient(f.personalKm, f.totalKm, separator);
+}
+
+// A month whose readings did not change, under a new initial reading: only the first day's
+// personal distance rests on it, so the personal distance, its sums over the first days and the
+// total all move by the same amount, and the count from scratch would give the same figures.
+// False, changing nothing, when a sum would leave the 32-bit range: the full count says where.
+bool moveInitial(MonthFigures& f, const std::string& initial, char separator) {
+    const std::int64_t shift = std::int64_t{readFigure(f.initial)} - readFigure(initial);
+    const auto inRange = [](std::int64_t value) { return value >= INT32_MIN && value <= INT32_MAX; };
+    if (!inRange(f.lowestPersonalSum + shift) || !inRange(f.highestPersonalSum + shift) ||
+        !inRange(f.totalKm + shift))
+        return false;
+    f.initial = initial;
+    f.totalKm = static_cast<std::int32_t>(f.totalKm + shift);
+    f.personalKm = static_cast<std::int32_t>(f.personalKm + shift);
+    f.lowestPersonalSum = static_cast<std::int32_t>(f.lowestPersonalSum + shift);
+    f.highestPersonalSum = static_cast<std::int32_t>(f.highestPersonalSum + shift);
+    f.total = writeFigure(f.totalKm);
+    f.personal = writeFigure(f.personalKm);
+    f.coPro = coefficient(f.professionalKm, f.totalKm, separator);
+    f.coPerso = coefficient(f.personalKm, f.totalKm, separator);
+    return true;
 }
 
 }  // namespace
@@ -74,7 +103,11 @@ void updateDerivedYear(DerivedYear& y, const FormModel& form, int calendarYear, 
         MonthFigures& f = y.months[static_cast<std::size_t>(m)];
         const std::string& initial =
             handedOn ? *handedOn : form.text(balanceField(m, Balance::KMIn));
-        if (!(unchangedMonths >> m & 1U) || f.initial != initial) {
+        const bool readingsKept = unchangedMonths >> m & 1U;
+        const bool movedOnly = readingsKept && f.initial != initial && f.recorded();
+        if (movedOnly && moveInitial(f, initial, separator)) {
+            // counted again from its new initial reading alone
+        } else if (!readingsKept || f.initial != initial) {
             f.initial = initial;
             const bool cleared = (clearedMonths >> m) & 1U;
             countMonth(form, m, cleared ? 0 : lastRecordedDay(form, m, calendarYear), f,

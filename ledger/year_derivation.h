@@ -43,10 +43,13 @@ template <typename Visit>
 void eachCountedDay(const FormModel& form, int m, std::string_view initial, int lastDay,
                     Visit&& visit) {
     std::int32_t previous = readFigure(initial);
+    // A day's morning and evening follow each other, day after day (ledger/naming.h).
+    const FieldId firstMorning = morningField(m, 1);
     for (int d = 1; d <= lastDay; ++d) {
-        if (form.isZero(eveningField(m, d))) continue;
-        const std::int32_t morning = readFigure(form.text(morningField(m, d)));
-        const std::int32_t evening = readFigure(form.text(eveningField(m, d)));
+        const FieldId morningId = firstMorning + 2 * (d - 1), eveningId = morningId + 1;
+        if (form.isZero(eveningId)) continue;
+        const std::int32_t morning = readFigure(form.text(morningId));
+        const std::int32_t evening = readFigure(form.text(eveningId));
         visit(CountedDay{d, morning, evening, std::int64_t{evening} - morning,
                          std::int64_t{morning} - previous});
         previous = evening;
@@ -58,6 +61,9 @@ struct MonthFigures {
     std::string initial;  // <M>KMIn, as handed on from the month before or as typed
     std::string final, total, professional, personal, coPro, coPerso;
     std::int32_t totalKm = 0, professionalKm = 0, personalKm = 0;
+    // The lowest and highest personal distance summed over the first days, day after day: a new
+    // initial reading moves them all alike.
+    std::int32_t lowestPersonalSum = 0, highestPersonalSum = 0;
 
     bool recorded() const { return lastDay > 0; }
 };

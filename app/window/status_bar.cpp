@@ -4,14 +4,10 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 
-#include <algorithm>
-#include <iterator>
-
 namespace vardo::app {
 
 namespace {
 constexpr int kWidths[3] = {105, 140, 155};
-constexpr int kCoefficientPanels[] = {1, 2};  // "Coefficient pro :" and "Coefficient perso :"
 
 // The panels are drawn as they always were; only what a screen reader learns of them changes.
 QAccessibleInterface* statusBarFactory(const QString& /*className*/, QObject* object) {
@@ -19,10 +15,6 @@ QAccessibleInterface* statusBarFactory(const QString& /*className*/, QObject* ob
     return panels ? new QAccessibleWidget(panels, QAccessible::StatusBar) : nullptr;
 }
 
-bool isCoefficientPanel(int index) {
-    return std::find(std::begin(kCoefficientPanels), std::end(kCoefficientPanels), index) !=
-           std::end(kCoefficientPanels);
-}
 }  // namespace
 
 StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
@@ -42,17 +34,11 @@ StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
     }
 }
 
-// Qt 6.4 has no announcement event: a changed coefficient is told as a new name of its panel,
-// which a screen reader speaks.
+// Qt 6.4 has no announcement event: a changed coefficient is told as a new name of its panel.
+// A label without a name of its own is named by its text, and Qt tells the screen reader of the
+// new name when the text changes; so the panels must never be given a name.
 void StatusPanels::setPanelText(int index, const QString& text) {
-    QLabel* label = panels_[static_cast<std::size_t>(index)];
-    if (label->text() == text) return;
-    label->setText(text);
-    if (isCoefficientPanel(index)) {
-        QAccessibleEvent changed(label, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
-        emit announced(index);
-    }
+    panels_[static_cast<std::size_t>(index)]->setText(text);
 }
 
 QString StatusPanels::panelText(int index) const {

@@ -20,10 +20,6 @@ public:
 
     static constexpr const char* kAccessibleName = "Barre d'état";
 
-signals:
-    // A coefficient panel's new text was told to the screen reader.
-    void announced(int index);
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -132,28 +132,22 @@ TEST_F(KeyboardPages, StatusPanelsAreAStatusBarWithAName) {
     EXPECT_EQ(face->child(1)->text(QAccessible::Name), status->panelText(1));
 }
 
-// What the screen reader is told: a new name for each coefficient panel that changed, nothing
-// for a recount that leaves them as they were. (The event itself needs a platform bridge, which
-// the offscreen platform has not: the end-to-end test on the accessibility bus sees it.)
-using CoefficientAnnouncements = WindowTest;
-
-TEST_F(CoefficientAnnouncements, AChangedCoefficientIsToldOnce) {
+// A changed coefficient reaches the screen reader as the new name of its panel, which Qt tells
+// only of a label named by its text: no panel has a name of its own. (The event itself needs a
+// platform bridge, which the offscreen platform has not: the end-to-end test on the
+// accessibility bus hears it.)
+TEST_F(KeyboardPages, TheCoefficientPanelsAreNamedByTheirText) {
     open();
-    std::vector<QString> announced;
-    QObject::connect(window->statusPanels(), &StatusPanels::announced, window.get(),
-                     [&](int panel) { announced.push_back(window->statusPanels()->panelText(panel)); });
     typeFirstDay("1000", "1000", "1100");
-    announced.clear();
     QTest::keyClick(focus(), Qt::Key_Tab);  // leaving the evening brings the year up to date
-    settle();
     ASSERT_TRUE(errors.empty());
-    EXPECT_EQ(announced, (std::vector<QString>{window->statusPanels()->panelText(1),
-                                               window->statusPanels()->panelText(2)}));
-    EXPECT_TRUE(window->statusPanels()->panelText(1).startsWith("Coefficient pro : 100"));
-    announced.clear();
-    window->statusPanels()->setPanelText(1, window->statusPanels()->panelText(1));
-    window->statusPanels()->setPanelText(0, QStringLiteral("Date : 10/12/2026"));
-    EXPECT_TRUE(announced.empty()) << "an unchanged coefficient or the date is not told";
+    StatusPanels* status = window->statusPanels();
+    EXPECT_TRUE(status->panelText(1).startsWith("Coefficient pro : 100")) << status->panelText(1).toStdString();
+    for (int panel = 0; panel < kStatusPanels; ++panel) {
+        EXPECT_TRUE(status->panel(panel)->accessibleName().isEmpty()) << panel;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(status->panel(panel))->text(QAccessible::Name),
+                  status->panelText(panel));
+    }
 }
 
 }  // namespace

@@ -194,3 +194,59 @@ TEST_F(Derivation, EveryComputedFieldIsDerivedOnce) {
 
 }  // namespace
 }  // namespace vardo
+
+namespace vardo {
+namespace {
+
+// The texts of every field a derivation gives, to compare two of them whole.
+std::vector<std::string> textsOf(const DerivedYear& y) {
+    std::vector<std::string> texts;
+    y.eachField([&](FieldId, const std::string& text) { texts.push_back(text); });
+    texts.push_back(y.professionalPanel);
+    texts.push_back(y.personalPanel);
+    return texts;
+}
+
+// A month whose readings did not change, under a new initial reading: brought up to date in
+// place, it gives what the count from scratch gives, errors included.
+TEST(DerivationInPlace, ANewInitialReadingGivesTheCountFromScratch) {
+    struct Row {
+        const char* name;
+        const char* before;
+        const char* after;
+        const char* error;
+    } rows[] = {
+        {"a few kilometres more", "0", "-150", "(no error)"},
+        {"the same figure written otherwise", "0", "000", "(no error)"},
+        // Day 1's personal distance alone leaves the 32-bit range, though the month's total and
+        // its last sum stay in it.
+        {"a first day's sum out of range", "0", "-200000000", "Débordement d'entier"},
+        {"near the edge and back", "-100000000", "0", "(no error)"},
+    };
+    for (const Row& row : rows) {
+        FormModel form;
+        const FieldId initial = balanceField(kMarch, Balance::KMIn);
+        form.setText(initial, row.before);
+        form.setText(morningField(kMarch, 1), "2000000000");
+        form.setText(eveningField(kMarch, 1), "2000000000");
+        form.setText(morningField(kMarch, 2), "10");
+        form.setText(eveningField(kMarch, 2), "20");
+        DerivedYear kept;
+        try {
+            kept = deriveYear(form, 2026, ',');
+        } catch (const Error&) {
+            kept = DerivedYear{};  // a first count that fails keeps nothing
+        }
+        form.setText(initial, row.after);
+        EXPECT_EQ(errorOf([&] { deriveYear(form, 2026, ','); }), row.error) << row.name;
+        if (kept.coefPro.empty()) continue;
+        EXPECT_EQ(errorOf([&] { updateDerivedYear(kept, form, 2026, ',', 0, ~0U); }), row.error)
+            << row.name;
+        if (std::string(row.error) == "(no error)") {
+            EXPECT_EQ(textsOf(kept), textsOf(deriveYear(form, 2026, ','))) << row.name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vardo

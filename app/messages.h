@@ -9,7 +9,8 @@ namespace vardo::app {
 // The window asked for where there is no display at all.
 inline constexpr const char* kNoDisplay =
     "aucun affichage graphique (ni DISPLAY ni WAYLAND_DISPLAY) : la fenêtre ne peut pas s'ouvrir. "
-    "Les options --controle, --export-csv, --bareme et --graphique fonctionnent sans affichage.";
+    "Les options --controle, --verifier, --export-csv, --bareme et --graphique fonctionnent "
+    "sans affichage.";
 
 // "Commencer nouvelle année": the question, with the archive's name when the year is kept.
 inline QString newYearQuestion(const std::string& archiveFile) {

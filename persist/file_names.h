@@ -15,6 +15,10 @@ inline constexpr std::string_view kIniExtension = ".INI";
 inline constexpr std::string_view kRecoveryPrefix = "VARDO-recupere-";
 // The year replaced by a new one: VARDO_<year>[-<rank>].INI.
 inline constexpr std::string_view kArchivePrefix = "VARDO_";
+// The journal of the year's inputs, and its extension once archived with its year as
+// VARDO_<year>[-<rank>].journal.
+inline constexpr std::string_view kJournalName = "Vardo.journal";
+inline constexpr std::string_view kJournalExtension = ".journal";
 // The options file (the page shown at the last close, the tools' choices).
 inline constexpr std::string_view kOptionsFile = "VardoM.ini";
 // The start-up copy: the file "vardo" (any letter case) copied at every start to Vardo.vrd.

@@ -1,76 +1,56 @@
 #include "persist/keyed_hash.h"
 
-#include <sys/random.h>
+#include <sodium.h>
 
-#include <chrono>
+#include <array>
+#include <cstring>
+#include <vector>
+
+#include "persist/sodium.h"
 
 namespace vardo {
 namespace {
 
-struct Key {
-    std::uint64_t k0 = 0;
-    std::uint64_t k1 = 0;
-};
+using Key = std::array<unsigned char, crypto_shorthash_KEYBYTES>;
 
 const Key& processKey() {
     static const Key key = [] {
+        ensureSodium();
         Key drawn;
-        if (::getrandom(&drawn, sizeof drawn, 0) != static_cast<ssize_t>(sizeof drawn)) {
-            // No entropy source: the clock and an address still differ from run to run.
-            drawn.k0 = static_cast<std::uint64_t>(
-                std::chrono::steady_clock::now().time_since_epoch().count());
-            drawn.k1 = reinterpret_cast<std::uintptr_t>(&drawn) ^ 0x9E3779B97F4A7C15ull;
-        }
+        randombytes_buf(drawn.data(), drawn.size());
         return drawn;
     }();
     return key;
 }
 
-constexpr std::uint64_t rotl(std::uint64_t x, int b) {
-    return (x << b) | (x >> (64 - b));
+void lowerInto(std::string_view text, unsigned char* out) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        out[i] = byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+    }
 }
 
-struct State {
-    std::uint64_t v0, v1, v2, v3;
-    void round() {
-        v0 += v1, v1 = rotl(v1, 13), v1 ^= v0, v0 = rotl(v0, 32);
-        v2 += v3, v3 = rotl(v3, 16), v3 ^= v2;
-        v0 += v3, v3 = rotl(v3, 21), v3 ^= v0;
-        v2 += v1, v1 = rotl(v1, 17), v1 ^= v2, v2 = rotl(v2, 32);
-    }
-    void absorb(std::uint64_t word) {
-        v3 ^= word;
-        round();
-        v0 ^= word;
-    }
-};
-
-std::uint64_t lowerByte(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte;
+std::uint64_t shortHash(const unsigned char* bytes, std::size_t size) {
+    unsigned char out[crypto_shorthash_BYTES];
+    crypto_shorthash(out, bytes, size, processKey().data());
+    std::uint64_t value = 0;
+    std::memcpy(&value, out, sizeof value);
+    return value;
 }
 
 }  // namespace
 
 std::uint64_t caseBlindKeyedHash(std::string_view text) {
-    const Key& key = processKey();
-    State s{key.k0 ^ 0x736f6d6570736575ull, key.k1 ^ 0x646f72616e646f6dull,
-            key.k0 ^ 0x6c7967656e657261ull, key.k1 ^ 0x7465646279746573ull};
-    std::uint64_t word = 0;
-    std::size_t i = 0;
-    for (; i < text.size(); ++i) {
-        word |= lowerByte(text[i]) << (8 * (i % 8));
-        if (i % 8 == 7) {
-            s.absorb(word);
-            word = 0;
-        }
+    // Field names are short: lower-case them on the stack, a longer name on the heap.
+    constexpr std::size_t kOnStack = 128;
+    if (text.size() <= kOnStack) {
+        unsigned char lowered[kOnStack];
+        lowerInto(text, lowered);
+        return shortHash(lowered, text.size());
     }
-    s.absorb(word | (static_cast<std::uint64_t>(text.size()) << 56));
-    s.v2 ^= 0xff;
-    s.round();
-    s.round();
-    s.round();
-    return s.v0 ^ s.v1 ^ s.v2 ^ s.v3;
+    std::vector<unsigned char> lowered(text.size());
+    lowerInto(text, lowered.data());
+    return shortHash(lowered.data(), lowered.size());
 }
 
 }  // namespace vardo

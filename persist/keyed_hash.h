@@ -7,8 +7,8 @@
 
 namespace vardo {
 
-// SipHash-1-3 of the text with its ASCII letters lower-cased: names that differ only in the case
-// of those letters hash alike.
+// libsodium's short-input hash (SipHash-2-4) of the text with its ASCII letters lower-cased:
+// names that differ only in the case of those letters hash alike.
 std::uint64_t caseBlindKeyedHash(std::string_view text);
 
 }  // namespace vardo

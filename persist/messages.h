@@ -26,4 +26,14 @@ inline std::string cannotCreateFolder(const std::string& path, int error) {
     return "Impossible de créer le dossier \"" + path + "\". " + systemReason(error);
 }
 
+// The journal of the year's inputs.
+inline constexpr std::string_view kJournalUnreadable =
+    "Impossible de lire le journal des saisies \"%s\"";
+inline constexpr std::string_view kJournalTruncated =
+    "ligne %s incomplète retirée : l'écriture a été interrompue au milieu de la ligne";
+inline constexpr std::string_view kJournalBegins =
+    "début du journal : ce que l'année enregistrée contenait avant n'est pas prouvé";
+inline constexpr std::string_view kJournalStoreDiffers =
+    "l'année enregistrée diffère du journal : elle a été modifiée hors du programme";
+
 }  // namespace vardo

@@ -58,4 +58,12 @@ std::string archiveYear(const FormModel& form, const std::string& programFolder)
     throw Error(formatMessage(std::string(kWriteFailure), name));
 }
 
+std::string journalArchiveName(const std::string& yearArchive) {
+    std::string name = yearArchive;
+    if (name.size() >= kIniExtension.size() &&
+        name.compare(name.size() - kIniExtension.size(), kIniExtension.size(), kIniExtension) == 0)
+        name.resize(name.size() - kIniExtension.size());
+    return name + std::string(kJournalExtension);
+}
+
 }  // namespace vardo

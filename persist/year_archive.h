@@ -24,4 +24,7 @@ bool holdsAYear(const FormModel& form);
 // throws before anything is written.
 std::string archiveYear(const FormModel& form, const std::string& programFolder);
 
+// The journal archived with the year beside its archive: VARDO_2004.INI -> VARDO_2004.journal.
+std::string journalArchiveName(const std::string& yearArchive);
+
 }  // namespace vardo

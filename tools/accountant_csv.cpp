@@ -60,7 +60,8 @@ std::string accountantCsvName(const FormModel& form) {
     return "vardo_" + form.text(headerField(Header::Comptabilite)) + ".csv";
 }
 
-std::vector<Row> accountantCsvRows(const FormModel& form, const Allowance& allowance) {
+std::vector<Row> accountantCsvRows(const FormModel& form, const Allowance& allowance,
+                                   const std::optional<JournalWitness>& journal) {
     const std::optional<int> year = accountingYear(form);
     if (!year) {
         throw Error("L'année comptable « " + form.text(headerField(Header::Comptabilite)) +
@@ -93,6 +94,11 @@ std::vector<Row> accountantCsvRows(const FormModel& form, const Allowance& allow
         rows.push_back({"Indemnités kilométriques (€)",
                         twoDecimals(static_cast<long double>(*allowance.cents) / 100)});
     }
+    if (journal) {
+        rows.push_back({});
+        rows.push_back({"Empreinte du journal", journal->fingerprint, typedCount(journal->typed),
+                        journal->when});
+    }
     return rows;
 }
 
@@ -109,9 +115,10 @@ std::string csvField(std::string_view text) {
     return quoted + "\"";
 }
 
-std::string accountantCsv(const FormModel& form, const Allowance& allowance) {
+std::string accountantCsv(const FormModel& form, const Allowance& allowance,
+                          const std::optional<JournalWitness>& journal) {
     std::string bytes = "\xEF\xBB\xBF";
-    for (const Row& row : accountantCsvRows(form, allowance)) {
+    for (const Row& row : accountantCsvRows(form, allowance, journal)) {
         for (std::size_t i = 0; i < row.size(); ++i) bytes += (i ? ";" : "") + csvField(row[i]);
         bytes += "\r\n";
     }
@@ -119,8 +126,8 @@ std::string accountantCsv(const FormModel& form, const Allowance& allowance) {
 }
 
 void writeAccountantCsv(const FormModel& form, const Allowance& allowance,
-                        const std::string& fileName) {
-    const std::string bytes = accountantCsv(form, allowance);
+                        const std::string& fileName, const std::optional<JournalWitness>& journal) {
+    const std::string bytes = accountantCsv(form, allowance, journal);
     try {
         writeFileAtomically(fileName, bytes);
     } catch (const std::system_error&) {

@@ -13,6 +13,7 @@
 #include "persist/files_folder.h"
 #include "tools/accountant_csv.h"
 #include "tools/costs_comparison.h"
+#include "tools/journal_check.h"
 #include "tools/mileage_scale.h"
 #include "tools/reading_checks.h"
 #include "tools/stored_year.h"
@@ -63,10 +64,27 @@ int checkReadingsCommand(const Invocation& call) {
     });
 }
 
+int verifyJournalCommand(const Invocation& call) {
+    const std::string folder =
+        call.line.argument ? withTrailingSlash(*call.line.argument) : call.places.files.path;
+    const auto fingerprint = call.line.modifiers.find(kFingerprintOption);
+    try {
+        if (!call.places.failure.empty() && folder.empty()) throw Error(call.places.failure);
+        const JournalVerdict verdict = checkJournal(
+            folder, fingerprint == call.line.modifiers.end() ? "" : fingerprint->second);
+        for (const std::string& line : verdict.lines) call.out << line << '\n';
+        return verdict.holds ? 0 : kToolFound;
+    } catch (const std::exception& error) {
+        call.err << errorBoxText(error.what()) << '\n';
+        return kToolFailed;
+    }
+}
+
 int exportCsvCommand(const Invocation& call) {
     const std::string& folder = call.places.files.path;
     return runOnStoredYear(call, folder, [&](const FormModel& form) {
-        writeAccountantCsv(form, mileageAllowance(form, readElectric(folder)), *call.line.argument);
+        writeAccountantCsv(form, mileageAllowance(form, readElectric(folder)), *call.line.argument,
+                           journalWitness(folder));
         return 0;
     });
 }

@@ -18,7 +18,12 @@ int allowanceCommand(const Invocation& call);
 // "--graphique FICHIER": the chart of the year as a PNG or SVG image, drawn without a display.
 int chartCommand(const Invocation& call);
 
+// "--verifier [DOSSIER]": the journal of the inputs checked against itself and the stored year;
+// with "--empreinte HEX", also that it still passes through a fingerprint handed out earlier.
+int verifyJournalCommand(const Invocation& call);
+
 inline constexpr std::string_view kCostsOption = "--frais";
+inline constexpr std::string_view kFingerprintOption = "--empreinte";
 
 // The exit codes the tools share.
 inline constexpr int kToolFound = 1;   // anomalies found, or no amount

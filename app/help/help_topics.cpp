@@ -23,6 +23,7 @@ const QList<HelpTopic>& helpContents() {
         {QStringLiteral("Commencer une nouvelle année"), QStringLiteral("nouvelle_annee.html")},
         {QStringLiteral("Contrôler les relevés"), QStringLiteral("controle.html")},
         {QStringLiteral("Exporter pour le comptable"), QStringLiteral("export_comptable.html")},
+        {QStringLiteral("Le journal des saisies"), QStringLiteral("journal.html")},
         {QStringLiteral("Indemnités kilométriques"), QStringLiteral("indemnites.html")},
         {QStringLiteral("Graphique de l'année"), QStringLiteral("graphique.html")},
         {QStringLiteral("Frais réels et barème"), QStringLiteral("frais_reels.html")},

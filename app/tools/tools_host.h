@@ -34,6 +34,9 @@ public:
     virtual int calendarYear() const = 0;
     // The information box ("Information", one "OK" button).
     virtual void inform(const QString& text) = 0;
+    // Puts the journal's waiting entries and then the year on disk, so that a fingerprint
+    // handed out is one the disk holds and a check reads the year as it stands; throws Error.
+    virtual void saveNow() = 0;
 
 protected:
     ~ToolsHost() = default;

@@ -7,12 +7,15 @@
 
 #include "app/tools/allowance_dialog.h"
 #include "app/tools/costs_dialog.h"
+#include "app/tools/journal_dialog.h"
 #include "app/window/error_guard.h"
 #include "app/tools/reading_check_dialog.h"
 #include "app/tools/tools_host.h"
 #include "app/tools/year_chart_dialog.h"
 #include "app/window/save_dialog.h"
 #include "tools/accountant_csv.h"
+#include "tools/journal_check.h"
+#include "tools/journal_list.h"
 #include "tools/mileage_scale.h"
 #include "tools/tool_options.h"
 
@@ -45,6 +48,7 @@ ToolsMenu::ToolsMenu(ToolsHost& host, QObject* parent)
         {"&Indemnités kilométriques...", "IndemnitesKm", &ToolsMenu::showAllowance},
         {"&Graphique de l'année...", "GraphiqueAnnee", &ToolsMenu::showYearChart},
         {"&Frais réels et barème...", "FraisReelsBareme", &ToolsMenu::compareCosts},
+        {"&Journal des saisies...", "JournalSaisies", &ToolsMenu::showJournal},
     };
     for (const auto& item : items) {
         QAction* action = menu_->addAction(QString::fromUtf8(item.caption));
@@ -77,7 +81,9 @@ void ToolsMenu::exportForAccountant() {
     const QString name = exportFileName ? exportFileName(parent, suggested)
                                         : askExportFileName(parent, suggested);
     if (name.isEmpty()) return;
-    writeAccountantCsv(form, mileageAllowance(form, readElectric(folder)), name.toStdString());
+    host_.saveNow();
+    writeAccountantCsv(form, mileageAllowance(form, readElectric(folder)), name.toStdString(),
+                       journalWitness(folder));
     guarded([&] { writeExportFolder(folder, QFileInfo(name).absolutePath().toStdString()); });
 }
 
@@ -95,6 +101,19 @@ void ToolsMenu::showYearChart() {
 void ToolsMenu::compareCosts() {
     CostsDialog dialog(host_.year(), host_.filesFolder(), host_.dialogParent());
     dialog.exec();
+}
+
+// The journal as the disk holds it, the year saved first so that the verdict reads it as it is.
+void ToolsMenu::showJournal() {
+    host_.saveNow();
+    const std::string& folder = host_.filesFolder();
+    const JournalVerdict verdict = checkJournal(folder);
+    JournalDialog dialog(journalListRows(readJournalIn(folder).entries), verdict.lines,
+                         verdict.holds, host_.dialogParent());
+    dialog.exec();
+    if (!dialog.chosen()) return;
+    const JournalListRow& row = *dialog.chosen();
+    if (row.month >= 0) host_.showField(row.month, row.id);
 }
 
 }  // namespace vardo::app

@@ -1,7 +1,7 @@
 #pragma once
 // The "&Outils" menu, between "&Edition" and "&Aide": the check of the readings, the export for
-// the accountant, the mileage allowance, the chart of the year and the real costs against the
-// allowance. Its items are actions of the view only: the form
+// the accountant, the mileage allowance, the chart of the year, the real costs against the
+// allowance and the journal of the inputs. Its items are actions of the view only: the form
 // model, and so the stored year, keeps its 27 menu items.
 #include <QObject>
 #include <QString>
@@ -29,6 +29,7 @@ public:
     void showAllowance();
     void showYearChart();
     void compareCosts();
+    void showJournal();
 
     // The save dialog of the export, given the suggested path; an empty name means cancelled.
     // Tests replace it.

@@ -24,6 +24,7 @@
 #include "app/window/year_saver.h"
 #include "app/about/about_box.h"
 #include "controls/align_edit.h"
+#include "persist/file_names.h"
 
 // The icon lives in this static library's resources, which the linker keeps only when asked.
 static void initAppResources() {
@@ -91,6 +92,8 @@ MainWindow::MainWindow(WindowSetup setup, QWidget* parent)
     // The store attaches itself once every component has loaded.
     store_.windowLoaded(setup_.filesFolder, setup_.programPath);
     saver_ = new YearSaver(form_, store_, this);
+    journal_ = std::make_unique<JournalKeeper>(form_, setup_.filesFolder + std::string(kJournalName));
+    saver_->keepJournal(journal_.get());
 }
 
 MainWindow::~MainWindow() {
@@ -99,7 +102,10 @@ MainWindow::~MainWindow() {
         disconnect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
         // Saved at the close already, unless something changed since (or there was no close).
         saver_->finishWrites();
-        if (!closed_ || saver_->dirty()) guarded([&] { store_.onWindowDestroyed(nullptr); });
+        if (!closed_ || saver_->dirty()) {
+            guarded([&] { saver_->flushJournal(); });
+            guarded([&] { store_.onWindowDestroyed(nullptr); });
+        }
         closeHelpWindows();
     }
     form_.removeObserver(echo_.get());
@@ -109,6 +115,7 @@ MainWindow::~MainWindow() {
     binder_ = nullptr;
     delete saver_;
     saver_ = nullptr;
+    journal_.reset();
 }
 
 void MainWindow::buildWindow() {

@@ -20,6 +20,7 @@
 #include "ledger/ledger.h"
 #include "ledger/version.h"
 #include "persist/form_store.h"
+#include "persist/journal_keeper.h"
 #include "reports/qt/print_service.h"
 
 class QAction;
@@ -71,6 +72,7 @@ public:
     Ledger& ledger() { return *ledger_; }
     FormStore& store() { return store_; }
     YearSaver& saver() { return *saver_; }
+    JournalKeeper& journal() { return *journal_; }
     const WindowSetup& setup() const { return setup_; }
 
     AlignedEdit* field(std::string_view name) const;
@@ -123,6 +125,7 @@ public:
     const std::string& filesFolder() const override { return setup_.filesFolder; }
     void showField(int month, FieldId id) override;
     void inform(const QString& text) override;
+    void saveNow() override;
     // The program's one print path, made at the first print command.
     PrintService& printService() override;
     int calendarYear() const override { return ledger_->calendarYear(); }
@@ -152,6 +155,7 @@ private:
     std::unique_ptr<Ledger> ledger_;
     std::unique_ptr<AnomalyMarks> marks_;  // the check's anomalies, in red in their boxes
     FormStore store_;
+    std::unique_ptr<JournalKeeper> journal_;  // the journal of the inputs, beside the year
     FieldBinder* binder_ = nullptr;
     DigitKeyFilter* digits_ = nullptr;
     std::unique_ptr<ModelEcho> echo_;

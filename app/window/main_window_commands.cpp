@@ -13,6 +13,7 @@
 #include "app/window/page_control.h"
 #include "app/window/save_dialog.h"
 #include "app/window/utf8.h"
+#include "app/window/year_saver.h"
 #include "app/about/about_box.h"
 #include "controls/align_edit.h"
 #include "app/help/help_access.h"
@@ -112,8 +113,19 @@ void MainWindow::newYear() {
     if (!ask(newYearQuestion(keep ? nextArchiveFileName(setup_.filesFolder, comptabilite()) : "")))
         return;
     pages_->setCurrentIndex(kJanuary);
-    if (keep) archiveYear(form_, setup_.filesFolder);
-    ledger_->resetYear();
+    const std::string archive = keep ? archiveYear(form_, setup_.filesFolder) : std::string{};
+    // The journal's lines reach the disk before it is put aside with the year; the reset's own
+    // writes are summed up in the new journal's first entry.
+    saver_->flushJournal();
+    {
+        journal_->pause(true);
+        struct Resume {
+            JournalKeeper& keeper;
+            ~Resume() { keeper.pause(false); }
+        } resume{*journal_};
+        ledger_->resetYear();
+    }
+    journal_->recordNewYear(keep ? journalArchiveName(archive) : std::string{});
     field(balanceField(kJanuary, Balance::KMIn))->setFocus(Qt::OtherFocusReason);
 }
 
@@ -168,7 +180,12 @@ void MainWindow::aboutCommand() {
     rereadOptions();
 }
 
+void MainWindow::saveNow() {
+    saver_->flush();
+}
+
 void MainWindow::correction(int month) {
+    journal_->recordCorrection(month, !ledger_->inCorrection(month));
     ledger_->pressCorrection(month);
 }
 

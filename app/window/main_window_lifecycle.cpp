@@ -54,6 +54,8 @@ void MainWindow::start() {
     rereadOptions();
     // What the user changes from now on is saved as it comes.
     saver_->watch();
+    // The journal goes on from the year as loaded; what it did not see is recorded first.
+    if (store_.saves() && !store_.unreadable()) guarded([&] { journal_->start(); });
     started_ = true;
     if (closeRequested_) close();
 }
@@ -96,6 +98,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         if (focused >= 0) ledger_->leaveField(focused);
         ledger_->bringUpToDate();
     });
+    journal_->recordClose();
     noteFailure([&] { saver_->flush(); });
     saver_->clearPending();  // a failure is told now, not again at destruction
     noteFailure([&] { saveOptions(form_, setup_.filesFolder); });

@@ -3,6 +3,7 @@
 #include "app/window/error_guard.h"
 
 #include <QMetaObject>
+#include <exception>
 
 namespace vardo::app {
 
@@ -15,6 +16,7 @@ YearSaver::YearSaver(FormModel& form, FormStore& store, QObject* parent)
 
 YearSaver::~YearSaver() {
     if (watching_) form_.removeObserver(this);
+    if (journal_) journal_->onEntry = nullptr;
     if (write_.valid()) write_.wait();
 }
 
@@ -24,6 +26,46 @@ void YearSaver::watch() {
     form_.addObserver(this);
 }
 
+void YearSaver::keepJournal(JournalKeeper* keeper) {
+    journal_ = keeper;
+    if (journal_) journal_->onEntry = [this] { journalChanged(); };
+}
+
+void YearSaver::journalWriteFailed() {
+    if (!journalWritten_ && !journalLines_.empty())
+        journal_->journal().putBack(std::move(journalLines_));
+    journalLines_.clear();
+}
+
+void YearSaver::flushJournal() {
+    timer_.stop();
+    if (write_.valid()) {
+        write_.wait();
+        try {
+            const std::string written = write_.get();
+            if (storeInFlight_) store_.saveDone(written);
+        } catch (const std::exception&) {
+            journalWriteFailed();
+        }
+        journalLines_.clear();
+    }
+    journalDirty_ = false;
+    if (!journaling()) return;
+    const std::string lines = journal_->journal().takePending();
+    try {
+        Journal::appendToFile(journal_->path(), lines);
+    } catch (...) {
+        journal_->journal().putBack(lines);
+        throw;
+    }
+}
+
+// An entry that changed no stored value (a start, a correction) is written on its own.
+void YearSaver::journalChanged() {
+    journalDirty_ = true;
+    if (!timer_.isActive() && !write_.valid()) timer_.start();
+}
+
 void YearSaver::changed() {
     dirty_ = true;
     // Not restarted by later changes: a user who keeps typing still gets a save per interval.
@@ -31,11 +73,16 @@ void YearSaver::changed() {
 }
 
 void YearSaver::saveInBackground() {
-    if (!dirty_ || write_.valid()) return;
-    FormStore::SaveJob job = store_.prepareSave();
-    dirty_ = false;
-    if (onValuesTaken) onValuesTaken();
-    write_ = std::async(std::launch::async, [this, job = std::move(job)] {
+    if ((!dirty_ && !journalDirty_) || write_.valid()) return;
+    storeInFlight_ = dirty_;
+    FormStore::SaveJob job = storeInFlight_ ? store_.prepareSave() : FormStore::SaveJob{};
+    journalLines_ = journaling() ? journal_->journal().takePending() : std::string{};
+    journalWritten_ = false;
+    const std::string journalPath = journaling() ? journal_->path() : std::string{};
+    dirty_ = journalDirty_ = false;
+    if (storeInFlight_ && onValuesTaken) onValuesTaken();
+    write_ = std::async(std::launch::async, [this, job = std::move(job), journalPath,
+                                             storeToo = storeInFlight_] {
         // Tells the window's thread, whichever way the write ends.
         struct Notify {
             YearSaver* saver;
@@ -44,22 +91,31 @@ void YearSaver::saveInBackground() {
                                           Qt::QueuedConnection);
             }
         } notify{this};
-        return FormStore::runSave(job);
+        // The journal first, flushed: the store never holds a change the journal lacks.
+        Journal::appendToFile(journalPath, journalLines_);
+        journalWritten_ = true;
+        return storeToo ? FormStore::runSave(job) : std::string{};
     });
 }
 
 void YearSaver::collect() {
     if (!write_.valid()) return;
     try {
-        store_.saveDone(write_.get());
+        const std::string written = write_.get();
+        journalLines_.clear();
         failureShown_ = false;
-        if (onSaved) onSaved();
+        if (storeInFlight_) {
+            store_.saveDone(written);
+            if (onSaved) onSaved();
+        }
     } catch (const std::exception& failure) {
-        dirty_ = true;  // tried again at the next change, and at the close
+        journalWriteFailed();
+        // Tried again at the next change, and at the close.
+        (storeInFlight_ ? dirty_ : journalDirty_) = true;
         if (!failureShown_) showErrorLater(failure.what());
         failureShown_ = true;
     }
-    if (dirty_ && !timer_.isActive()) timer_.start();
+    if ((dirty_ || journalDirty_) && !timer_.isActive()) timer_.start();
 }
 
 void YearSaver::finishWrites() {
@@ -67,16 +123,19 @@ void YearSaver::finishWrites() {
 }
 
 void YearSaver::flush() {
-    timer_.stop();
-    if (write_.valid()) {
-        write_.wait();
-        try {
-            store_.saveDone(write_.get());
-        } catch (const std::exception&) {
-            // The save below writes the same values again and reports its own failure.
-        }
+    // The write in flight is waited for; when it failed, the save below writes the same values
+    // again and reports its own failure. A journal that cannot be written does not cost the
+    // year: the store is saved all the same, and the next start records what the journal lacks.
+    std::exception_ptr journalFailure;
+    try {
+        flushJournal();
+    } catch (...) {
+        journalFailure = std::current_exception();
     }
-    if (!store_.saves()) return;
+    if (!store_.saves()) {
+        if (journalFailure) std::rethrow_exception(journalFailure);
+        return;
+    }
     dirty_ = false;
     try {
         store_.saveAll();
@@ -85,6 +144,7 @@ void YearSaver::flush() {
         throw;
     }
     if (onSaved) onSaved();
+    if (journalFailure) std::rethrow_exception(journalFailure);
 }
 
 }  // namespace vardo::app

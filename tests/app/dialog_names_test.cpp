@@ -15,6 +15,7 @@
 #include "app/help/help_window.h"
 #include "app/tools/allowance_dialog.h"
 #include "app/tools/costs_dialog.h"
+#include "app/tools/journal_dialog.h"
 #include "app/tools/reading_check_dialog.h"
 #include "app/tools/year_chart_dialog.h"
 #include "window_fixture.h"
@@ -81,6 +82,15 @@ TEST_F(DialogNames, EveryListImageAndFieldOfEveryDialogIsNamed) {
          }},
         {"indemnités (des textes et une case)", 0, [&] { return new AllowanceDialog(form, folder(), nullptr); }},
         {"frais", 1, [&] { return new CostsDialog(form, folder(), nullptr); }},
+        {"journal des saisies (sa liste et son mois)", 2,
+         [] {
+             return new JournalDialog({JournalListRow{"02/01/2026 08:14:03", "saisie",
+                                                      "2 janvier, matin", "0 → 10010", 0,
+                                                      morningField(0, 2)}},
+                                      {"Journal intègre : 1 saisie le 02/01/2026 08:14 ; l'année "
+                                       "enregistrée est celle du journal."},
+                                      true, nullptr);
+         }},
         {"graphique et tableau", 2,
          [&] { return new YearChartDialog(form, folder(), window->printService(), nullptr); }},
     };

@@ -18,6 +18,8 @@
 #include "ledger/error.h"
 #include "ledger/form_model.h"
 #include "persist/form_store.h"
+#include "persist/journal_chain.h"
+#include "persist/journal_inputs.h"
 
 extern char** environ;
 
@@ -94,6 +96,30 @@ RunLog parse(const std::vector<std::string>& lines) {
     return run;
 }
 
+// What a kill leaves of the journal: a chain without a break (a last line cut short aside, which
+// the next start removes), and a store that is the journal's replay up to some line: the journal
+// holds every change the store holds, and may hold more.
+void expectJournalHoldsTheStore(const std::string& folder, const std::string& where) {
+    QFile file(QString::fromStdString(folder + "Vardo.journal"));
+    if (!file.open(QIODevice::ReadOnly)) return;  // killed before its first write
+    const std::string bytes = file.readAll().toStdString();
+    const JournalReading reading = readJournal(bytes);
+    EXPECT_TRUE(reading.breaks.empty()) << where << ": " << reading.breaks.front().message;
+    FormModel stored;
+    try {
+        loadValues(stored, folder + "VARDO.INI");
+    } catch (const Error&) {
+        return;
+    }
+    JournalValues values;
+    bool matched = inputsDifferingFromJournal(values, stored).empty();
+    for (std::size_t i = 0; i < reading.entries.size() && !matched; ++i) {
+        replayEntry(reading.entries[i], values);
+        matched = inputsDifferingFromJournal(values, stored).empty();
+    }
+    EXPECT_TRUE(matched) << where << ": the store holds a change the journal lacks";
+}
+
 // One folder, killed runs one after another; each run starts over the store the previous kill
 // left, so each start is the restart that must find it whole.
 // Counts in `savedRuns` the runs killed after a completed save.
@@ -127,6 +153,9 @@ void killRuns(const std::string& scratch, int lane, int kills, unsigned seed, in
         EXPECT_TRUE(result.startupTrouble.empty())
             << "lane " << lane << " run " << run << ": " << result.startupTrouble.front()
             << " (seed " << seed << ")";
+        expectJournalHoldsTheStore(folder, "lane " + std::to_string(lane) + " run " +
+                                               std::to_string(run) + " (seed " +
+                                               std::to_string(seed) + ")");
         if (last || result.savedCommits < 0) continue;
         ++savedRuns;
         FormModel stored;

@@ -1,12 +1,16 @@
 // The "&Outils" menu in a real window: its place in the bar, the exit of the focused field run
 // first, the check's jump to a field, the export, and the electric check box kept in the options.
 #include <QCheckBox>
+#include <QComboBox>
+#include <QTreeWidget>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTimer>
 
 #include "app/tools/allowance_dialog.h"
+#include "app/tools/journal_dialog.h"
+#include "app/window/year_saver.h"
 #include "app/tools/reading_check_dialog.h"
 #include "app/tools/tools_menu.h"
 #include "window_fixture.h"
@@ -39,7 +43,7 @@ TEST_F(ToolsMenuTest, SitsBetweenEditionAndAideWithoutNewModelItems) {
     for (QAction* action : tools()->menu()->actions()) captions << action->text();
     EXPECT_EQ(captions, (QStringList{"&Contrôler les relevés...", "E&xporter pour le comptable...",
                                      "&Indemnités kilométriques...", "&Graphique de l'année...",
-                                     "&Frais réels et barème..."}));
+                                     "&Frais réels et barème...", "&Journal des saisies..."}));
     EXPECT_EQ(window->form().menuCount(), 27);
 }
 
@@ -74,6 +78,42 @@ TEST_F(ToolsMenuTest, ReturnOnALineTakesTheUserToItsField) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_EQ(focus(), edit("MarsS05"));
     EXPECT_EQ(edit("MarsS05")->selectedText(), "19000");
+}
+
+// The journal's list after some typing: the verdict on top, one row per typed value, the month
+// filter, and Return on a row takes the user to its field.
+TEST_F(ToolsMenuTest, JournalListsTheTypingAndLeadsToAField) {
+    open();
+    window->saver().setInterval(600000);  // each reading one entry, whatever the machine's speed
+    typeFirstDay("10000", "10010", "10100");
+    QStringList verdict, rows, march;
+    choose("JournalSaisies", [&](QWidget* dialog) {
+        auto* journal = qobject_cast<JournalDialog*>(dialog);
+        ASSERT_NE(journal, nullptr);
+        verdict << journal->verdict()->text();
+        for (int i = 0; i < journal->list()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = journal->list()->topLevelItem(i);
+            rows << item->text(1) + " | " + item->text(2) + " | " + item->text(3);
+        }
+        journal->monthFilter()->setCurrentIndex(3);  // "Mars"
+        march << QString::number(journal->list()->topLevelItemCount());
+        journal->monthFilter()->setCurrentIndex(1);  // "Janvier"
+        // The evening's row, the last one of January, is the current one.
+        QTest::keyClick(journal->list(), Qt::Key_Return);
+    });
+    ASSERT_EQ(verdict.size(), 1);
+    EXPECT_TRUE(verdict.front().startsWith("Journal intègre : 3 saisies du "))
+        << verdict.front().toStdString();
+    EXPECT_TRUE(verdict.front().endsWith("l'année enregistrée est celle du journal."))
+        << verdict.front().toStdString();
+    EXPECT_TRUE(rows.contains("saisie | janvier, kilométrage initial | 0 → 10000")) << rows.join("\n").toStdString();
+    EXPECT_TRUE(rows.contains("saisie | 1er janvier, matin | 0 → 10010")) << rows.join("\n").toStdString();
+    EXPECT_TRUE(rows.contains("saisie | 1er janvier, soir | 0 → 10100")) << rows.join("\n").toStdString();
+    EXPECT_EQ(march, QStringList{"0"});
+    EXPECT_EQ(window->pages()->currentIndex(), 0);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(focus(), edit("JanvS01"));
 }
 
 TEST_F(ToolsMenuTest, AProtectedFieldSaysThatCorrigerOpensIt) {

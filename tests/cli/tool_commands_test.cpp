@@ -11,6 +11,7 @@
 #include <fstream>
 #include <set>
 
+#include "persist/sha256.h"
 #include "tests/persist/test_support.h"
 
 namespace {
@@ -271,6 +272,76 @@ TEST_F(ToolCommands, TheTableReadsEveryShapeOfTheToolsCommandLine) {
     EXPECT_FALSE(std::filesystem::exists(folder / "HHDebug.txt")) << "a tool writes no report";
 }
 
+// A journal in step with the stored year: one "chargement" entry that holds the year's inputs.
+std::string journalOf(const std::vector<std::string>& lines, std::string& fingerprint) {
+    std::string changes;
+    for (const std::string& line : lines) {
+        const std::string key = line.substr(0, line.find('='));
+        const bool input = key.find("KMIn") != std::string::npos ||
+                           (key.size() == 7 && (key[4] == 'M' || key[4] == 'S')) ||
+                           key.rfind("aled", 0) == 0;
+        if (!input) continue;
+        changes += std::string(changes.empty() ? "" : ",") + "{\"cle\":\"" + key +
+                   "\",\"avant\":\"\",\"apres\":\"" + line.substr(line.find('=') + 1) + "\"}";
+    }
+    const std::string first =
+        "{\"n\":1,\"date\":\"2025-01-02T08:14:00+01:00\",\"evt\":\"ouverture\",\"prec\":\"" +
+        std::string(64, '0') + "\"}";
+    const std::string second =
+        "{\"n\":2,\"date\":\"2025-01-02T08:14:00+01:00\",\"evt\":\"chargement\",\"motif\":"
+        "\"d\",\"ecarts\":[" + changes + "],\"prec\":\"" + vardo::sha256Hex(first) + "\"}";
+    fingerprint = vardo::sha256Hex(second);
+    return first + "\n" + second + "\n";
+}
+
+TEST_F(ToolCommands, VerifierSaysWhatHoldsAndWhatDoesNot) {
+    writeBytes(folder / "VARDO.INI", store(kYear));
+    std::string fingerprint;
+    writeBytes(folder / "Vardo.journal", journalOf(kYear, fingerprint));
+    const Outcome intact = run("--verifier");
+    EXPECT_EQ(intact.code, 0) << intact.err;
+    EXPECT_EQ(intact.out,
+              "Journal intègre : aucune saisie ; l'année enregistrée est celle du journal.\n");
+    EXPECT_EQ(intact.err, "");
+
+    const Outcome witnessed = run("--verifier --empreinte " + fingerprint);
+    EXPECT_EQ(witnessed.code, 0) << witnessed.err;
+    EXPECT_NE(witnessed.out.find("L'empreinte remise est celle de la ligne 2"), std::string::npos)
+        << witnessed.out;
+    EXPECT_EQ(run("--verifier --empreinte " + std::string(64, 'b')).code, 1);
+    const Outcome badPrint = run("--verifier --empreinte xyz");
+    EXPECT_EQ(badPrint.code, 2);
+    EXPECT_EQ(badPrint.err,
+              "Empreinte invalide : « xyz » n'est pas fait de 64 chiffres hexadécimaux.\n");
+
+    std::vector<std::string> changed = kYear;
+    changed[3] = "JanvM02=10151";
+    writeBytes(folder / "VARDO.INI", store(changed));
+    const Outcome differs = run("--verifier " + folder.path());
+    EXPECT_EQ(differs.code, 1);
+    EXPECT_EQ(differs.out,
+              "Journal intègre : aucune saisie ; l'année enregistrée n'est pas celle du journal :\n"
+              "JanvM02 : l'année enregistrée dit 10151, le journal 10150\n");
+
+    ScratchFolder empty;
+    const Outcome none = run("--verifier " + empty.path());
+    EXPECT_EQ(none.code, 2);
+    EXPECT_EQ(none.err, "Aucun journal des saisies : le fichier \"" + empty.path() +
+                            "Vardo.journal\" n'existe pas.\n");
+}
+
+TEST_F(ToolCommands, ExportedCsvEndsWithTheJournalsFingerprint) {
+    writeBytes(folder / "VARDO.INI", store(kYear));
+    std::string fingerprint;
+    writeBytes(folder / "Vardo.journal", journalOf(kYear, fingerprint));
+    const std::string file = scratch / "compta.csv";
+    ASSERT_EQ(run("--export-csv " + file).code, 0);
+    const std::string bytes = readBytes(file);
+    const std::string last = "Empreinte du journal;" + fingerprint + ";0 saisie;02/01/2025 08:14\r\n";
+    ASSERT_GE(bytes.size(), last.size());
+    EXPECT_EQ(bytes.substr(bytes.size() - last.size()), last);
+}
+
 // Without any display the window cannot open: a French sentence and 1, not the toolkit's abort.
 TEST_F(ToolCommands, TheWindowWithoutAnyDisplaySaysSoAndEndsWithOne) {
     for (const char* line : {"", "-debug"}) {
@@ -279,8 +350,8 @@ TEST_F(ToolCommands, TheWindowWithoutAnyDisplaySaysSoAndEndsWithOne) {
         EXPECT_EQ(outcome.out, "") << line;
         EXPECT_EQ(outcome.err,
                   "vardo : aucun affichage graphique (ni DISPLAY ni WAYLAND_DISPLAY) : la fenêtre "
-                  "ne peut pas s'ouvrir. Les options --controle, --export-csv, --bareme et "
-                  "--graphique fonctionnent sans affichage.\n")
+                  "ne peut pas s'ouvrir. Les options --controle, --verifier, --export-csv, "
+                  "--bareme et --graphique fonctionnent sans affichage.\n")
             << line;
     }
     EXPECT_EQ(std::vector<std::string>{"vardo"}, [&] {

@@ -46,8 +46,11 @@ def scenario(args):
             program.close_with_alt_f4()
 
             assert not_zero(read_store(program.store)) == {"Janvier1": "1"}
-            archives = [name for name in os.listdir(program.folder) if name.startswith("VARDO_")]
+            archives = [name for name in os.listdir(program.folder)
+                        if name.startswith("VARDO_") and not name.endswith(".journal")]
             assert len(archives) == 1, archives
+            # The journal is put aside with its year, and the new one goes on from it.
+            assert os.path.exists(program.path(archives[0][:-len(".INI")] + ".journal")), archives
             archived = read_store(program.path(archives[0]))
             assert archived["JanvKMIn"] == "30000" and archived["JanvS01"] == "30100"
             assert archived["aledVehicule"] == "Kangoo" and archived["TotPro"] == "60"

@@ -30,6 +30,7 @@ ANOMALY = ("3 janvier, matin : le compteur recule : le relevé (10240) est infé
 
 
 CHECK, EXPORT, ALLOWANCE = "Contrôler les relevés", "Exporter pour le comptable", "Indemnités kilométriques"
+JOURNAL = "Journal des saisies"
 
 
 class Tool:
@@ -108,7 +109,19 @@ def scenario(args):
             assert ["Février", "100", "20"] in rows, rows
             assert ["Km professionnels", "350"] in rows and ["Km personnels", "70"] in rows, rows
             assert ["Coefficient professionnel", "83,33 %"] in rows, rows
-            assert rows[-1] == ["Indemnités kilométriques (€)", "222,60"], rows[-1]
+            assert rows[-3] == ["Indemnités kilométriques (€)", "222,60"], rows[-3]
+            # Last, the journal's fingerprint: the journal on disk still passes through it.
+            witness = rows[-1]
+            assert witness[0] == "Empreinte du journal" and len(witness[1]) == 64, witness
+            # One typed reading: one entry, or a few when a save fell between its keys.
+            assert witness[2].endswith((" saisie", " saisies")) and witness[2] != "0 saisie", witness
+            code, out, err = command(program, "--verifier", "--empreinte", witness[1])
+            assert code == 0 and out.startswith("Journal intègre : "), out + err
+            assert ("L'empreinte remise est celle de la ligne" in out), out
+
+            # The journal's list, pictured: the verdict on top, the typed reading in it.
+            tool.open("j", JOURNAL, "journal.png")
+            tool.close("Escape")
 
             tool.open("c", CHECK, "check-clean.png")
             tool.close("Escape")
@@ -128,6 +141,8 @@ def scenario(args):
             assert b"[Default]\r\nMois=1000000000000\r\n" in options, options
 
             assert command(program, "--controle") == (0, "Aucune anomalie.\n", "")
+            code, out, err = command(program, "--verifier")
+            assert code == 0 and out.endswith("l'année enregistrée est celle du journal.\n"), out + err
             code, out, err = command(program, "--bareme")
             assert code == 0 and "Formule : 350 × 0,636 × 1,2 = 267,12 €\n" in out, out + err
             with open(os.path.join(args.artifacts, "bareme.txt"), "w") as handle:

@@ -11,6 +11,7 @@
 #include "persist/annual_text_file.h"
 #include "persist/atomic_file.h"
 #include "persist/form_store.h"
+#include "persist/journal.h"
 #include "persist/options.h"
 #include "persist/startup_copy.h"
 #include "persist/year_archive.h"
@@ -125,6 +126,24 @@ TEST(WriteOrder, AFileOverwrittenWhereItStandsIsFlushedBeforeItIsClosed) {
         << testing::describe(calls);
     EXPECT_EQ(testing::filesClosedUnflushed(calls), std::vector<std::string>{})
         << testing::describe(calls);
+}
+
+// The journal is appended to where it stands: its new lines are flushed before it is closed, the
+// first time (the file made) as later.
+TEST(WriteOrder, TheJournalsNewLinesAreFlushedBeforeItIsClosed) {
+    ScratchFolder scratch;
+    const std::string journal = std::filesystem::canonical(scratch.path()).string() + "/Vardo.journal";
+    for (const char* lines : {"{\"first\":1}\n", "{\"next\":2}\n{\"next\":3}\n"}) {
+        SCOPED_TRACE(lines);
+        SystemCallLog log;
+        Journal::appendToFile(journal, lines);
+        const std::vector<SystemCall> calls = log.calls();
+        EXPECT_TRUE(std::any_of(calls.begin(), calls.end(), [&](const SystemCall& call) {
+            return call.call == FileCall::Write && call.path == journal;
+        })) << testing::describe(calls);
+        EXPECT_EQ(testing::filesClosedUnflushed(calls), std::vector<std::string>{})
+            << testing::describe(calls);
+    }
 }
 
 // The checks themselves, on made-up sequences of calls.

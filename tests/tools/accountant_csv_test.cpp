@@ -195,6 +195,27 @@ TEST_F(AccountantCsv, AnnualBlockAsOnTheBilanPage) {
     EXPECT_EQ(findRow(rows, "Indemnités kilométriques (€)")->at(1), "318,00");
 }
 
+TEST_F(AccountantCsv, LastRowIsTheJournalsFingerprintWhenTheYearKeepsOne) {
+    enterYear();
+    const std::string fingerprint(64, 'a');
+    const struct {
+        const char* name;
+        std::int64_t typed;
+        std::string count;
+    } rows[] = {{"thousands grouped", 1284, "1 284 saisies"}, {"one", 1, "1 saisie"},
+                {"none", 0, "0 saisie"}};
+    for (const auto& row : rows) {
+        const std::string bytes = accountantCsv(form, mileageAllowance(form, false),
+                                                JournalWitness{fingerprint, row.typed,
+                                                               "09/12/2026 18:02"});
+        const Rows read = readCsv(std::string_view(bytes).substr(3));
+        EXPECT_EQ(read.back(), (std::vector<std::string>{"Empreinte du journal", fingerprint,
+                                                         row.count, "09/12/2026 18:02"}))
+            << row.name;
+    }
+    EXPECT_EQ(findRow(exported(), "Empreinte du journal"), nullptr) << "no journal, no row";
+}
+
 // Random years typed day after day, with skipped days and empty months: the sums of the day
 // table's columns are the ledger's year, and its numbers are all the columns hold.
 TEST(AccountantCsvRandom, ColumnSumsGiveTheYear) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <utility>
 
 #include "ledger/error.h"
 #include "persist/file_names.h"
@@ -88,7 +89,7 @@ JournalVerdict checkJournal(const std::string& folder, const std::string& finger
         throw Error("Empreinte invalide : « " + fingerprint +
                     " » n'est pas fait de 64 chiffres hexadécimaux");
     }
-    const JournalReading reading = readJournalIn(folder);
+    JournalReading reading = readJournalIn(folder);
     FormModel stored;
     loadStoredYear(stored, folder);
     const std::vector<JournalChange> differences =
@@ -145,6 +146,7 @@ JournalVerdict checkJournal(const std::string& folder, const std::string& finger
         }
     }
     verdict.holds = verdict.holds && chainHolds && archiveHolds && differences.empty();
+    verdict.entries = std::move(reading.entries);
     return verdict;
 }
 

@@ -14,6 +14,7 @@ namespace vardo {
 struct JournalVerdict {
     bool holds = true;                // the chain, the fingerprint and the stored year agree
     std::vector<std::string> lines;   // the summary first, then each finding
+    std::vector<JournalEntry> entries;  // the journal as this check read it
 };
 
 // Checks the journal in the folder against the year stored there. fingerprint: empty, or the

@@ -103,12 +103,13 @@ void ToolsMenu::compareCosts() {
     dialog.exec();
 }
 
-// The journal as the disk holds it, the year saved first so that the verdict reads it as it is.
+// The journal as the disk holds it, read once for its verdict and its list; the year saved
+// first so that the verdict reads it as it is.
 void ToolsMenu::showJournal() {
     host_.saveNow();
     const std::string& folder = host_.filesFolder();
     const JournalVerdict verdict = checkJournal(folder);
-    JournalDialog dialog(journalListRows(readJournalIn(folder).entries), verdict.lines,
+    JournalDialog dialog(journalListRows(verdict.entries), verdict.lines,
                          verdict.holds, host_.dialogParent());
     dialog.exec();
     if (!dialog.chosen()) return;

@@ -60,7 +60,7 @@ std::string accountantCsvName(const FormModel& form) {
     return "vardo_" + form.text(headerField(Header::Comptabilite)) + ".csv";
 }
 
-std::vector<Row> accountantCsvRows(const FormModel& form, const Allowance& allowance,
+std::vector<Row> accountantCsvRows(const FormModel& form, bool electric,
                                    const std::optional<JournalWitness>& journal) {
     const std::optional<int> year = accountingYear(form);
     if (!year) {
@@ -87,6 +87,7 @@ std::vector<Row> accountantCsvRows(const FormModel& form, const Allowance& allow
     rows.push_back({"Km personnels", derived.personal});
     rows.push_back({"Coefficient professionnel", percentage(derived.coefPro)});
     rows.push_back({"Coefficient personnel", percentage(derived.coefPerso)});
+    const Allowance allowance = mileageAllowance(form, derived, electric);
     if (allowance.cents) {
         rows.push_back({});
         rows.push_back({"Barème kilométrique", std::to_string(allowance.scaleYear)});
@@ -115,19 +116,19 @@ std::string csvField(std::string_view text) {
     return quoted + "\"";
 }
 
-std::string accountantCsv(const FormModel& form, const Allowance& allowance,
+std::string accountantCsv(const FormModel& form, bool electric,
                           const std::optional<JournalWitness>& journal) {
     std::string bytes = "\xEF\xBB\xBF";
-    for (const Row& row : accountantCsvRows(form, allowance, journal)) {
+    for (const Row& row : accountantCsvRows(form, electric, journal)) {
         for (std::size_t i = 0; i < row.size(); ++i) bytes += (i ? ";" : "") + csvField(row[i]);
         bytes += "\r\n";
     }
     return bytes;
 }
 
-void writeAccountantCsv(const FormModel& form, const Allowance& allowance,
-                        const std::string& fileName, const std::optional<JournalWitness>& journal) {
-    const std::string bytes = accountantCsv(form, allowance, journal);
+void writeAccountantCsv(const FormModel& form, bool electric, const std::string& fileName,
+                        const std::optional<JournalWitness>& journal) {
+    const std::string bytes = accountantCsv(form, electric, journal);
     try {
         writeFileAtomically(fileName, bytes);
     } catch (const std::system_error&) {

@@ -19,11 +19,12 @@ std::string accountantCsvName(const FormModel& form);
 // The rows: the header block; the day table, one row per day whose evening is recorded and
 // nothing else, so that a column's sum is the year's; the month table (Mois;Km professionnels;
 // Km personnels, from each month's balance); the year's totals and coefficients ("Bilan"); and
-// the allowance when it can be computed; last, when the year keeps a journal, its fingerprint
+// the allowance when it can be computed (electric: the car gets the 20 % more); every figure
+// from one derivation of the readings; last, when the year keeps a journal, its fingerprint
 // (Empreinte du journal;<hex>;<n> saisies;<date>), which lets anyone check later that the
 // journal still passes through it. Throws Error on a figure that is not a whole number.
 std::vector<std::vector<std::string>> accountantCsvRows(
-    const FormModel& form, const Allowance& allowance,
+    const FormModel& form, bool electric,
     const std::optional<JournalWitness>& journal = std::nullopt);
 
 // A text typed by the user, so that a spreadsheet shows it as text and never as a formula: one
@@ -34,12 +35,11 @@ std::string spreadsheetText(std::string_view text);
 std::string csvField(std::string_view text);
 
 // The file's bytes.
-std::string accountantCsv(const FormModel& form, const Allowance& allowance,
+std::string accountantCsv(const FormModel& form, bool electric,
                           const std::optional<JournalWitness>& journal = std::nullopt);
 
 // Writes the file, whole or not at all; throws Error("Impossible d'écrire dans %s").
-void writeAccountantCsv(const FormModel& form, const Allowance& allowance,
-                        const std::string& fileName,
+void writeAccountantCsv(const FormModel& form, bool electric, const std::string& fileName,
                         const std::optional<JournalWitness>& journal = std::nullopt);
 
 }  // namespace vardo

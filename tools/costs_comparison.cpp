@@ -71,9 +71,9 @@ std::string plainEuros(std::int64_t cents) {
     return withoutBlanks(text.substr(0, text.size() - std::string_view(" €").size()));
 }
 
-std::optional<std::int64_t> professionalShare(const FormModel& form, std::int64_t costsCents) {
-    const std::int64_t professional = readFigure(form.text(annualField(Annual::TotPro)));
-    const std::int64_t total = readFigure(form.text(annualField(Annual::TotAnnee)));
+std::optional<std::int64_t> professionalShare(const DerivedYear& figures, std::int64_t costsCents) {
+    const std::int64_t professional = figures.professionalKm;
+    const std::int64_t total = figures.totalKm;
     if (total == 0) return std::nullopt;
     // Exact in integers: costs below 10^12 cents times a figure below 2^31 fit in 128 bits.
     const Wide product = static_cast<Wide>(costsCents) * professional;
@@ -82,16 +82,16 @@ std::optional<std::int64_t> professionalShare(const FormModel& form, std::int64_
     return static_cast<std::int64_t>(rounded);
 }
 
-CostsComparison compareCosts(const FormModel& form, std::int64_t costsCents, bool electric) {
+CostsComparison compareCosts(const FormModel& form, const DerivedYear& figures,
+                             std::int64_t costsCents, bool electric) {
     CostsComparison result;
-    result.allowance = mileageAllowance(form, electric);
-    result.shareCents = professionalShare(form, costsCents);
+    result.allowance = mileageAllowance(form, figures, electric);
+    result.shareCents = professionalShare(figures, costsCents);
     auto& lines = result.lines;
     lines.push_back("Frais réels de l'année : " + euros(costsCents));
     if (result.shareCents) {
-        const std::int64_t professional = readFigure(form.text(annualField(Annual::TotPro)));
-        const std::int64_t total = readFigure(form.text(annualField(Annual::TotAnnee)));
-        lines.push_back("Coefficient professionnel : " + percentOf(professional, total));
+        lines.push_back("Coefficient professionnel : " +
+                        percentOf(figures.professionalKm, figures.totalKm));
         lines.push_back("Part professionnelle des frais : " + euros(*result.shareCents));
     }
     const Allowance& allowance = result.allowance;

@@ -29,12 +29,14 @@ struct CostsComparison {
     bool complete() const { return shareCents && allowance.cents; }
 };
 
-// costs × TotPro ÷ TotAnnee, rounded half up to the cent like the allowance; nothing when the
-// year's total is 0. Throws Error when TotPro or TotAnnee is not a whole number.
-std::optional<std::int64_t> professionalShare(const FormModel& form, std::int64_t costsCents);
+// costs × TotPro ÷ TotAnnee, both as derived from the readings, rounded half up to the cent
+// like the allowance; nothing when the year's total is 0.
+std::optional<std::int64_t> professionalShare(const DerivedYear& figures, std::int64_t costsCents);
 
 // The comparison's lines; the last two are the sentence saying which is larger and by how
 // much (or why there is nothing to compare) and the reminder that the choice is the user's.
-CostsComparison compareCosts(const FormModel& form, std::int64_t costsCents, bool electric);
+// The figures are the year's derivation; the form gives the header (year, horsepower).
+CostsComparison compareCosts(const FormModel& form, const DerivedYear& figures,
+                             std::int64_t costsCents, bool electric);
 
 }  // namespace vardo

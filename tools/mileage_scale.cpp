@@ -70,16 +70,10 @@ std::optional<int> bandOf(const FormModel& form, std::string& sentence) {
 }
 
 // The professional kilometres of the year, or the sentence that says why they cannot be used.
-std::optional<std::int64_t> distanceOf(const FormModel& form, std::string& sentence) {
-    const std::string& text = form.text(annualField(Annual::TotPro));
-    try {
-        const std::int32_t distance = readFigure(text);
-        if (distance >= 0) return distance;
-        sentence = "Les kilomètres professionnels de l'année (" + text + ") sont négatifs";
-    } catch (const Error&) {
-        sentence = "Les kilomètres professionnels de l'année (« " + text +
-                   " ») ne sont pas un nombre entier";
-    }
+std::optional<std::int64_t> distanceOf(const DerivedYear& figures, std::string& sentence) {
+    if (figures.professionalKm >= 0) return figures.professionalKm;
+    sentence = "Les kilomètres professionnels de l'année (" + figures.professional +
+               ") sont négatifs";
     return std::nullopt;
 }
 
@@ -142,7 +136,7 @@ std::int64_t allowanceCents(const YearScale& scale, int band, std::int64_t dista
     return (tenThousandths + 50) / 100;
 }
 
-Allowance mileageAllowance(const FormModel& form, bool electric) {
+Allowance mileageAllowance(const FormModel& form, const DerivedYear& figures, bool electric) {
     Allowance result;
     const std::optional<int> year = accountingYear(form);
     const YearScale* scale = scaleFor(year);
@@ -155,7 +149,7 @@ Allowance mileageAllowance(const FormModel& form, bool electric) {
     if (sentence.empty()) sentence = bandSentence;
     if (band) lines.push_back("Puissance fiscale : " + bandCaption(*band));
     std::string distanceSentence;
-    const std::optional<std::int64_t> distance = distanceOf(form, distanceSentence);
+    const std::optional<std::int64_t> distance = distanceOf(figures, distanceSentence);
     if (sentence.empty()) sentence = distanceSentence;
     if (distance) {
         lines.push_back("Kilomètres professionnels : " + groupedInteger(*distance) + " km");

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ledger/form_model.h"
+#include "ledger/year_derivation.h"
 
 namespace vardo {
 
@@ -48,10 +49,11 @@ struct Allowance {
     bool electric = false;
 };
 
-// The allowance for TotPro under the scale of the accounting year, with aledChevaux's band;
-// an electric car gets 20 % more. A year after the latest scale uses that scale and says so; a
-// year before the first has no amount, and a sentence says why.
-Allowance mileageAllowance(const FormModel& form, bool electric);
+// The allowance for the year's professional kilometres as derived from its readings (never
+// the text written in TotPro), under the scale of the accounting year, with aledChevaux's
+// band; an electric car gets 20 % more. A year after the latest scale uses that scale and says
+// so; a year before the first has no amount, and a sentence says why.
+Allowance mileageAllowance(const FormModel& form, const DerivedYear& figures, bool electric);
 
 // The amount in cents (rounded half up) of d km in a band; d must not be negative.
 std::int64_t allowanceCents(const YearScale& scale, int band, std::int64_t distance, bool electric);

@@ -3,7 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "ledger/calendar.h"
+#include "ledger/dates.h"
 #include "ledger/error.h"
+#include "ledger/ledger.h"
 #include "persist/form_store.h"
 #include "persist/store_location.h"
 
@@ -17,6 +20,11 @@ void loadStoredYear(FormModel& form, const std::string& programFolder) {
                     "\" n'existe pas");
     }
     loadValues(form, fileName);
+}
+
+DerivedYear deriveStoredYear(const FormModel& form) {
+    constexpr char kDecimalComma = ',';
+    return deriveYear(form, calendarYear(form, yearOf(systemToday())), kDecimalComma);
 }
 
 }  // namespace vardo

@@ -11,10 +11,6 @@ constexpr std::array<const char*, kMonths> kShortNames = {
     "juil.", "août", "sept.", "oct.", "nov.", "déc.",
 };
 
-std::int64_t monthFigure(const FormModel& form, int month, Balance which) {
-    return readFigure(form.text(balanceField(month, which)));
-}
-
 std::string titleOf(const FormModel& form) {
     std::string title = "Année comptable " + form.text(headerField(Header::Comptabilite));
     const std::string& vehicle = form.text(headerField(Header::Vehicule));
@@ -49,14 +45,15 @@ std::string shortMonthName(int month) {
     return kShortNames.at(static_cast<std::size_t>(month));
 }
 
-YearChart yearChart(const FormModel& form) {
+YearChart yearChart(const FormModel& form, const DerivedYear& figures) {
     YearChart chart;
     chart.title = titleOf(form);
     for (int m = 0; m < kMonths; ++m) {
         ChartMonth& month = chart.months[m];
         month.label = shortMonthName(m);
-        month.professional = monthFigure(form, m, Balance::KMPro);
-        month.personal = monthFigure(form, m, Balance::KMPerso);
+        const MonthFigures& derived = figures.months[static_cast<std::size_t>(m)];
+        month.professional = derived.professionalKm;
+        month.personal = derived.personalKm;
         month.hasBar = month.professional != 0 || month.personal != 0;
         chart.totalKilometres += month.professional + month.personal;
     }

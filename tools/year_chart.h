@@ -1,14 +1,15 @@
 #pragma once
 // What the chart of the year shows: for each month its professional and personal kilometres
-// (one stacked bar), and the professional coefficient of the year so far. Every figure is read
-// from the month balances the ledger derived (those the "Bilan" grid, the CSV and the reports
-// show), never counted again from the readings.
+// (one stacked bar), and the professional coefficient of the year so far. Every figure is a
+// month balance of the year's derivation (those the "Bilan" grid, the CSV and the reports
+// show), never a text written in the window nor a count of its own.
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "ledger/form_model.h"
+#include "ledger/year_derivation.h"
 
 namespace vardo {
 
@@ -34,9 +35,8 @@ struct YearChart {
 // The French short name of a 0-based month: "janv.", "févr.", "mars", ...
 std::string shortMonthName(int month);
 
-// The chart's data. Throws Error ("'%s' n'est pas une valeur entière correcte") when a month's
-// balance figure is not a whole number.
-YearChart yearChart(const FormModel& form);
+// The chart's data: the title from the form's header, the figures from the derivation.
+YearChart yearChart(const FormModel& form, const DerivedYear& figures);
 
 // "60,00 %"; the kilometres of a month as "1 234 km".
 std::string percentText(long double percent);

@@ -83,8 +83,7 @@ int verifyJournalCommand(const Invocation& call) {
 int exportCsvCommand(const Invocation& call) {
     const std::string& folder = call.places.files.path;
     return runOnStoredYear(call, folder, [&](const FormModel& form) {
-        writeAccountantCsv(form, mileageAllowance(form, readElectric(folder)), *call.line.argument,
-                           journalWitness(folder));
+        writeAccountantCsv(form, readElectric(folder), *call.line.argument, journalWitness(folder));
         return 0;
     });
 }
@@ -94,12 +93,14 @@ int allowanceCommand(const Invocation& call) {
     const auto costs = call.line.modifiers.find(kCostsOption);
     return runOnStoredYear(call, folder, [&](const FormModel& form) {
         const bool electric = readElectric(folder);
+        const DerivedYear figures = deriveStoredYear(form);
         if (costs != call.line.modifiers.end()) {
-            const CostsComparison result = compareCosts(form, readEuros(costs->second), electric);
+            const CostsComparison result =
+                compareCosts(form, figures, readEuros(costs->second), electric);
             for (const std::string& line : result.lines) call.out << line << '\n';
             return result.complete() ? 0 : kToolFound;
         }
-        const Allowance result = mileageAllowance(form, electric);
+        const Allowance result = mileageAllowance(form, figures, electric);
         for (const std::string& line : result.lines) call.out << line << '\n';
         return result.cents ? 0 : kToolFound;
     });
@@ -107,7 +108,7 @@ int allowanceCommand(const Invocation& call) {
 
 int chartCommand(const Invocation& call) {
     return runOnStoredYear(call, call.places.files.path, [&](const FormModel& form) {
-        const YearChart data = yearChart(form);
+        const YearChart data = yearChart(form, deriveStoredYear(form));
         withToolkit([&] { writeYearChartImage(data, QFile::decodeName(call.line.argument->c_str())); });
         if (data.empty()) call.out << data.emptySentence << '\n';
         return 0;

@@ -11,10 +11,11 @@
 
 namespace vardo::app {
 
-AllowanceDialog::AllowanceDialog(const FormModel& form, std::string programFolder,
-                                 QWidget* parent)
+AllowanceDialog::AllowanceDialog(const FormModel& form, DerivedYear figures,
+                                 std::string programFolder, QWidget* parent)
     : QDialog(parent),
       form_(form),
+      figures_(std::move(figures)),
       programFolder_(std::move(programFolder)),
       lines_(new QLabel(this)),
       amount_(new QLabel(this)),
@@ -53,7 +54,7 @@ QString AllowanceDialog::shownText() const {
 
 // The last line is the amount, or the sentence that replaces it.
 void AllowanceDialog::refresh() {
-    const Allowance allowance = mileageAllowance(form_, electric_->isChecked());
+    const Allowance allowance = mileageAllowance(form_, figures_, electric_->isChecked());
     QStringList lines;
     for (const std::string& line : allowance.lines) lines << QString::fromStdString(line);
     amount_->setText(lines.takeLast());

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "ledger/form_model.h"
+#include "ledger/year_derivation.h"
 
 class QCheckBox;
 class QLabel;
@@ -13,7 +14,9 @@ namespace vardo::app {
 class AllowanceDialog : public QDialog {
     Q_OBJECT
 public:
-    AllowanceDialog(const FormModel& form, std::string programFolder, QWidget* parent);
+    // figures: the year's derivation, with the focused box counted as left.
+    AllowanceDialog(const FormModel& form, DerivedYear figures, std::string programFolder,
+                    QWidget* parent);
 
     QCheckBox* electric() const { return electric_; }
     QString shownText() const;
@@ -23,6 +26,7 @@ private:
     void electricToggled(bool on);
 
     const FormModel& form_;
+    DerivedYear figures_;
     std::string programFolder_;
     QLabel* lines_;
     QLabel* amount_;

@@ -13,9 +13,11 @@
 
 namespace vardo::app {
 
-CostsDialog::CostsDialog(const FormModel& form, std::string filesFolder, QWidget* parent)
+CostsDialog::CostsDialog(const FormModel& form, DerivedYear figures, std::string filesFolder,
+                         QWidget* parent)
     : QDialog(parent),
       form_(form),
+      figures_(std::move(figures)),
       filesFolder_(std::move(filesFolder)),
       electric_(readElectric(filesFolder_)),
       costs_(new QLineEdit(this)),
@@ -79,7 +81,8 @@ void CostsDialog::refresh() {
         lines << QStringLiteral("Tapez le total des frais du véhicule pour l'année.");
     } else {
         try {
-            for (const std::string& line : compareCosts(form_, readEuros(typed), electric_).lines)
+            const std::int64_t cents = readEuros(typed);
+            for (const std::string& line : compareCosts(form_, figures_, cents, electric_).lines)
                 lines << QString::fromStdString(line);
         } catch (const Error& error) {
             lines << QString::fromStdString(errorBoxText(error.what()));

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ledger/form_model.h"
+#include "ledger/year_derivation.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,7 +16,9 @@ namespace vardo::app {
 class CostsDialog : public QDialog {
     Q_OBJECT
 public:
-    CostsDialog(const FormModel& form, std::string filesFolder, QWidget* parent);
+    // figures: the year's derivation, with the focused box counted as left.
+    CostsDialog(const FormModel& form, DerivedYear figures, std::string filesFolder,
+                QWidget* parent);
 
     QLineEdit* costs() const { return costs_; }
     QString shownText() const;
@@ -27,6 +30,7 @@ private:
     void refresh();
 
     const FormModel& form_;
+    DerivedYear figures_;
     std::string filesFolder_;
     bool electric_;
     QLineEdit* costs_;

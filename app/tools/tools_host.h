@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ledger/naming.h"
+#include "ledger/year_derivation.h"
 
 class QString;
 class QWidget;
@@ -30,6 +31,9 @@ public:
     virtual PrintService& printService() = 0;
     // Shows a month's page (0-based) and puts the focus in one of its fields when it is shown.
     virtual void showField(int month, FieldId field) = 0;
+    // The derivation of the year's readings as they stand (after leaveFocusedField, the
+    // focused box counted as left): the figures every tool reads. Throws Error.
+    virtual DerivedYear figures() const = 0;
     // The year whose days the ledger counts (ledger/calendar.h).
     virtual int calendarYear() const = 0;
     // The information box ("Information", one "OK" button).

@@ -16,7 +16,6 @@
 #include "tools/accountant_csv.h"
 #include "tools/journal_check.h"
 #include "tools/journal_list.h"
-#include "tools/mileage_scale.h"
 #include "tools/tool_options.h"
 
 namespace vardo::app {
@@ -82,24 +81,24 @@ void ToolsMenu::exportForAccountant() {
                                         : askExportFileName(parent, suggested);
     if (name.isEmpty()) return;
     host_.saveNow();
-    writeAccountantCsv(form, mileageAllowance(form, readElectric(folder)), name.toStdString(),
-                       journalWitness(folder));
+    writeAccountantCsv(form, readElectric(folder), name.toStdString(), journalWitness(folder));
     guarded([&] { writeExportFolder(folder, QFileInfo(name).absolutePath().toStdString()); });
 }
 
 void ToolsMenu::showAllowance() {
-    AllowanceDialog dialog(host_.year(), host_.filesFolder(), host_.dialogParent());
-    dialog.exec();
-}
-
-void ToolsMenu::showYearChart() {
-    YearChartDialog dialog(host_.year(), host_.filesFolder(), host_.printService(),
+    AllowanceDialog dialog(host_.year(), host_.figures(), host_.filesFolder(),
                            host_.dialogParent());
     dialog.exec();
 }
 
+void ToolsMenu::showYearChart() {
+    YearChartDialog dialog(host_.year(), host_.figures(), host_.filesFolder(),
+                           host_.printService(), host_.dialogParent());
+    dialog.exec();
+}
+
 void ToolsMenu::compareCosts() {
-    CostsDialog dialog(host_.year(), host_.filesFolder(), host_.dialogParent());
+    CostsDialog dialog(host_.year(), host_.figures(), host_.filesFolder(), host_.dialogParent());
     dialog.exec();
 }
 

@@ -46,10 +46,10 @@ QPushButton* namedButton(QDialogButtonBox* box, const char* caption, const char*
 
 }  // namespace
 
-YearChartDialog::YearChartDialog(const FormModel& form, std::string filesFolder,
-                                 PrintService& printing, QWidget* parent)
+YearChartDialog::YearChartDialog(const FormModel& form, const DerivedYear& figures,
+                                 std::string filesFolder, PrintService& printing, QWidget* parent)
     : QDialog(parent),
-      data_(yearChart(form)),
+      data_(yearChart(form, figures)),
       filesFolder_(std::move(filesFolder)),
       year_(form.text(headerField(Header::Comptabilite))),
       printing_(printing),

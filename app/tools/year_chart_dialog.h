@@ -23,9 +23,9 @@ namespace vardo::app {
 class YearChartDialog : public QDialog {
     Q_OBJECT
 public:
-    // Throws vardo::Error when a figure of the year is not a whole number.
-    YearChartDialog(const FormModel& form, std::string filesFolder, PrintService& printing,
-                    QWidget* parent);
+    // figures: the year's derivation, with the focused box counted as left.
+    YearChartDialog(const FormModel& form, const DerivedYear& figures, std::string filesFolder,
+                    PrintService& printing, QWidget* parent);
 
     QTabWidget* tabs() const { return tabs_; }
     QTableWidget* table() const { return table_; }

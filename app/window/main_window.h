@@ -129,6 +129,7 @@ public:
     // The program's one print path, made at the first print command.
     PrintService& printService() override;
     int calendarYear() const override { return ledger_->calendarYear(); }
+    DerivedYear figures() const override { return ledger_->derive(); }
     // The question box, or what the setup puts in its place.
     bool ask(const QString& text);
 

@@ -80,8 +80,8 @@ TEST_F(DialogNames, EveryListImageAndFieldOfEveryDialogIsNamed) {
                  {Anomaly{0, 3, {morningField(0, 3)}, "le relevé est plus petit que la veille"}},
                  nullptr);
          }},
-        {"indemnités (des textes et une case)", 0, [&] { return new AllowanceDialog(form, folder(), nullptr); }},
-        {"frais", 1, [&] { return new CostsDialog(form, folder(), nullptr); }},
+        {"indemnités (des textes et une case)", 0, [&] { return new AllowanceDialog(form, window->figures(), folder(), nullptr); }},
+        {"frais", 1, [&] { return new CostsDialog(form, window->figures(), folder(), nullptr); }},
         {"journal des saisies (sa liste et son mois)", 2,
          [] {
              return new JournalDialog({JournalListRow{"02/01/2026 08:14:03", "saisie",
@@ -92,7 +92,7 @@ TEST_F(DialogNames, EveryListImageAndFieldOfEveryDialogIsNamed) {
                                       true, nullptr);
          }},
         {"graphique et tableau", 2,
-         [&] { return new YearChartDialog(form, folder(), window->printService(), nullptr); }},
+         [&] { return new YearChartDialog(form, window->figures(), folder(), window->printService(), nullptr); }},
     };
     for (const Row& row : rows) {
         std::unique_ptr<QWidget> dialog(row.make());

@@ -153,7 +153,7 @@ TEST_F(YearChartDialogTest, PrintsTheChartThroughThePrintPath) {
         ++dialogs;
         return true;
     }));
-    YearChartDialog dialog(window->form(), folder(), printing, window.get());
+    YearChartDialog dialog(window->form(), window->figures(), folder(), printing, window.get());
     dialog.findChild<QPushButton*>(QStringLiteral("print"))->click();
     EXPECT_EQ(dialogs, 1);
     const auto pages = vardo::testing::pdfPages(pdf);

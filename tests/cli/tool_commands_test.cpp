@@ -206,6 +206,32 @@ TEST_F(ToolCommands, BaremeWithTheYearsCostsComparesThem) {
         << missing.err;
 }
 
+// The figures written in the store are not read: a store whose computed figures are stale
+// (edited outside the program, or saved before a recount) gives the same allowance, the same
+// comparison and the same file as one whose figures are right.
+TEST_F(ToolCommands, StaleFiguresInTheStoreChangeNoOutput) {
+    const std::string file = scratch / "compta.csv";
+    const auto outputs = [&](const std::vector<std::string>& lines) {
+        writeBytes(folder / "VARDO.INI", store(lines));
+        const Outcome allowance = run("--bareme");
+        const Outcome costs = run("--bareme --frais 1000");
+        EXPECT_EQ(run("--export-csv " + file).code, 0);
+        return std::vector<std::string>{allowance.out, costs.out, readBytes(file)};
+    };
+    const std::vector<std::string> right = outputs(kYear);
+    std::vector<std::string> stale;
+    for (const std::string& line : kYear) {
+        const std::string key = line.substr(0, line.find('='));
+        const bool computed = key == "JanvKMFin" || key == "JanvKMTot" || key == "JanvKMPro" ||
+                              key == "JanvKMPerso" || key.find("Annee") != std::string::npos ||
+                              key.rfind("Tot", 0) == 0 || key.rfind("Coef", 0) == 0;
+        stale.push_back(computed && key != "aledAnnee" ? key + "=7" : line);
+    }
+    ASSERT_NE(std::find(stale.begin(), stale.end(), "TotPro=7"), stale.end());
+    EXPECT_EQ(outputs(stale), right);
+    EXPECT_NE(right[0].find("Kilomètres professionnels : 240 km\n"), std::string::npos) << right[0];
+}
+
 TEST_F(ToolCommands, GraphiqueWritesPngAndSvgWithoutADisplay) {
     writeBytes(folder / "VARDO.INI", store(kYear));
     const std::string png = scratch / "x.png", svg = scratch / "x.svg";

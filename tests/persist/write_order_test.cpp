@@ -87,7 +87,7 @@ const Writer kWriters[] = {
     {"accountant's CSV", "vardo_2026.csv", true,
      [](const std::string& folder) {
          const AYear form;
-         writeAccountantCsv(form, mileageAllowance(form, false), folder + "vardo_2026.csv");
+         writeAccountantCsv(form, false, folder + "vardo_2026.csv");
      }},
 };
 

@@ -44,7 +44,7 @@ Rows readCsv(std::string_view bytes) {
 
 // The file's bytes, checked for their framing, read back.
 Rows exportedRows(const FormModel& form) {
-    const std::string bytes = accountantCsv(form, mileageAllowance(form, false));
+    const std::string bytes = accountantCsv(form, false);
     EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);
@@ -205,7 +205,7 @@ TEST_F(AccountantCsv, LastRowIsTheJournalsFingerprintWhenTheYearKeepsOne) {
     } rows[] = {{"thousands grouped", 1284, "1 284 saisies"}, {"one", 1, "1 saisie"},
                 {"none", 0, "0 saisie"}};
     for (const auto& row : rows) {
-        const std::string bytes = accountantCsv(form, mileageAllowance(form, false),
+        const std::string bytes = accountantCsv(form, false,
                                                 JournalWitness{fingerprint, row.typed,
                                                                "09/12/2026 18:02"});
         const Rows read = readCsv(std::string_view(bytes).substr(3));
@@ -277,10 +277,10 @@ TEST_F(AccountantCsv, FiguresComeFromTheReadingsNotFromTheWrittenFigures) {
 TEST_F(AccountantCsv, FailuresNameTheFigure) {
     enterYear();
     set("MarsM02", "10 650");
-    expectError([&] { accountantCsv(form, mileageAllowance(form, false)); },
+    expectError([&] { accountantCsv(form, false); },
                 "'10 650' n'est pas une valeur entière correcte");
     set("aledComptabilite", "0");
-    expectError([&] { accountantCsv(form, mileageAllowance(form, false)); },
+    expectError([&] { accountantCsv(form, false); },
                 "L'année comptable « 0 » n'est pas une année : les dates du fichier ne peuvent pas "
                 "être écrites");
 }

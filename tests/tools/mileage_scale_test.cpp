@@ -4,6 +4,7 @@
 
 #include <tuple>
 
+#include "tests/tools/year_figures.h"
 #include "tools/mileage_scale.h"
 
 namespace vardo {
@@ -44,10 +45,11 @@ TEST(ScaleBrackets, AmountInCents) {
                 << c.name << " " << scale.year;
 }
 
-FormModel& header(FormModel& form, const char* year, const char* horsepower, const char* totPro) {
+using testing::yearFigures;
+
+FormModel& header(FormModel& form, const char* year, const char* horsepower) {
     form.setText(form.findField("aledComptabilite"), year);
     form.setText(form.findField("aledChevaux"), horsepower);
-    form.setText(form.findField("TotPro"), totPro);
     return form;
 }
 
@@ -109,8 +111,7 @@ TEST(MileageAllowance, ByAccountingYear) {
         FormModel form;
         form.setText(form.findField("aledComptabilite"), c.year);
         form.setText(form.findField("aledChevaux"), "5");
-        form.setText(form.findField("TotPro"), "12000");
-        const Allowance allowance = mileageAllowance(form, false);
+        const Allowance allowance = mileageAllowance(form, yearFigures(12000), false);
         EXPECT_EQ(allowance.cents, c.cents) << c.name;
         ASSERT_GE(allowance.lines.size(), 2u) << c.name;
         EXPECT_EQ(allowance.lines.front(), c.heading) << c.name;
@@ -130,7 +131,7 @@ TEST(MileageAllowance, ByAccountingYear) {
 
 TEST(MileageAllowance, AYearBeforeTheScalesHasNoAmountWhateverElseIsMissing) {
     FormModel form;
-    const Allowance allowance = mileageAllowance(header(form, "2019", "", "-5"), true);
+    const Allowance allowance = mileageAllowance(header(form, "2019", ""), yearFigures(-5), true);
     EXPECT_EQ(allowance.lines, (std::vector<std::string>{
                                    "Barème kilométrique des voitures",
                                    "Véhicule électrique : oui, +20 %",
@@ -142,7 +143,7 @@ TEST(MileageAllowance, AYearBeforeTheScalesHasNoAmountWhateverElseIsMissing) {
 
 TEST(MileageAllowance, LinesOfAYearWithItsOwnScale) {
     FormModel form;
-    const Allowance allowance = mileageAllowance(header(form, "2025", "5", "12000"), false);
+    const Allowance allowance = mileageAllowance(header(form, "2025", "5"), yearFigures(12000), false);
     EXPECT_EQ(allowance.lines, (std::vector<std::string>{
                                    "Barème kilométrique 2025 des voitures",
                                    "Puissance fiscale : 5 CV",
@@ -157,7 +158,7 @@ TEST(MileageAllowance, LinesOfAYearWithItsOwnScale) {
 
 TEST(MileageAllowance, ElectricCarAndAYearWithoutItsOwnScale) {
     FormModel form;
-    const Allowance allowance = mileageAllowance(header(form, "2026", "7", "25000"), true);
+    const Allowance allowance = mileageAllowance(header(form, "2026", "7"), yearFigures(25000), true);
     EXPECT_EQ(allowance.lines, (std::vector<std::string>{
                                    "Barème kilométrique 2025 des voitures",
                                    "Le barème de l'année comptable 2026 n'est pas encore publié : "
@@ -174,21 +175,18 @@ TEST(MileageAllowance, ElectricCarAndAYearWithoutItsOwnScale) {
 struct SentenceCase {
     const char* name;
     const char* horsepower;
-    const char* totPro;
+    std::int64_t totPro;
     const char* sentence;
 };
 const SentenceCase kSentences[] = {
-    {"empty_horsepower", "", "12000",
+    {"empty_horsepower", "", 12000,
      "La puissance fiscale (Chevaux) n'est pas renseignée : l'indemnité ne peut pas être calculée."},
-    {"zero_horsepower", "0", "12000",
+    {"zero_horsepower", "0", 12000,
      "La puissance fiscale (Chevaux) n'est pas renseignée : l'indemnité ne peut pas être calculée."},
-    {"horsepower_not_a_number", "5a", "12000",
+    {"horsepower_not_a_number", "5a", 12000,
      "La puissance fiscale (Chevaux) « 5a » n'est pas un nombre de chevaux : l'indemnité ne peut "
      "pas être calculée."},
-    {"kilometres_not_whole", "5", "12000,5",
-     "Les kilomètres professionnels de l'année (« 12000,5 ») ne sont pas un nombre entier : "
-     "l'indemnité ne peut pas être calculée."},
-    {"kilometres_negative", "5", "-300",
+    {"kilometres_negative", "5", -300,
      "Les kilomètres professionnels de l'année (-300) sont négatifs : l'indemnité ne peut pas être "
      "calculée."},
 };
@@ -197,7 +195,7 @@ TEST(AllowanceSentences, ReplaceTheAmount) {
     for (const SentenceCase& c : kSentences) {
         FormModel form;
         const Allowance allowance =
-            mileageAllowance(header(form, "2024", c.horsepower, c.totPro), false);
+            mileageAllowance(header(form, "2024", c.horsepower), yearFigures(c.totPro), false);
         EXPECT_FALSE(allowance.cents) << c.name;
         ASSERT_FALSE(allowance.lines.empty()) << c.name;
         EXPECT_EQ(allowance.lines.back(), c.sentence) << c.name;
@@ -208,7 +206,7 @@ TEST(AllowanceSentences, ReplaceTheAmount) {
 
 TEST(MileageAllowance, AccountingYearMissing) {
     FormModel form;
-    const Allowance allowance = mileageAllowance(header(form, "", "4", "100"), false);
+    const Allowance allowance = mileageAllowance(header(form, "", "4"), yearFigures(100), false);
     EXPECT_EQ(allowance.lines.at(1),
               "L'année comptable n'est pas renseignée : le barème le plus récent (2025) est appliqué.");
 }

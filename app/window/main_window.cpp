@@ -210,12 +210,15 @@ void MainWindow::onFocusChanged(QWidget* old, QWidget* now) {
     const FieldId id = binder_->fieldOf(old);
     if (id < 0) return;
     leaveField(id);
-    marks_->refresh(ledger_->calendarYear());
 }
 
+// The marks follow every exit, whether the focus moved or a command ran it.
 bool MainWindow::leaveField(FieldId id, bool later) {
-    return guarded([&] { ledger_->leaveField(id); }, later);
+    const bool left = guarded([&] { ledger_->leaveField(id); }, later);
+    marks_->refresh(ledger_->calendarYear());
+    return left;
 }
+
 
 bool MainWindow::leaveFocusedField() {
     const FieldId id = binder_->fieldOf(focusWidget());

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "app/pages/access_key_button.h"
 #include "app/pages/label_layer.h"
 #include "controls/align_edit.h"
 
@@ -43,7 +44,7 @@ int makeLabel(LabelLayer* layer, const QString& text, const QRect& geometry,
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QString& hint, const QRect& geometry, bool tabStop) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new AccessKeyButton(caption, parent);
     button->setObjectName(name);
     button->setToolTip(hint);
     button->setGeometry(geometry);

@@ -3,6 +3,7 @@
 // page, Ctrl+Page Down and Ctrl+Page Up from anywhere, a status bar that says what it is and
 // tells a changed coefficient.
 #include <QAccessible>
+#include <QPushButton>
 #include <QTabBar>
 
 #include "window_fixture.h"
@@ -108,6 +109,35 @@ TEST_F(KeyboardPages, CtrlPageDownAndUpTurnThePagesFromABox) {
     QTest::keyClick(window.get(), Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(window->pages()->currentIndex(), 0) << "after the last page, the first";
     EXPECT_EQ(checkedNavigationItems(), 1);
+    EXPECT_TRUE(errors.empty());
+}
+
+// A page button's access key runs its command inside the key press: the digits typed right after
+// Alt+C reach a box already opened, none refused and none replacing the reading.
+TEST_F(KeyboardPages, AccessKeysPressThePageButtonsAtOnce) {
+    struct Row {
+        const char* name;
+        Qt::Key key;
+        const char* caption;  // the correction button's caption once the key is pressed
+        bool boxOpen;         // day 1's morning editable then
+    };
+    open();
+    typeFirstDay("10000", "10010", "10100");
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    ASSERT_TRUE(readOnly("JanvM01"));
+    edit("JanvM01")->setFocus(Qt::OtherFocusReason);
+    for (const Row& row : {Row{"Alt+C opens the month", Qt::Key_C, "&Protéger", true},
+                           Row{"Alt+P closes its balance", Qt::Key_P, "&Corriger", true}}) {
+        SCOPED_TRACE(row.name);
+        QTest::keyClick(focus(), row.key, Qt::AltModifier);
+        // No event is let through in between: a timer-driven press would not have run yet.
+        EXPECT_EQ(window->button("btnCorrJanv")->text().toStdString(), row.caption);
+        EXPECT_EQ(!readOnly("JanvM01"), row.boxOpen);
+        EXPECT_EQ(focus(), edit("JanvM01")) << "the focus stays in the box";
+    }
+    QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(focus(), "10020");
+    EXPECT_EQ(text("JanvM01"), "10020");
     EXPECT_TRUE(errors.empty());
 }
 

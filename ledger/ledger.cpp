@@ -43,9 +43,10 @@ void Ledger::installHandlers() {
             form_.setText(copy, form_.text(initial));
         });
     }
-    // A recount writes the panels itself, once, from the derivation.
+    // A recount writes the panels itself, once, from the derivation; a load once at its end.
     const auto coefficientChanged = [this] {
-        if (!applying_) updateCoefficientPanels();
+        if (restoring_) coefficientRestored_ = true;
+        else if (!applying_) updateCoefficientPanels();
     };
     form_.setChangeHandler(annualField(Annual::CoefPro), coefficientChanged);
     form_.setChangeHandler(annualField(Annual::CoefPerso), coefficientChanged);
@@ -229,12 +230,27 @@ void Ledger::setAccountingYearDefault(int year) {
 
 void Ledger::updateCoefficientPanels() {
     const char sep = regional_.decimalSeparator;
-    const long double pro = readDecimal(form_.text(annualField(Annual::CoefPro)), sep) * 100;
-    const long double perso = readDecimal(form_.text(annualField(Annual::CoefPerso)), sep) * 100;
-    form_.setPanel(kProfessionalPanel,
-                   std::string{kProfessionalPanelLabel} + writeHundredths(pro, sep) + " %");
-    form_.setPanel(kPersonalPanel,
-                   std::string{kPersonalPanelLabel} + writeHundredths(perso, sep) + " %");
+    // Both read before either is written: a failure leaves the two panels as they were.
+    const std::string pro =
+        percentPanel(kProfessionalPanelLabel, form_.text(annualField(Annual::CoefPro)), sep);
+    const std::string perso =
+        percentPanel(kPersonalPanelLabel, form_.text(annualField(Annual::CoefPerso)), sep);
+    form_.setPanel(kProfessionalPanel, pro);
+    form_.setPanel(kPersonalPanel, perso);
+}
+
+void Ledger::beginRestore() {
+    restoring_ = true;
+    coefficientRestored_ = false;
+}
+
+void Ledger::endRestore() {
+    restoring_ = false;
+    if (!coefficientRestored_) return;
+    try {
+        updateCoefficientPanels();
+    } catch (const Error&) {
+    }
 }
 
 }  // namespace vardo

@@ -92,8 +92,15 @@ public:
     // Start-up: the accounting year when aledComptabilite holds "0" or nothing.
     void setAccountingYearDefault(int year);
 
-    // The status bar coefficients from CoefPro and CoefPerso's texts (their change handler).
+    // The status bar coefficients from CoefPro and CoefPerso's texts (their change handler),
+    // worded as the derivation words them.
     void updateCoefficientPanels();
+
+    // Start-up: the stored year is loaded between these two. The panels follow the restored
+    // coefficients once, at the end, when a coefficient changed; one that cannot be read leaves
+    // them as they are, as the load leaves any text a handler cannot take.
+    void beginRestore();
+    void endRestore();
 
 private:
     // Brings the kept derivation up to date with the form (the months whose readings did not
@@ -115,6 +122,8 @@ private:
     bool changedSinceStart_ = false;
     unsigned awaitingRecount_ = 0;
     bool applying_ = false;  // writing a derivation over the form
+    bool restoring_ = false;  // loading the stored year
+    bool coefficientRestored_ = false;
     DerivedYear last_;
     unsigned lastCleared_ = 0;
     ReadingWatch watch_;

@@ -22,11 +22,6 @@ std::string coefficient(std::int32_t distance, std::int32_t total, char separato
     return writeQuotient(distance, total, separator);
 }
 
-std::string percentPanel(std::string_view label, const std::string& coefficientText,
-                         char separator) {
-    const long double percent = readDecimal(coefficientText, separator) * 100;
-    return std::string{label} + writeHundredths(percent, separator) + " %";
-}
 
 // Month m over its recorded days, from its initial reading; f holds its earlier figures.
 void countMonth(const FormModel& form, int m, int lastDay, MonthFigures& f, char separator) {
@@ -87,6 +82,12 @@ bool moveInitial(MonthFigures& f, const std::string& initial, char separator) {
 }
 
 }  // namespace
+
+std::string percentPanel(std::string_view label, const std::string& coefficientText,
+                         char separator) {
+    const long double percent = readDecimal(coefficientText, separator) * 100;
+    return std::string{label} + writeHundredths(percent, separator) + " %";
+}
 
 DerivedYear deriveYear(const FormModel& form, int calendarYear, char separator,
                        unsigned clearedMonths) {

@@ -84,6 +84,11 @@ struct DerivedYear {
     void eachField(Visit&& visit) const;
 };
 
+// A status panel's text: the label, then the coefficient as a percentage rounded to hundredths.
+// Throws Error when the coefficient is not a decimal number.
+std::string percentPanel(std::string_view label, const std::string& coefficientText,
+                         char separator);
+
 // Throws Error with the field's text when a figure it rests on cannot be read, and "Débordement
 // d'entier" when a sum leaves the signed 32-bit range. Months in clearedMonths (bit m for month
 // m) count as if they had no recorded day: a month under correction, until its next recount.

@@ -210,11 +210,21 @@ void MainWindow::onFocusChanged(QWidget* old, QWidget* now) {
     const FieldId id = binder_->fieldOf(old);
     if (id < 0) return;
     leaveField(id);
-    marks_->refresh(ledger_->calendarYear());
 }
 
+// The marks follow every exit, whether the focus moved or a command ran it; so does February's
+// row 29 when the accounting year is left.
 bool MainWindow::leaveField(FieldId id, bool later) {
-    return guarded([&] { ledger_->leaveField(id); }, later);
+    const bool left = guarded([&] { ledger_->leaveField(id); }, later);
+    marks_->refresh(ledger_->calendarYear());
+    if (id == headerField(Header::Comptabilite)) showDay29(ledger_->februaryHasDay29());
+    return left;
+}
+
+void MainWindow::showDay29(bool visible) {
+    februaryDays_->setCaptionVisible(day29Caption_, visible);
+    field(morningField(kFebruary, kFebruaryLeapDay))->setVisible(visible);
+    field(eveningField(kFebruary, kFebruaryLeapDay))->setVisible(visible);
 }
 
 bool MainWindow::leaveFocusedField() {
@@ -232,11 +242,7 @@ void MainWindow::pageShown(int page) {
             return;
         }
         const Ledger::MonthPageShown shown = ledger_->showMonthPage(page);
-        if (page == kFebruary) {
-            februaryDays_->setCaptionVisible(day29Caption_, shown.day29Visible);
-            field(morningField(kFebruary, kFebruaryLeapDay))->setVisible(shown.day29Visible);
-            field(eveningField(kFebruary, kFebruaryLeapDay))->setVisible(shown.day29Visible);
-        }
+        if (page == kFebruary) showDay29(shown.day29Visible);
         pageFocus_ = shown.focus;
         // Walking the tabs from the keyboard, the focus stays on them until the page is entered.
         if (!pages_->walkingTabs()) field(shown.focus)->setFocus(Qt::OtherFocusReason);

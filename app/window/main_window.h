@@ -145,6 +145,8 @@ private:
     void connectCommands();
     void onFocusChanged(QWidget* old, QWidget* now);
     bool leaveField(FieldId id, bool later = true);
+    // February's day number 29 and its two boxes shown or hidden.
+    void showDay29(bool visible);
     void pageShown(int page);
     void enterPage(int page);
     void syncMenuChecks();

@@ -45,7 +45,9 @@ void MainWindow::start() {
     removeLeftoverTemporaries(setup_.filesFolder, setup_.programPath);
     // The creation event: prepareBeforeLoad first; an error there is shown and the load still runs.
     // The stored figures have the last word until the first recount.
+    ledger_->beginRestore();
     guarded([&] { store_.onWindowCreated([&] { guarded([&] { prepareBeforeLoad(); }); }); });
+    ledger_->endRestore();
     syncMenuChecks();
     centreOnScreen();
     show();

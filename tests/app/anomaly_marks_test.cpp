@@ -1,7 +1,10 @@
 // The check's anomalies as the user types, in a real window: after an exit, the boxes an anomaly
 // names show their text in red with the anomaly's line as tool tip; nothing is blocked, nothing
 // moves, and the marks go when the readings are mended.
+#include <QMenu>
 #include <QPalette>
+
+#include "app/tools/tools_menu.h"
 
 #include "window_fixture.h"
 
@@ -11,6 +14,10 @@ namespace {
 class AnomalyMarksTest : public WindowTest {
 protected:
     QColor textColor(const char* name) const { return edit(name)->palette().color(QPalette::Text); }
+
+    // A wrong evening typed and left in its box; a menu command runs the box's exit, and the
+    // marks follow it as after any other exit, the focus staying where it was.
+    void expectMarkedAfterCommand(const std::function<void()>& command);
 };
 
 const char* const kEveningBelowMorning =
@@ -50,6 +57,43 @@ TEST_F(AnomalyMarksTest, TheBoxesNamedTurnRedWithTheSentence) {
         EXPECT_EQ(edit(name)->toolTip(), edit(name)->accessibleName()) << name << ": the name again";
         EXPECT_EQ(textColor(name), normal) << name;
     }
+}
+
+void AnomalyMarksTest::expectMarkedAfterCommand(const std::function<void()>& command) {
+    open();
+    typeFirstDay("10000", "10010", "9990");
+    QWidget* evening = focus();
+    ASSERT_EQ(evening, edit("JanvS01"));
+    command();
+    settle();
+    for (const char* name : {"JanvS01", "JanvM01"}) {
+        EXPECT_TRUE(edit(name)->flagged()) << name;
+        EXPECT_EQ(edit(name)->toolTip().toStdString(), kEveningBelowMorning) << name;
+    }
+    EXPECT_EQ(focus(), evening);
+}
+
+TEST_F(AnomalyMarksTest, MarksFollowTheExitOfTheSaveCommand) {
+    expectMarkedAfterCommand([&] { window->menuItem("Sauvegarderlanne1")->trigger(); });
+    EXPECT_EQ(infos.size(), 1u) << "the save ran";
+}
+
+TEST_F(AnomalyMarksTest, MarksFollowTheExitOfACancelledSaveAs) {
+    expectMarkedAfterCommand([&] { window->menuItem("Sauvegarderlebilanannuelsous1")->trigger(); });
+}
+
+TEST_F(AnomalyMarksTest, MarksFollowTheExitOfThePrintCommand) {
+    expectMarkedAfterCommand([&] { window->menuItem("Imprimerlebilanannuel1")->trigger(); });
+    EXPECT_EQ(printed.size(), 1u) << "the print ran up to its dialog";
+}
+
+TEST_F(AnomalyMarksTest, MarksFollowTheExitOfAToolsCommand) {
+    expectMarkedAfterCommand([&] {
+        auto* tools = window->findChild<ToolsMenu*>(QStringLiteral("ToolsMenu"));
+        ASSERT_NE(tools, nullptr);
+        tools->exportFileName = [](QWidget*, const QString&) { return QString(); };  // cancelled
+        tools->menu()->findChild<QAction*>(QStringLiteral("ExportComptable"))->trigger();
+    });
 }
 
 // A box named by two anomalies carries both lines.

@@ -45,6 +45,51 @@ TEST_F(Lifecycle, StoredYearIsLoadedAfterThePreparationAndSavedAtDestruction) {
     EXPECT_TRUE(saved.contains("JanvKMIn=12345\r\n"));
 }
 
+// The panels show the restored coefficients, written once each when the load is over (not
+// once per coefficient as each arrives); a year without a coefficient keeps the design texts;
+// a coefficient that is not a number leaves the panels as they were, and the load goes on
+// without a word, as for any stored text that a handler cannot take.
+TEST_F(Lifecycle, StatusPanelsAreWrittenOnceFromTheRestoredCoefficients) {
+    struct PanelWrites : FormObserver {
+        std::vector<int> panels;
+        void panelChanged(int panel) override {
+            if (panel != kDatePanel) panels.push_back(panel);
+        }
+    };
+    const struct {
+        const char* name;
+        const char* coefficients;
+        const char* pro;
+        const char* perso;
+        std::vector<int> writes;
+    } rows[] = {
+        {"restored_coefficients", "CoefPro=0,8\r\nCoefPerso=0,2\r\n", "Coefficient pro : 80 %",
+         "Coefficient perso : 20 %", {kProfessionalPanel, kPersonalPanel}},
+        {"a_third", "CoefPro=0,333333333333333\r\nCoefPerso=0,666666666666667\r\n",
+         "Coefficient pro : 33,33 %", "Coefficient perso : 66,67 %",
+         {kProfessionalPanel, kPersonalPanel}},
+        {"no_coefficient_changed", "CoefPro=0\r\nCoefPerso=0\r\n", "Coefficient pro :",
+         " Coefficient perso :", {}},
+        {"not_a_number", "CoefPro=n/a\r\nCoefPerso=0,2\r\n", "Coefficient pro :",
+         " Coefficient perso :", {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        window.reset();
+        errors.clear();
+        writeFile("VARDO.INI", QByteArray("[frmVardo]\r\nJanvKMIn=10000\r\n") + row.coefficients);
+        open(false);
+        PanelWrites writes;
+        window->form().addObserver(&writes);
+        window->start();
+        window->form().removeObserver(&writes);
+        EXPECT_EQ(window->statusPanels()->panelText(kProfessionalPanel), row.pro);
+        EXPECT_EQ(window->statusPanels()->panelText(kPersonalPanel), row.perso);
+        EXPECT_EQ(writes.panels, row.writes);
+        EXPECT_TRUE(errors.empty());
+    }
+}
+
 TEST_F(Lifecycle, ErrorInThePreparationIsShownAndTheLoadStillRuns) {
     writeFile("Vardo", "ligne\r\n");
     ASSERT_TRUE(QDir(dir.path()).mkdir("Vardo.vrd"));  // the copy cannot be written

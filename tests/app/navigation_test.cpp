@@ -92,6 +92,43 @@ TEST_F(Navigation, FebruaryShowsRow29OnlyInALeapYearOfTheLedger) {
     EXPECT_TRUE(window->day29Shown());
 }
 
+// The accounting year decides February's row 29 as soon as its box is left, on the February
+// page itself, and by a command that runs the exit; a hidden day keeps its readings.
+TEST_F(Navigation, FebruaryRow29FollowsTheYearAtItsExit) {
+    open();
+    window->showPageCommand(1);
+    ASSERT_FALSE(window->day29Shown()) << "2026 is not a leap year";
+    const auto typeYear = [&](const QString& year) {
+        edit("aledComptabilite")->setFocus(Qt::TabFocusReason);
+        edit("aledComptabilite")->selectAll();
+        QTest::keyClicks(focus(), year);
+        EXPECT_EQ(text("aledComptabilite"), year);
+    };
+    const struct {
+        const char* name;
+        const char* year;
+        bool leftByCommand;
+        bool shown;
+    } rows[] = {
+        {"leap_year_left_by_tab", "2024", false, true},
+        {"common_year_left_by_tab", "2025", false, false},
+        {"leap_year_left_by_a_command", "2028", true, true},
+        {"common_year_left_by_a_command", "2027", true, false},
+    };
+    for (const auto& row : rows) {
+        typeYear(QString::fromLatin1(row.year));
+        EXPECT_EQ(window->day29Shown(), !row.shown) << row.name << ": nothing moves while typing";
+        if (row.leftByCommand) window->menuItem("Sauvegarderlebilanannuelsous1")->trigger();
+        else QTest::keyClick(focus(), Qt::Key_Tab);
+        settle();
+        EXPECT_EQ(window->day29Shown(), row.shown) << row.name;
+        EXPECT_EQ(edit("FevS29")->isVisible(), row.shown) << row.name;
+        if (row.shown) window->form().setText(eveningField(kFebruary, 29), "12345");
+    }
+    EXPECT_EQ(model("FevS29"), "12345") << "hidden, the day keeps its reading";
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(Navigation, MenuHasItsItemsCaptionsAndSeparators) {
     open();
     struct Row {

@@ -40,6 +40,23 @@ TEST_F(LedgerTest, ARecountThatLeavesTheCoefficientsLeavesThePanels) {
     EXPECT_EQ(form.panel(1), "Coefficient pro : 69,44 %");
 }
 
+TEST_F(LedgerTest, ARestoreWritesThePanelsOnceAtItsEnd) {
+    ledger.beginRestore();
+    set("CoefPro", "0,8");
+    set("CoefPerso", "0,2");
+    EXPECT_EQ(form.panel(1), "Coefficient pro :") << "not while the year is loaded";
+    ledger.endRestore();
+    EXPECT_EQ(form.panel(1), "Coefficient pro : 80 %");
+    EXPECT_EQ(form.panel(2), "Coefficient perso : 20 %");
+    set("CoefPro", "0,5");
+    EXPECT_EQ(form.panel(1), "Coefficient pro : 50 %") << "after it, each change as before";
+
+    ledger.beginRestore();
+    set("CoefPro", "n/a");
+    EXPECT_NO_THROW(ledger.endRestore());
+    EXPECT_EQ(form.panel(1), "Coefficient pro : 50 %") << "a coefficient that is not a number";
+}
+
 TEST_F(LedgerTest, PropagationOrderPutsFinalAndPersonalBeforeTheRecomputation) {
     set("JanvKMIn", "10000");
     ledger.leaveInitialReading(kJanuary);

@@ -1,16 +1,14 @@
 // The journal of the inputs. Goals: an entry costs the window's thread at most 50 µs; a year of
 // typing (3,000 changes) makes a journal under 1 MB, which "--verifier" checks in at most 100 ms;
-// starting on a year with its journal costs at most 1.1× the start on the year alone (the
-// store's load and the derivation, the part of the start that reads the year).
+// starting on a year with its journal costs at most 1.1× the start on the year alone (here the
+// store's load and the derivation, the part of the start that reads the year; the window's whole
+// start is in journal_startup_bench).
 #include <benchmark/benchmark.h>
 
-#include <stdlib.h>
-
 #include <filesystem>
-#include <stdexcept>
 #include <string>
-#include <system_error>
 
+#include "bench/year_of_typing.h"
 #include "ledger/form_model.h"
 #include "ledger/year_derivation.h"
 #include "persist/file_names.h"
@@ -21,45 +19,10 @@
 
 namespace {
 
-constexpr int kYearOfTyping = 3000;
-
-// A folder of the working directory (the writes must reach a disk), removed at the end.
-struct Folder {
-    Folder() {
-        std::string pattern = (std::filesystem::current_path() / "journal_bench_data.XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp: " + pattern);
-        path = pattern + "/";
-    }
-    ~Folder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::string path;
-};
-
-// The i-th reading a user types over a year: each day's morning and evening, rising.
-vardo::FieldId typedField(int i) {
-    const int day = i / 2;
-    const int month = (day / 28) % vardo::kMonths;
-    return i % 2 == 0 ? vardo::morningField(month, day % 28 + 1)
-                      : vardo::eveningField(month, day % 28 + 1);
-}
-
-// A year of typing, journaled and saved as the program does it, in the folder.
-void typeAYear(const std::string& folder, int changes) {
-    vardo::FormModel form;
-    vardo::JournalKeeper keeper(form, folder + std::string(vardo::kJournalName));
-    keeper.start();
-    form.setText(vardo::balanceField(0, vardo::Balance::KMIn), "48000", vardo::Origin::Typing);
-    for (int i = 0; i < changes; ++i) {
-        form.setText(typedField(i), std::to_string(48000 + i * 37), vardo::Origin::Typing);
-        if (i % 20 == 0)
-            vardo::Journal::appendToFile(keeper.path(), keeper.journal().takePending());
-    }
-    keeper.recordClose();
-    vardo::Journal::appendToFile(keeper.path(), keeper.journal().takePending());
-    vardo::saveValues(form, vardo::storeFileName(folder));
-}
+using vardo::bench::Folder;
+using vardo::bench::kYearOfTyping;
+using vardo::bench::typeAYear;
+using vardo::bench::typedField;
 
 // What the window's thread does for one typed change: the keeper's entry, in memory.
 void AppendOneTypedEntry(benchmark::State& state) {

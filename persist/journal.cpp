@@ -76,10 +76,11 @@ void Journal::open() {
         throw Error(formatMessage(std::string(kJournalUnreadable), path_) + ". " +
                     systemReason(failure.error()));
     }
-    found_ = readJournal(bytes);
-    values_ = replayJournal(found_.entries);
-    fingerprint_ = found_.fingerprint();
-    sequence_ = found_.entries.empty() ? found_.lines : found_.entries.back().sequence;
+    // The chain is the check's business: going on needs the inputs and the last line.
+    found_ = readJournalOpening(bytes);
+    values_ = std::move(found_.values);
+    fingerprint_ = found_.fingerprint;
+    sequence_ = found_.lastSequence;
     if (found_.truncatedTail) {
         cutFile(path_, found_.wholeBytes);
         JournalEntry repair;

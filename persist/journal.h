@@ -23,8 +23,9 @@ public:
     // mended.
     void open();
     const std::string& path() const { return path_; }
-    // What the file held at open, and the inputs as the journal builds them now.
-    const JournalReading& found() const { return found_; }
+    // What the file held at open (its chain unchecked), and the inputs as the journal builds
+    // them now.
+    const JournalOpening& found() const { return found_; }
     const JournalValues& values() const { return values_; }
 
     // Numbers, dates and chains an entry and keeps its line until the next write.
@@ -56,7 +57,7 @@ public:
 
 private:
     std::string path_;
-    JournalReading found_;
+    JournalOpening found_;
     JournalValues values_;
     std::string pending_;
     std::string fingerprint_;

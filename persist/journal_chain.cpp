@@ -1,5 +1,6 @@
 #include "persist/journal_chain.h"
 
+#include "persist/journal_reading_line.h"
 #include "persist/sha256.h"
 
 namespace vardo {
@@ -7,6 +8,41 @@ namespace {
 
 std::string lineLabel(std::int64_t line) {
     return "ligne " + std::to_string(line) + " : ";
+}
+
+// The lines up to the last line break; a last line that does not read as an entry is left
+// out as a cut-short append too, when no bytes follow it.
+struct WholeLines {
+    std::vector<std::string_view> lines;
+    std::size_t bytes = 0;
+    bool truncatedTail = false;
+    std::string tail;
+};
+
+WholeLines wholeLines(std::string_view bytes) {
+    WholeLines whole;
+    const auto lastBreak = bytes.rfind('\n');
+    whole.bytes = lastBreak == std::string_view::npos ? 0 : lastBreak + 1;
+    if (whole.bytes < bytes.size()) {
+        whole.truncatedTail = true;
+        whole.tail = std::string(bytes.substr(whole.bytes));
+    }
+    for (std::size_t at = 0; at < whole.bytes;) {
+        const std::size_t end = bytes.find('\n', at);
+        whole.lines.push_back(bytes.substr(at, end - at));
+        at = end + 1;
+    }
+    if (!whole.truncatedTail && !whole.lines.empty() && !readReadingLine(whole.lines.back())) {
+        try {
+            parseJournalLine(whole.lines.back());
+        } catch (const JournalLineError&) {
+            whole.truncatedTail = true;
+            whole.tail = std::string(whole.lines.back()) + "\n";
+            whole.bytes -= whole.tail.size();
+            whole.lines.pop_back();
+        }
+    }
+    return whole;
 }
 
 }  // namespace
@@ -17,29 +53,11 @@ std::string JournalReading::fingerprint() const {
 
 JournalReading readJournal(std::string_view bytes) {
     JournalReading reading;
-    const auto lastBreak = bytes.rfind('\n');
-    reading.wholeBytes = lastBreak == std::string_view::npos ? 0 : lastBreak + 1;
-    if (reading.wholeBytes < bytes.size()) {
-        reading.truncatedTail = true;
-        reading.tail = std::string(bytes.substr(reading.wholeBytes));
-    }
-    std::vector<std::string_view> lines;
-    for (std::size_t at = 0; at < reading.wholeBytes;) {
-        const std::size_t end = bytes.find('\n', at);
-        lines.push_back(bytes.substr(at, end - at));
-        at = end + 1;
-    }
-    // A last whole line that does not read is a cut-short append too, when no bytes follow it.
-    if (!reading.truncatedTail && !lines.empty()) {
-        try {
-            parseJournalLine(lines.back());
-        } catch (const JournalLineError&) {
-            reading.truncatedTail = true;
-            reading.tail = std::string(lines.back()) + "\n";
-            reading.wholeBytes -= reading.tail.size();
-            lines.pop_back();
-        }
-    }
+    const WholeLines whole = wholeLines(bytes);
+    const std::vector<std::string_view>& lines = whole.lines;
+    reading.wholeBytes = whole.bytes;
+    reading.truncatedTail = whole.truncatedTail;
+    reading.tail = whole.tail;
     reading.lines = static_cast<std::int64_t>(lines.size());
 
     std::string previous = kNoPreviousLine;
@@ -84,6 +102,32 @@ JournalValues replayJournal(const std::vector<JournalEntry>& entries) {
     JournalValues values;
     for (const JournalEntry& entry : entries) replayEntry(entry, values);
     return values;
+}
+
+JournalOpening readJournalOpening(std::string_view bytes) {
+    JournalOpening opening;
+    const WholeLines whole = wholeLines(bytes);
+    opening.lines = static_cast<std::int64_t>(whole.lines.size());
+    opening.wholeBytes = whole.bytes;
+    opening.truncatedTail = whole.truncatedTail;
+    opening.tail = whole.tail;
+    opening.fingerprint = whole.lines.empty() ? kNoPreviousLine : sha256Hex(whole.lines.back());
+    opening.lastSequence = opening.lines;
+    for (const std::string_view line : whole.lines) {
+        if (const auto reading = readReadingLine(line)) {
+            opening.values.insert_or_assign(std::string(reading->key), std::string(reading->after));
+            opening.lastSequence = reading->sequence;
+            continue;
+        }
+        try {
+            const JournalEntry entry = parseJournalLine(line);
+            replayEntry(entry, opening.values);
+            opening.lastSequence = entry.sequence;
+        } catch (const JournalLineError&) {
+            // Not an entry: the chain's check names it; the replay goes on without it.
+        }
+    }
+    return opening;
 }
 
 }  // namespace vardo

@@ -40,4 +40,19 @@ using JournalValues = std::map<std::string, std::string, std::less<>>;
 JournalValues replayJournal(const std::vector<JournalEntry>& entries);
 void replayEntry(const JournalEntry& entry, JournalValues& values);
 
+// What the program reads of its journal to go on from it at start: the inputs replayed, and the
+// last line's fingerprint and number. The chain is not checked here (the check and the journal's
+// dialog do that), so only the last line is hashed, and a line shaped as the program writes a
+// reading is read without building its JSON. Everything else is as readJournal reads it.
+struct JournalOpening {
+    JournalValues values;            // replayJournal(readJournal(bytes).entries)
+    std::string fingerprint;         // readJournal(bytes).fingerprint()
+    std::int64_t lastSequence = 0;   // the last entry's number; the line count when none reads
+    std::int64_t lines = 0;
+    std::size_t wholeBytes = 0;
+    bool truncatedTail = false;
+    std::string tail;
+};
+JournalOpening readJournalOpening(std::string_view bytes);
+
 }  // namespace vardo

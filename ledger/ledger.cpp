@@ -19,12 +19,36 @@ double systemToday() {
 }
 
 Ledger::Ledger(FormModel& form, Regional regional, std::function<double()> today)
-    : form_(form), regional_(regional), today_(std::move(today)) {
+    : form_(form), regional_(regional), today_(std::move(today)), lockWatch_(form) {
     installHandlers();
     form_.addObserver(&watch_);
+    form_.addObserver(&lockWatch_);
 }
 
-Ledger::~Ledger() { form_.removeObserver(&watch_); }
+Ledger::~Ledger() {
+    form_.removeObserver(&lockWatch_);
+    form_.removeObserver(&watch_);
+}
+
+Ledger::LockWatch::LockWatch(const FormModel& form)
+    : form_(form), marked_(static_cast<std::size_t>(kFieldCount), true) {
+    fields_.reserve(static_cast<std::size_t>(kFieldCount));
+    for (FieldId id = 0; id < kFieldCount; ++id) fields_.push_back(id);
+}
+
+void Ledger::LockWatch::mark(FieldId id) {
+    const auto at = static_cast<std::size_t>(id);
+    if (marked_[at]) return;
+    marked_[at] = true;
+    fields_.push_back(id);
+}
+
+std::vector<FieldId> Ledger::LockWatch::take() {
+    std::vector<FieldId> taken;
+    taken.swap(fields_);
+    for (FieldId id : taken) marked_[static_cast<std::size_t>(id)] = false;
+    return taken;
+}
 
 void Ledger::ReadingWatch::textChanged(FieldId id, Origin) {
     if (id < morningField(kJanuary, 1) || id >= gridField(kJanuary, GridColumn::KMIni)) return;
@@ -133,14 +157,13 @@ bool Ledger::inCorrection(int month) const {
 }
 
 void Ledger::lockPass() {
-    auto lock = [this](FieldId from, FieldId to) {
-        for (FieldId id = from; id < to; ++id)
-            if (!form_.isZero(id)) form_.setReadOnly(id, true);
-    };
-    for (int m = 0; m < kMonths; ++m)
-        if (!inCorrection(m))
-            lock(balanceField(m, Balance::KMIn), eveningField(m, monthInfo(m).dayRows) + 1);
-    lock(gridField(kJanuary, GridColumn::KMIni), kFieldCount);
+    // Only the fields that may be open with a text other than "0" (LockWatch); a month under
+    // correction keeps its fields open, and they stay to be looked at by a later pass.
+    for (FieldId id : lockWatch_.take()) {
+        const int month = monthPageOf(id);
+        if (month >= 0 && inCorrection(month)) lockWatch_.mark(id);
+        else if (!form_.isZero(id)) form_.setReadOnly(id, true);
+    }
 }
 
 void Ledger::startupUnlockPass() {

@@ -5,6 +5,7 @@
 // one derivation of ledger/year_derivation.h.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ledger/form_model.h"
 #include "ledger/year_derivation.h"
@@ -114,6 +115,25 @@ private:
         unsigned changed = ~0U;
         void textChanged(FieldId id, Origin) override;
     };
+    // The fields the lock pass must look at: those whose text changed or that were opened
+    // since it last looked at them (at first, every field). Any other field is either locked
+    // already or was "0" when last looked at, and still is.
+    class LockWatch : public FormObserver {
+    public:
+        explicit LockWatch(const FormModel& form);
+        void textChanged(FieldId id, Origin) override { mark(id); }
+        void readOnlyChanged(FieldId id) override {
+            if (!form_.readOnly(id)) mark(id);
+        }
+        void mark(FieldId id);
+        // The fields to look at, which are then no longer marked.
+        std::vector<FieldId> take();
+
+    private:
+        const FormModel& form_;
+        std::vector<FieldId> fields_;
+        std::vector<bool> marked_;
+    };
     void installHandlers();
 
     FormModel& form_;
@@ -127,6 +147,7 @@ private:
     DerivedYear last_;
     unsigned lastCleared_ = 0;
     ReadingWatch watch_;
+    LockWatch lockWatch_;
 };
 
 }  // namespace vardo

@@ -37,6 +37,13 @@ FieldId gridField(int m, GridColumn column) {
 FieldId annualField(Annual which) { return kAnnualStart + static_cast<int>(which); }
 FieldId headerField(Header which) { return kHeaderStart + static_cast<int>(which); }
 
+int monthPageOf(FieldId id) {
+    if (id < 0 || id >= kGridStart) return -1;
+    int m = 0;
+    while (id >= kMonthStart[m + 1]) ++m;
+    return m;
+}
+
 FieldId handOnTarget(int m) {
     return m + 1 < kMonths ? balanceField(m + 1, Balance::KMIn)
                            : gridField(kDecember, GridColumn::KMFin);

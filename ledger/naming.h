@@ -91,6 +91,9 @@ FieldId eveningField(int m, int day);
 FieldId gridField(int m, GridColumn column);
 FieldId annualField(Annual which);
 FieldId headerField(Header which);
+// The month page a field is on (0 = January), or -1 for the "Bilan" page's fields and the
+// header's.
+int monthPageOf(FieldId id);
 
 // The field that the last evening of month m hands its reading on to: the next month's KMIn,
 // or KMFinDec for December.

@@ -61,9 +61,10 @@ QList<QPair<QAccessibleInterface*, QAccessible::Relation>> AccessibleLineEdit::r
         captionLookup && (match & QAccessible::Label) ? captionLookup(widget())
                                                       : QList<QAccessibleInterface*>{};
     if (captions.isEmpty()) return found;
-    // The box's own captions replace the group box's title, which Qt reports as every box's label.
+    // Qt reports the group box's title as every box's label. No caption takes its place: Orca 43
+    // reads a labelled box by its label alone, not its name, so a box labelled by its day number
+    // was read "3" where its name says "samedi 3 janvier, matin".
     found.removeIf([](const auto& relation) { return relation.second & QAccessible::Label; });
-    for (QAccessibleInterface* caption : captions) found.append({caption, QAccessible::Label});
     return found;
 }
 

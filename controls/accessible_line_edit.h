@@ -54,8 +54,9 @@ private:
     int xOfOffset(int offset) const;
 };
 
-// The captions of a box that has no label widget of its own (captions painted by its page),
-// which the box reports as labelling it.
+// The captions of a box that has no label widget of its own (captions painted by its page). Such a
+// box reports no label: its name already says its captions' words, and the captions, in the tree,
+// name the boxes they caption.
 using CaptionLookup = QList<QAccessibleInterface*> (*)(const QWidget* box);
 void setCaptionLookup(CaptionLookup lookup);
 

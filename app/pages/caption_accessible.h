@@ -1,7 +1,7 @@
 #pragma once
 // The painted captions in the accessibility tree: each caption of a label layer is a static
-// text child of the layer, and the boxes it captions report it as their label, so that a screen
-// reader reads "Matin" or "Kilométrage initial :" though no label widget exists.
+// text child of the layer that names the boxes it captions (LABEL_FOR), though no label widget
+// exists. The boxes do not report it back as their label: their names already say its words.
 #include <QAccessibleInterface>
 #include <QPointer>
 

@@ -160,10 +160,14 @@ void Journal::appendToFile(const std::string& path, std::string_view lines) {
     const bool created = ::access(path.c_str(), F_OK) != 0;
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) throw Error(writeFailure(path, errno));
+    // The lines are written again after a failure: what a failed write left (a part of a line,
+    // or lines whose flush failed) is cut off first, so that the retry does not break the chain.
+    const off_t sizeBefore = ::lseek(fd, 0, SEEK_END);
     try {
         writeAll(fd, lines, path);
         if (::fsync(fd) != 0) throw Error(writeFailure(path, errno));
     } catch (...) {
+        if (sizeBefore >= 0 && ::ftruncate(fd, sizeBefore) == 0) ::fsync(fd);
         ::close(fd);
         throw;
     }

@@ -3,15 +3,19 @@
 // and, while a log lives, note each one with the file it concerns.
 #include "system_call_log.h"
 
+#include <fcntl.h>
 #include <limits.h>
 #include <sys/types.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <set>
 
 extern "C" {
@@ -22,6 +26,7 @@ int __real_fdatasync(int fd);
 int __real_close(int fd);
 int __real_rename(const char* from, const char* to);
 int __real_link(const char* from, const char* to);
+int __real_renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags);
 }
 
 namespace vardo::testing {
@@ -38,6 +43,27 @@ std::string pathOfDescriptor(int fd) {
     char path[PATH_MAX];
     const ssize_t length = ::readlink(link, path, sizeof path - 1);
     return length < 0 ? std::string() : std::string(path, static_cast<std::size_t>(length));
+}
+
+// The write fault armed by failWritesTo, if any.
+struct WriteFault {
+    std::string path;
+    std::size_t bytesLeft = 0;
+    int error = 0;
+};
+std::optional<WriteFault> writeFault;
+
+// How many of `count` bytes a write to `fd` may write; -1 (errno set) when it fails outright.
+ssize_t allowedBytes(int fd, size_t count) {
+    const std::lock_guard<std::mutex> lock(guard);
+    if (!writeFault || pathOfDescriptor(fd) != writeFault->path) return static_cast<ssize_t>(count);
+    if (writeFault->bytesLeft == 0) {
+        errno = writeFault->error;
+        return -1;
+    }
+    const std::size_t allowed = std::min(count, writeFault->bytesLeft);
+    writeFault->bytesLeft -= allowed;
+    return static_cast<ssize_t>(allowed);
 }
 
 // A name as the kernel would give it back: its folder resolved, the last part kept, so that a
@@ -116,6 +142,12 @@ SystemCallLog::~SystemCallLog() {
     recording = false;
     const std::lock_guard<std::mutex> lock(guard);
     record.clear();
+    writeFault.reset();
+}
+
+void SystemCallLog::failWritesTo(const std::string& path, std::size_t bytes, int error) {
+    const std::lock_guard<std::mutex> lock(guard);
+    writeFault = WriteFault{path, bytes, error};
 }
 
 std::vector<SystemCall> SystemCallLog::calls() const {
@@ -189,7 +221,15 @@ using vardo::testing::FileCall;
 extern "C" {
 
 ssize_t __wrap_write(int fd, const void* bytes, size_t count) {
-    const ssize_t written = __real_write(fd, bytes, count);
+    const ssize_t allowed = vardo::testing::recording ? vardo::testing::allowedBytes(fd, count)
+                                                      : static_cast<ssize_t>(count);
+    if (allowed < 0) {
+        const int error = errno;
+        vardo::testing::onDescriptor(FileCall::Write, fd, -1);
+        errno = error;
+        return -1;
+    }
+    const ssize_t written = __real_write(fd, bytes, static_cast<size_t>(allowed));
     vardo::testing::onDescriptor(FileCall::Write, fd, written < 0 ? -1 : 0);
     return written;
 }
@@ -230,6 +270,17 @@ int __wrap_link(const char* from, const char* to) {
     std::string target = vardo::testing::resolvedName(to);
     const int result = __real_link(from, to);
     vardo::testing::note({FileCall::Link, -1, std::move(path), std::move(target), result});
+    return result;
+}
+
+// Only names relative to the working folder or absolute ones, as the program passes them.
+int __wrap_renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags) {
+    if (!vardo::testing::recording || fromFolder != AT_FDCWD || toFolder != AT_FDCWD)
+        return __real_renameat2(fromFolder, from, toFolder, to, flags);
+    std::string path = vardo::testing::resolvedName(from);
+    std::string target = vardo::testing::resolvedName(to);
+    const int result = __real_renameat2(fromFolder, from, toFolder, to, flags);
+    vardo::testing::note({FileCall::Rename, -1, std::move(path), std::move(target), result});
     return result;
 }
 

@@ -9,6 +9,7 @@
 //     EXPECT_THAT(filesPlacedBeforeFlushed(log.calls()), ::testing::IsEmpty());
 // Only calls made from the program's own static libraries and the test's objects are seen
 // (the linker wraps those); calls inside the C library itself are not.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,10 @@ public:
     std::vector<SystemCall> calls() const;
     // The files put in place (by a rename or link that succeeded), in order.
     std::vector<std::string> placedFiles() const;
+
+    // Fault injection: the writes to the file at `path` (the kernel's name) write `bytes` more
+    // bytes in all, then fail with `error`, as a full disk does part way through a write.
+    void failWritesTo(const std::string& path, std::size_t bytes, int error);
 };
 
 // Every rename or link that puts a file in place while that file's last write or truncation is

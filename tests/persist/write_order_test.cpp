@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <functional>
 
+#include "ledger/error.h"
 #include "ledger/form_model.h"
 #include "persist/annual_text_file.h"
 #include "persist/atomic_file.h"
@@ -144,6 +146,51 @@ TEST(WriteOrder, TheJournalsNewLinesAreFlushedBeforeItIsClosed) {
         EXPECT_EQ(testing::filesClosedUnflushed(calls), std::vector<std::string>{})
             << testing::describe(calls);
     }
+}
+
+// "Commencer nouvelle année" puts the journal aside under its archive name: the new name is on
+// disk once the folder is flushed after the rename.
+TEST(WriteOrder, TheArchivedJournalsNameIsFlushedWithItsFolder) {
+    ScratchFolder scratch;
+    const std::string folder = std::filesystem::canonical(scratch.path()).string() + "/";
+    Journal journal{folder + "Vardo.journal"};
+    journal.open();
+    journal.record(JournalEvent::Opened);
+    Journal::appendToFile(journal.path(), journal.takePending());
+    SystemCallLog log;
+    journal.archiveAs(folder + "VARDO_2026.journal");
+    const std::vector<SystemCall> calls = log.calls();
+    EXPECT_EQ(log.placedFiles(), std::vector<std::string>{folder + "VARDO_2026.journal"})
+        << testing::describe(calls);
+    EXPECT_EQ(testing::foldersUnflushedAfterPlacing(calls), std::vector<std::string>{})
+        << testing::describe(calls);
+}
+
+// A disk that fills part way through an append: the error is told, the file is left as it was,
+// and the lines written again later follow the last whole line, never a part of one.
+TEST(WriteOrder, AJournalAppendThatFailsPartWayLeavesNoPartOfALine) {
+    ScratchFolder scratch;
+    const std::string journal = std::filesystem::canonical(scratch.path()).string() + "/Vardo.journal";
+    const std::string before = "{\"first\":1}\n";
+    const std::string lines = "{\"next\":2}\n{\"next\":3}\n";
+    writeBytes(journal, before);
+    for (const std::size_t writtenBeforeFailing : {std::size_t{0}, std::size_t{5}, lines.size() - 1}) {
+        SCOPED_TRACE(writtenBeforeFailing);
+        {
+            SystemCallLog log;
+            log.failWritesTo(journal, writtenBeforeFailing, ENOSPC);
+            try {
+                Journal::appendToFile(journal, lines);
+                ADD_FAILURE() << "the full disk was not told";
+            } catch (const Error& failure) {
+                EXPECT_EQ(std::string(failure.what()).rfind("Impossible d'écrire dans " + journal + ". ", 0), 0u)
+                    << failure.what();
+            }
+        }
+        EXPECT_EQ(testing::readBytes(journal), before);
+    }
+    Journal::appendToFile(journal, lines);
+    EXPECT_EQ(testing::readBytes(journal), before + lines);
 }
 
 // The checks themselves, on made-up sequences of calls.

@@ -13,6 +13,7 @@
 #include "persist/sha256.h"
 #include "persist/system_reason.h"
 #include "tools/french_format.h"
+#include "tools/journal_clock.h"
 #include "tools/stored_year.h"
 
 namespace vardo {
@@ -124,6 +125,14 @@ JournalVerdict checkJournal(const std::string& folder, const std::string& finger
     for (const JournalChange& difference : differences) {
         verdict.lines.push_back(difference.key + " : l'année enregistrée dit " +
                                 difference.after + ", le journal " + difference.before);
+    }
+    // Told, not held against the journal: a clock set back is no tampering by itself. Only on
+    // an intact chain, where each entry's number is its line's and the order is the writer's.
+    const std::vector<std::string> datesBack =
+        chainHolds ? datesGoingBack(reading.entries) : std::vector<std::string>{};
+    if (!datesBack.empty()) {
+        verdict.lines.push_back("Dates qui reculent (l'horloge de l'ordinateur a pu être reculée) :");
+        verdict.lines.insert(verdict.lines.end(), datesBack.begin(), datesBack.end());
     }
     if (reading.truncatedTail) {
         verdict.lines.push_back("ligne " + std::to_string(reading.lines + 1) +

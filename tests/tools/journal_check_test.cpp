@@ -33,10 +33,10 @@ const char* const kDates[] = {
 
 class KeptYear {
 public:
-    KeptYear() {
+    explicit KeptYear(const char* const* dates = kDates) {
         Journal journal(journalPath());
         int tick = 0;
-        journal.clock = [&tick] { return std::string(kDates[tick++]); };
+        journal.clock = [&tick, dates] { return std::string(dates[tick++]); };
         journal.open();
         for (const auto& [name, text] : kTyping) {
             const FieldId id = form_.findField(name);
@@ -222,6 +222,26 @@ TEST(JournalCheck, EveryTamperingIsFoundAndNamed) {
         EXPECT_EQ(verdict.lines, expected) << row.name;
         EXPECT_EQ(verdict.holds, row.holds) << row.name;
     }
+}
+
+// The computer's clock set back between two readings: told, line by line, with the seconds; the
+// journal still holds. The autumn's change of time (02:50 in summer time, then 02:10 in winter
+// time, 20 minutes later) is no step back.
+TEST(JournalCheck, DatesGoingBackAreToldWithoutBreakingTheJournal) {
+    const char* const dates[] = {
+        "2026-01-02T08:14:00+01:00", "2026-01-02T08:15:10+01:00", "2026-01-02T08:15:04+01:00",
+        "2026-10-25T02:50:00+02:00", "2026-10-25T02:10:00+01:00",
+    };
+    KeptYear year(dates);
+    const JournalVerdict verdict = checkJournal(year.folder());
+    EXPECT_TRUE(verdict.holds);
+    EXPECT_EQ(verdict.lines,
+              (std::vector<std::string>{
+                  "Journal intègre : 5 saisies du 02/01/2026 08:14 au 25/10/2026 02:10 ; l'année "
+                  "enregistrée est celle du journal.",
+                  "Dates qui reculent (l'horloge de l'ordinateur a pu être reculée) :",
+                  "ligne 3 : la date (02/01/2026 08:15:04) précède celle de la ligne 2 (02/01/2026 "
+                  "08:15:10)"}));
 }
 
 TEST(JournalCheck, NewYearsJournalMeetsTheArchivedOne) {

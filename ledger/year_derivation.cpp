@@ -22,7 +22,6 @@ std::string coefficient(std::int32_t distance, std::int32_t total, char separato
     return writeQuotient(distance, total, separator);
 }
 
-
 // Month m over its recorded days, from its initial reading; f holds its earlier figures.
 void countMonth(const FormModel& form, int m, int lastDay, MonthFigures& f, char separator) {
     const bool wasRecorded = f.recorded() && !f.coPro.empty();

@@ -52,11 +52,11 @@ std::string eventInWords(const JournalEntry& entry) {
 }  // namespace
 
 int monthOfField(FieldId id) {
-    for (int m = 0; m < kMonths; ++m) {
-        if (id == balanceField(m, Balance::KMIn)) return m;
-        if (id >= morningField(m, 1) && id <= eveningField(m, monthInfo(m).dayRows)) return m;
-    }
-    return -1;
+    const int m = monthPageOf(id);
+    if (m < 0) return -1;
+    const bool input = id == balanceField(m, Balance::KMIn) ||
+                       (id >= morningField(m, 1) && id <= eveningField(m, monthInfo(m).dayRows));
+    return input ? m : -1;
 }
 
 std::vector<JournalListRow> journalListRows(const std::vector<JournalEntry>& entries) {

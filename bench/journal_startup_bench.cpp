@@ -9,24 +9,12 @@
 
 #include "app/cli/application.h"
 #include "app/window/main_window.h"
+#include "bench/offscreen_application.h"
 #include "bench/year_of_typing.h"
 #include "persist/file_names.h"
 #include "persist/store_location.h"
 
 namespace {
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "journal_startup_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        auto* created = new QApplication(argc, argv);
-        QApplication::setFont(vardo::app::windowFont());
-        return created;
-    }();
-    return *app;
-}
 
 // Each start gets the year as it was typed: the previous start's close wrote to its folder.
 void copyYear(const std::string& from, const std::string& to) {
@@ -38,7 +26,7 @@ void copyYear(const std::string& from, const std::string& to) {
 
 void WindowStartOnTypedYear(benchmark::State& state) {
     const bool withJournal = state.range(0) == 1;
-    application();
+    vardo::bench::offscreenApplication();
     vardo::bench::Folder typed;
     vardo::bench::typeAYear(typed.path, vardo::bench::kYearOfTyping, withJournal);
     vardo::bench::Folder run;

@@ -7,23 +7,11 @@
 
 #include "app/cli/application.h"
 #include "app/window/main_window.h"
+#include "bench/offscreen_application.h"
 #include "controls/align_edit.h"
 #include "ledger/ledger.h"
 
 namespace {
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "window_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        auto* created = new QApplication(argc, argv);
-        QApplication::setFont(vardo::app::windowFont());
-        return created;
-    }();
-    return *app;
-}
 
 // January with an initial reading and the first day's readings, as the worked example has it.
 void fillJanuary(vardo::FormModel& form) {
@@ -42,7 +30,7 @@ void BM_EveningUpdateCore(benchmark::State& state) {
 BENCHMARK(BM_EveningUpdateCore);
 
 void BM_EveningUpdateWindow(benchmark::State& state) {
-    application();
+    vardo::bench::offscreenApplication();
     QTemporaryDir dir;
     vardo::app::WindowSetup setup;
     setup.filesFolder = dir.path().toStdString() + "/";

@@ -7,12 +7,10 @@ stored year, the printed pages and a picture of the screen."""
 
 import os
 import re
-import shutil
 import subprocess
-import time
 
 from harness import Display, Program, read_store, run, test_main, wait_until
-from print_test import CupsServer, job_pdf
+from print_test import CupsServer, print_through_dialog
 from year_test import box_text
 
 CHECK = "Contrôler les relevés"
@@ -77,21 +75,8 @@ def mend_going_back(program, artifacts):
 
 def print_year(program, cups, artifacts):
     """"&Fichier" then "&Imprimer le bilan annuel", the print dialog accepted with Entrée."""
-    since = time.time() - 1
-    jobs_before = cups.jobs()
-    program.key("alt+f", "i")
-    dialog = program.wait_window("Imprimer", 20)
-    program.focus(dialog)
-    program.key("Return")
-    program.wait_no_window("Imprimer", 20)
-    new_jobs = wait_until(lambda: cups.jobs() - jobs_before, 30, "the print job")
-    assert len(new_jobs) == 1, f"jobs {sorted(new_jobs)} for one print"
-    pdf = job_pdf(new_jobs.pop(), "Vardo - Bilan annuel 2026")
-    wait_until(lambda: not cups.jobs(pending_only=True) and os.path.exists(pdf)
-               and os.stat(pdf).st_mtime >= since, 120, f"the PDF {pdf}")
-    kept = os.path.join(artifacts, "bilan-annuel.pdf")
-    shutil.move(pdf, kept)
-    return kept
+    return print_through_dialog(program, cups, ["alt+f", "i"], "Vardo - Bilan annuel 2026",
+                                os.path.join(artifacts, "bilan-annuel.pdf"))
 
 
 def printed_lines(pdf):

@@ -67,6 +67,28 @@ def job_pdf(number, title):
     return os.path.join(pdf_folder(), f"job_{number}-{title.replace(' ', '_')}.pdf")
 
 
+def print_through_dialog(program, cups, keys, title, kept, screenshot=None):
+    """Presses the keys that open the print dialog, accepts it with Entrée, and moves the job's
+    PDF to kept once the queue has written it; returns kept."""
+    since = time.time() - 1
+    jobs_before = cups.jobs()
+    program.key(*keys)
+    dialog = program.wait_window("Imprimer", 20)
+    program.focus(dialog)
+    if screenshot:
+        program.screenshot(screenshot, window=dialog)
+    program.key("Return")
+    program.wait_no_window("Imprimer", 20)
+    new_jobs = wait_until(lambda: cups.jobs() - jobs_before, 30, "the print job")
+    assert len(new_jobs) == 1, f"jobs {sorted(new_jobs)} for one print"
+    # A file of that name older than the job was left by an earlier server.
+    pdf = job_pdf(new_jobs.pop(), title)
+    wait_until(lambda: not cups.jobs(pending_only=True) and os.path.exists(pdf)
+               and os.stat(pdf).st_mtime >= since, 120, f"the PDF {pdf}")
+    shutil.move(pdf, kept)
+    return kept
+
+
 def expected_lines():
     days = {1: (10010, 10100), 2: (10130, 10200)}
     lines = ["KILOMETRAGE DE : JANVIER 2026", "Véhicule : Clio Année : 2021 Chevaux : 4"]
@@ -95,22 +117,9 @@ def scenario(args):
                 program.type(text)
                 program.key("Tab")
 
-            since = time.time() - 1
-            jobs_before = cups.jobs()
-            program.key("alt+i")
-            dialog = program.wait_window("Imprimer", 20)
-            program.focus(dialog)
-            program.screenshot(os.path.join(args.artifacts, "print-dialog.png"), window=dialog)
-            program.key("Return")
-            program.wait_no_window("Imprimer", 20)
-            new_jobs = wait_until(lambda: cups.jobs() - jobs_before, 30, "the print job")
-            assert len(new_jobs) == 1, f"jobs {sorted(new_jobs)} for one print"
-            # A file of that name older than the job was left by an earlier server.
-            pdf = job_pdf(new_jobs.pop(), "Vardo - Janvier 2026")
-            wait_until(lambda: not cups.jobs(pending_only=True) and os.path.exists(pdf)
-                       and os.stat(pdf).st_mtime >= since, 120, f"the PDF {pdf}")
-            kept = os.path.join(args.artifacts, "janvier.pdf")
-            shutil.move(pdf, kept)
+            kept = print_through_dialog(program, cups, ["alt+i"], "Vardo - Janvier 2026",
+                                        os.path.join(args.artifacts, "janvier.pdf"),
+                                        os.path.join(args.artifacts, "print-dialog.png"))
 
             text = run(["pdftotext", "-layout", "-enc", "UTF-8", kept, "-"]).stdout
             pages = [page for page in text.split("\f") if page.strip()]

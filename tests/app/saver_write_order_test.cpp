@@ -54,6 +54,15 @@ protected:
         saver.watch();
     }
 
+    // The journal written, then flushed, then the store renamed into its name.
+    void expectJournalFlushedBeforeTheStoreIsPlaced(const std::vector<SystemCall>& calls) const {
+        const Order order = orderOf(calls, folder, store.filePath());
+        ASSERT_GE(order.journalWritten, 0) << testing::describe(calls);
+        ASSERT_GE(order.storePlaced, 0) << testing::describe(calls);
+        EXPECT_LT(order.journalWritten, order.journalFlushed) << testing::describe(calls);
+        EXPECT_LT(order.journalFlushed, order.storePlaced) << testing::describe(calls);
+    }
+
     QTemporaryDir dir;
     std::string folder;
     FormModel form;
@@ -69,12 +78,7 @@ TEST_F(SaverWriteOrder, TheJournalIsFlushedBeforeTheStoreTakesItsNameInTheBackgr
     saver.onSaved = [&saved] { saved = true; };
     saver.saveInBackground();
     ASSERT_TRUE(QTest::qWaitFor([&] { return saved; }, 10000));
-    const std::vector<SystemCall> calls = log.calls();
-    const Order order = orderOf(calls, folder, store.filePath());
-    ASSERT_GE(order.journalWritten, 0) << testing::describe(calls);
-    ASSERT_GE(order.storePlaced, 0) << testing::describe(calls);
-    EXPECT_LT(order.journalWritten, order.journalFlushed) << testing::describe(calls);
-    EXPECT_LT(order.journalFlushed, order.storePlaced) << testing::describe(calls);
+    expectJournalFlushedBeforeTheStoreIsPlaced(log.calls());
 }
 
 TEST_F(SaverWriteOrder, TheJournalIsFlushedBeforeTheStoreTakesItsNameAtTheClose) {
@@ -82,12 +86,7 @@ TEST_F(SaverWriteOrder, TheJournalIsFlushedBeforeTheStoreTakesItsNameAtTheClose)
     keeper.recordClose();
     SystemCallLog log;
     saver.flush();
-    const std::vector<SystemCall> calls = log.calls();
-    const Order order = orderOf(calls, folder, store.filePath());
-    ASSERT_GE(order.journalWritten, 0) << testing::describe(calls);
-    ASSERT_GE(order.storePlaced, 0) << testing::describe(calls);
-    EXPECT_LT(order.journalWritten, order.journalFlushed) << testing::describe(calls);
-    EXPECT_LT(order.journalFlushed, order.storePlaced) << testing::describe(calls);
+    expectJournalFlushedBeforeTheStoreIsPlaced(log.calls());
 }
 
 }  // namespace

@@ -32,6 +32,22 @@ protected:
         tools()->menu()->findChild<QAction*>(QString::fromLatin1(item))->trigger();
         settle();
     }
+
+    // 5 March's evening below its morning: the check's only line names that box.
+    void typeAMarchEveningGoingBack() {
+        FormModel& form = window->form();
+        form.setText(form.findField("MarsKMIn"), "19990");
+        form.setText(form.findField("MarsM05"), "20000");
+        form.setText(form.findField("MarsS05"), "19000");
+    }
+
+    // Return on the check's first line: "Aller au champ".
+    void goToTheChecksLine() {
+        choose("ControleReleves", [](QWidget* dialog) {
+            ASSERT_NE(dialog, nullptr);
+            QTest::keyClick(qobject_cast<ReadingCheckDialog*>(dialog)->list(), Qt::Key_Return);
+        });
+    }
 };
 
 TEST_F(ToolsMenuTest, SitsBetweenEditionAndAideWithoutNewModelItems) {
@@ -64,14 +80,8 @@ TEST_F(ToolsMenuTest, TheFocusedFieldsExitRunsFirst) {
 
 TEST_F(ToolsMenuTest, ReturnOnALineTakesTheUserToItsField) {
     open();
-    FormModel& form = window->form();
-    form.setText(form.findField("MarsKMIn"), "19990");
-    form.setText(form.findField("MarsM05"), "20000");
-    form.setText(form.findField("MarsS05"), "19000");
-    choose("ControleReleves", [](QWidget* dialog) {
-        ASSERT_NE(dialog, nullptr);
-        QTest::keyClick(qobject_cast<ReadingCheckDialog*>(dialog)->list(), Qt::Key_Return);
-    });
+    typeAMarchEveningGoingBack();
+    goToTheChecksLine();
     EXPECT_EQ(window->pages()->currentIndex(), 2);
     EXPECT_TRUE(checked("Mars1"));
     window->activateWindow();  // as the window manager does once the dialog is gone
@@ -118,15 +128,9 @@ TEST_F(ToolsMenuTest, JournalListsTheTypingAndLeadsToAField) {
 
 TEST_F(ToolsMenuTest, AProtectedFieldSaysThatCorrigerOpensIt) {
     open();
-    FormModel& form = window->form();
-    form.setText(form.findField("MarsKMIn"), "19990");
-    form.setText(form.findField("MarsM05"), "20000");
-    form.setText(form.findField("MarsS05"), "19000");
-    form.setReadOnly(form.findField("MarsS05"), true);
-    choose("ControleReleves", [](QWidget* dialog) {
-        ASSERT_NE(dialog, nullptr);
-        QTest::keyClick(qobject_cast<ReadingCheckDialog*>(dialog)->list(), Qt::Key_Return);
-    });
+    typeAMarchEveningGoingBack();
+    window->form().setReadOnly(window->form().findField("MarsS05"), true);
+    goToTheChecksLine();
     EXPECT_EQ(window->pages()->currentIndex(), 2);
     EXPECT_EQ(infos, (std::vector<QString>{"Le champ « 5 mars, soir » est protégé : le bouton "
                                            "« Corriger » de la page « Mars » l'ouvre à la "
@@ -135,14 +139,8 @@ TEST_F(ToolsMenuTest, AProtectedFieldSaysThatCorrigerOpensIt) {
 
 TEST_F(ToolsMenuTest, AnOpenFieldSaysNothing) {
     open();
-    FormModel& form = window->form();
-    form.setText(form.findField("MarsKMIn"), "19990");
-    form.setText(form.findField("MarsM05"), "20000");
-    form.setText(form.findField("MarsS05"), "19000");
-    choose("ControleReleves", [](QWidget* dialog) {
-        ASSERT_NE(dialog, nullptr);
-        QTest::keyClick(qobject_cast<ReadingCheckDialog*>(dialog)->list(), Qt::Key_Return);
-    });
+    typeAMarchEveningGoingBack();
+    goToTheChecksLine();
     EXPECT_EQ(window->pages()->currentIndex(), 2);
     EXPECT_TRUE(infos.empty());
 }

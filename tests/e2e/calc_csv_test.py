@@ -193,9 +193,7 @@ def scenario(args):
         raise Skip("LibreOffice Calc (libreoffice-calc-nogui) is not installed")
     with Display() as display:
         with Program(display, args.installed) as program:
-            home = program.path("home")
-            os.mkdir(home)
-            program.env["HOME"] = home
+            home = program.give_own_home()
             plant(program)
             program.start()
             exported = export_from_the_menu(program, home)

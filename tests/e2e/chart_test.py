@@ -72,9 +72,7 @@ def plant(program):
 def scenario(args):
     with Display() as display:
         with Program(display, args.installed) as program:
-            home = program.path("home")
-            os.mkdir(home)
-            program.env["HOME"] = home
+            program.give_own_home()
             professional, personal = plant(program)
             program.start()
 

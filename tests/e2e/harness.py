@@ -189,6 +189,14 @@ class Program:
     def path(self, name):
         return os.path.join(self.folder, name)
 
+    def give_own_home(self):
+        """A home folder inside the program folder, so that the tools' options and the files a
+        dialog suggests stay in this scenario."""
+        home = self.path("home")
+        os.mkdir(home)
+        self.env["HOME"] = home
+        return home
+
     def start(self, *parameters):
         self.process = subprocess.Popen([self.path("vardo"), *parameters], env=self.env, cwd="/",
                                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT)

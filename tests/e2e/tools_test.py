@@ -80,9 +80,7 @@ def read_csv(path):
 def scenario(args):
     with Display() as display:
         with Program(display, args.installed) as program:
-            home = program.path("home")
-            os.mkdir(home)
-            program.env["HOME"] = home
+            home = program.give_own_home()
             plant(program)
             assert command(program, "--controle") == (1, ANOMALY, "")
 

@@ -78,13 +78,6 @@ std::optional<JournalWitness> journalWitness(const std::string& folder) {
     return witness;
 }
 
-std::string journalDateInWords(const std::string& when) {
-    // YYYY-MM-DDTHH:MM
-    if (when.size() < 16) return when;
-    return when.substr(8, 2) + "/" + when.substr(5, 2) + "/" + when.substr(0, 4) + " " +
-           when.substr(11, 5);
-}
-
 JournalVerdict checkJournal(const std::string& folder, const std::string& fingerprint) {
     if (!fingerprint.empty() && !isSha256Hex(fingerprint)) {
         throw Error("Empreinte invalide : « " + fingerprint +

@@ -37,7 +37,5 @@ std::optional<JournalWitness> journalWitness(const std::string& folder);
 // "1 284 saisies", "1 saisie", "0 saisie".
 std::string typedCount(std::int64_t typed);
 
-// "02/01/2026 08:14" from an entry's "2026-01-02T08:14:03+01:00".
-std::string journalDateInWords(const std::string& when);
 
 }  // namespace vardo

@@ -4,16 +4,18 @@
 #include <ctime>
 
 namespace vardo {
-namespace {
 
-// "03/02/2026 09:12:05": the seconds shown, as two lines may be a few seconds apart.
-std::string dateWithSeconds(const std::string& when) {
-    if (when.size() < 19) return when;
+std::string journalDateInWords(const std::string& when) {
+    // YYYY-MM-DDTHH:MM
+    if (when.size() < 16) return when;
     return when.substr(8, 2) + "/" + when.substr(5, 2) + "/" + when.substr(0, 4) + " " +
-           when.substr(11, 8);
+           when.substr(11, 5);
 }
 
-}  // namespace
+std::string journalDateWithSeconds(const std::string& when) {
+    if (when.size() < 19) return when;
+    return journalDateInWords(when) + when.substr(16, 3);
+}
 
 std::optional<std::int64_t> journalInstant(const std::string& when) {
     std::tm local{};
@@ -46,9 +48,9 @@ std::vector<std::string> datesGoingBack(const std::vector<JournalEntry>& entries
         if (!instant) continue;
         if (previousInstant && *instant < *previousInstant) {
             remarks.push_back("ligne " + std::to_string(entry.sequence) + " : la date (" +
-                              dateWithSeconds(entry.when) + ") précède celle de la ligne " +
+                              journalDateWithSeconds(entry.when) + ") précède celle de la ligne " +
                               std::to_string(previous->sequence) + " (" +
-                              dateWithSeconds(previous->when) + ")");
+                              journalDateWithSeconds(previous->when) + ")");
         }
         previous = &entry;
         previousInstant = instant;

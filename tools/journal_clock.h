@@ -1,8 +1,8 @@
 #pragma once
-// The journal's dates in the order of its lines: a date earlier than the line before it (the
-// computer's clock set back, or a line written with another date) is shown to whoever checks the
-// journal. It does not break the chain, and a change of summer time does not count: dates compare
-// as instants, by their UTC offsets.
+// The journal's dates: in words for the user, and in the order of its lines. A date earlier than
+// the line before it (the computer's clock set back, or a line written with another date) is
+// shown to whoever checks the journal. It does not break the chain, and a change of summer time
+// does not count: dates compare as instants, by their UTC offsets.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,6 +11,11 @@
 #include "persist/journal_entry.h"
 
 namespace vardo {
+
+// "02/01/2026 08:14" from an entry's "2026-01-02T08:14:03+01:00" (the text as it is when shorter).
+std::string journalDateInWords(const std::string& when);
+// "02/01/2026 08:14:03", the seconds shown: two lines may be a few seconds apart.
+std::string journalDateWithSeconds(const std::string& when);
 
 // Seconds since 1970 UTC of "2026-01-02T08:14:03+01:00" (or "+0100"); none when it is not a date.
 std::optional<std::int64_t> journalInstant(const std::string& when);

@@ -2,16 +2,10 @@
 
 #include "ledger/form_model.h"
 #include "tools/field_in_words.h"
-#include "tools/journal_check.h"
+#include "tools/journal_clock.h"
 
 namespace vardo {
 namespace {
-
-// "02/01/2026 08:14:03" from "2026-01-02T08:14:03+01:00".
-std::string whenInWords(const std::string& when) {
-    if (when.size() < 19) return when;
-    return journalDateInWords(when) + when.substr(16, 3);
-}
 
 const FormModel& names() {
     static const FormModel form;
@@ -63,7 +57,7 @@ std::vector<JournalListRow> journalListRows(const std::vector<JournalEntry>& ent
     std::vector<JournalListRow> rows;
     for (const JournalEntry& entry : entries) {
         JournalListRow row;
-        row.when = whenInWords(entry.when);
+        row.when = journalDateWithSeconds(entry.when);
         row.event = std::string(journalEventName(entry.event));
         const std::string about = eventInWords(entry);
         if (entry.event == JournalEvent::CorrectionOpened ||

@@ -31,6 +31,11 @@ using testing::SystemCall;
 using testing::SystemCallLog;
 using testing::writeBytes;
 
+// The kernel's name of the folder, with its trailing separator, as the recorded paths give it.
+std::string recordedFolder(const ScratchFolder& scratch) {
+    return std::filesystem::canonical(scratch.path()).string() + "/";
+}
+
 // A year with a few readings, for the writers that take one.
 class AYear : public FormModel {
 public:
@@ -97,8 +102,7 @@ TEST(WriteOrder, EveryWriterFlushesTheNewFileBeforeItTakesItsName) {
     for (const Writer& writer : kWriters) {
         SCOPED_TRACE(writer.name);
         ScratchFolder scratch;
-        // The kernel's name of the folder, as the recorded paths give it.
-        const std::string folder = std::filesystem::canonical(scratch.path()).string() + "/";
+        const std::string folder = recordedFolder(scratch);
         if (writer.replaces) writeBytes(folder + writer.placedAs, "[Default]\r\nMois=1\r\n");
         SystemCallLog log;
         writer.write(folder);
@@ -134,7 +138,7 @@ TEST(WriteOrder, AFileOverwrittenWhereItStandsIsFlushedBeforeItIsClosed) {
 // first time (the file made) as later.
 TEST(WriteOrder, TheJournalsNewLinesAreFlushedBeforeItIsClosed) {
     ScratchFolder scratch;
-    const std::string journal = std::filesystem::canonical(scratch.path()).string() + "/Vardo.journal";
+    const std::string journal = recordedFolder(scratch) + "Vardo.journal";
     for (const char* lines : {"{\"first\":1}\n", "{\"next\":2}\n{\"next\":3}\n"}) {
         SCOPED_TRACE(lines);
         SystemCallLog log;
@@ -152,7 +156,7 @@ TEST(WriteOrder, TheJournalsNewLinesAreFlushedBeforeItIsClosed) {
 // disk once the folder is flushed after the rename.
 TEST(WriteOrder, TheArchivedJournalsNameIsFlushedWithItsFolder) {
     ScratchFolder scratch;
-    const std::string folder = std::filesystem::canonical(scratch.path()).string() + "/";
+    const std::string folder = recordedFolder(scratch);
     Journal journal{folder + "Vardo.journal"};
     journal.open();
     journal.record(JournalEvent::Opened);
@@ -170,7 +174,7 @@ TEST(WriteOrder, TheArchivedJournalsNameIsFlushedWithItsFolder) {
 // and the lines written again later follow the last whole line, never a part of one.
 TEST(WriteOrder, AJournalAppendThatFailsPartWayLeavesNoPartOfALine) {
     ScratchFolder scratch;
-    const std::string journal = std::filesystem::canonical(scratch.path()).string() + "/Vardo.journal";
+    const std::string journal = recordedFolder(scratch) + "Vardo.journal";
     const std::string before = "{\"first\":1}\n";
     const std::string lines = "{\"next\":2}\n{\"next\":3}\n";
     writeBytes(journal, before);
